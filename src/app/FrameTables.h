@@ -1,0 +1,41 @@
+// The frame's tables: toolbars with their places and switches, top-level menus, toolbar buttons.
+#pragma once
+
+#include "widgets/MenuTable.h"
+#include "widgets/ToolBarPlaces.h"
+
+#include <span>
+
+class TMainForm;
+
+struct ToolBarSpec {
+    const char* name;       // "XToolBar1" ... "XToolBar10"
+    const char* caption;    // shown while it floats
+    ToolBarPlace designed;
+    const char* switchItem; // its item in PopupMenuLeiste
+};
+
+struct TopMenuSpec {
+    const char* name;
+    const char* caption;
+    int group;
+    bool replacedByDocument; // the active document's menu of the same group takes its place
+};
+
+struct ToolButtonSpec {
+    int toolBar; // 1 ... 10
+    const char* name;
+    const char* hint;
+    const char* themeIcon; // desktop theme icon name, empty for a drawn glyph
+    const char* glyph;     // short text drawn when the theme has no icon
+    void (TMainForm::*handler)();
+    bool needsDocument; // enabled only while a document window is open
+};
+
+// In toolbar number order (index 0 is XToolBar1).
+std::span<const ToolBarSpec> toolBarSpecs();
+// Switch items of PopupMenuLeiste in menu order, as indexes into toolBarSpecs().
+std::span<const int> switchMenuOrder();
+// The menu bar's entries from left to right.
+std::span<const TopMenuSpec> topMenuSpecs();
+std::span<const ToolButtonSpec> toolButtonSpecs();

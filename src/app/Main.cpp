@@ -1,0 +1,528 @@
+// TMainForm: the frame window with its menu bar, ten toolbars, status bar and document windows.
+#include "app/Main.h"
+
+#include "app/FrameTables.h"
+#include "app/InstallSeeds.h"
+#include "app/SettingsStore.h"
+#include "editor/ChildMenus.h"
+#include "editor/Childwin.h"
+#include "editor/ExtRich.h"
+#include "platform/ErrorReport.h"
+#include "platform/Paths.h"
+#include "platform/UserError.h"
+#include "widgets/GlyphIcon.h"
+#include "widgets/HintStatusBar.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+TMainForm::TMainForm(const StartOptions& options, QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(AppInfo::FrameCaption);
+    resize(800, 600);
+    m_mdiArea = new QMdiArea(this);
+    m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
+    m_mdiArea->setActivationOrder(QMdiArea::ActivationHistoryOrder);
+    setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &TMainForm::subWindowActivated);
+
+    buildStatusBar();
+    buildMenuBar();
+    buildToolBars();
+    FormCreate(options);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::buildStatusBar()
+{
+    HintStatusBar1 = new THintStatusBar(this);
+    HintStatusBar1->setObjectName(QStringLiteral("HintStatusBar1"));
+    const Qt::Alignment centred = Qt::AlignCenter;
+    HintStatusBar1->addPanel(
+        {"HintStatusPanel1", 40, QStringLiteral("AUML"),
+         QStringLiteral("Hier wird angezeigt, ob die Automatisch Umlautfunktion aktiviert ist"),
+         Qt::AlignLeft | Qt::AlignVCenter, Qt::blue, true});
+    HintStatusBar1->addPanel({"HintStatusPanel2", 70, QString(),
+                              QStringLiteral("Hier wird die aktuelle Zeile und Spalte, in der "
+                                             "sich der Cursor befindet angezeigt."),
+                              centred});
+    HintStatusBar1->addPanel({"HintStatusPanel4", 60, QString(),
+                              QStringLiteral("Hier wird angezeigt ob der Text geändert wurde"),
+                              centred, Qt::red, true});
+    HintStatusBar1->addPanel({"HintStatusPanel5", 40, QString(),
+                              QStringLiteral("Hier wird Angezeigt ob der Einfügen oder "
+                                             "Überschreibmodus aktiviert ist."),
+                              centred, Qt::red});
+    HintStatusBar1->addPanel({"HintStatusPanel3", 400,
+                              QStringLiteral("Drücken Sie F1 um die Hilfe aufzurufen"),
+                              QStringLiteral("Hier werden die Hints angezeigt")});
+    HintStatusBar1->addPanel({"HintStatusPanel7", 15, QString(), QString(),
+                              Qt::AlignLeft | Qt::AlignVCenter, QColor(), false, false});
+    setStatusBar(HintStatusBar1);
+    HintStatusBar1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(HintStatusBar1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { PopupMenuLeiste->popup(HintStatusBar1->mapToGlobal(pos)); });
+}
+
+void TMainForm::buildMenuBar()
+{
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    for (const TopMenuSpec& spec : topMenuSpecs()) {
+        auto* menu = new QMenu(QString::fromUtf8(spec.caption), this);
+        menu->setObjectName(QString::fromLatin1(spec.name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(spec.name));
+        menu->setProperty("mergeGroup", spec.group);
+        menu->setProperty("replacedByDocument", spec.replacedByDocument);
+        m_topMenus.append(menu);
+    }
+    // Without a document the frame shows mirrors of the document menus, their items disabled.
+    for (const ChildMenu& spec : childMenus()) {
+        for (QMenu* menu : std::as_const(m_topMenus)) {
+            if (menu->property("mergeGroup").toInt() != spec.group ||
+                !menu->property("replacedByDocument").toBool())
+                continue;
+            QHash<QString, QAction*> mirrored;
+            buildMenu<TMDIChild>(menu, spec.rows, nullptr, mirrored);
+            for (QAction* action : std::as_const(mirrored)) {
+                action->setObjectName(QStringLiteral("Frame") + action->objectName());
+                action->setEnabled(false);
+                m_controls.insert(action->objectName(), action);
+            }
+        }
+    }
+    QMenu* windowMenu = m_topMenus.at(7);
+    connect(windowMenu, &QMenu::aboutToShow, this, &TMainForm::fillWindowMenu);
+    mergeMenus(nullptr);
+}
+
+void TMainForm::mergeMenus(TMDIChild* child)
+{
+    QHash<int, QMenu*> documentMenus;
+    if (child)
+        for (const auto& [group, menu] : child->mergedMenus())
+            documentMenus.insert(group, menu);
+    menuBar()->clear();
+    for (QMenu* menu : std::as_const(m_topMenus)) {
+        const int group = menu->property("mergeGroup").toInt();
+        if (menu->property("replacedByDocument").toBool() && documentMenus.contains(group))
+            menuBar()->addMenu(documentMenus.value(group));
+        else
+            menuBar()->addMenu(menu);
+    }
+}
+
+void TMainForm::fillWindowMenu()
+{
+    QMenu* windowMenu = m_topMenus.at(7);
+    for (QAction* action : std::as_const(m_windowListActions))
+        delete action;
+    m_windowListActions.clear();
+    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
+    if (windows.isEmpty())
+        return;
+    if (!windowMenu->isEmpty())
+        m_windowListActions.append(windowMenu->addSeparator());
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        QAction* action =
+            windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(window->windowTitle()));
+        action->setCheckable(true);
+        action->setChecked(window == m_mdiArea->currentSubWindow());
+        connect(action, &QAction::triggered, this,
+                [this, window] { m_mdiArea->setActiveSubWindow(window); });
+        m_windowListActions.append(action);
+    }
+}
+
+void TMainForm::buildToolBars()
+{
+    for (const ToolBarSpec& spec : toolBarSpecs()) {
+        auto* bar = new QToolBar(QString::fromUtf8(spec.caption), this);
+        bar->setObjectName(QString::fromLatin1(spec.name));
+        bar->setAllowedAreas(Qt::AllToolBarAreas);
+        bar->setFloatable(true);
+        bar->setMovable(true);
+        bar->setIconSize(QSize(20, 20));
+        m_toolBars.append(bar);
+    }
+    for (const ToolButtonSpec& spec : toolButtonSpecs()) {
+        QToolBar* bar = m_toolBars.at(spec.toolBar - 1);
+        auto* action = new QAction(themeOrGlyphIcon(QString::fromLatin1(spec.themeIcon),
+                                                    QString::fromUtf8(spec.glyph)),
+                                   QString(), this);
+        action->setObjectName(QString::fromLatin1(spec.name));
+        applyHint(action, QString::fromUtf8(spec.hint));
+        action->setText(action->toolTip());
+        const auto handler = spec.handler;
+        connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        bar->addAction(action);
+        if (QWidget* button = bar->widgetForAction(action))
+            button->setObjectName(QString::fromLatin1(spec.name));
+        m_controls.insert(action->objectName(), action);
+        if (spec.needsDocument)
+            m_documentControls.append(action);
+    }
+
+    PopupMenuLeiste = new QMenu(this);
+    PopupMenuLeiste->setObjectName(QStringLiteral("PopupMenuLeiste"));
+    const auto specs = toolBarSpecs();
+    for (int index : switchMenuOrder()) {
+        QAction* item = PopupMenuLeiste->addAction(QString::fromUtf8(specs[index].caption));
+        item->setObjectName(QString::fromLatin1(specs[index].switchItem));
+        item->setCheckable(true);
+        item->setChecked(true);
+        connect(item, &QAction::triggered, this, [this, index] { toggleToolBar(index); });
+        m_controls.insert(item->objectName(), item);
+    }
+    qApp->installEventFilter(this);
+}
+
+QMenu* TMainForm::createPopupMenu()
+{
+    // The main window deletes the menu it asks for: hand it a fresh one with the switch items.
+    auto* menu = new QMenu(this);
+    menu->addActions(PopupMenuLeiste->actions());
+    return menu;
+}
+
+void TMainForm::toggleToolBar(int index)
+{
+    QAction* item = control(QString::fromLatin1(toolBarSpecs()[index].switchItem));
+    const bool visible = item->isChecked();
+    m_toolBars.at(index)->setVisible(visible);
+    m_state.toolBarVisible[index] = visible;
+}
+
+QToolBar* TMainForm::toolBar(int number) const
+{
+    return number >= 1 && number <= m_toolBars.size() ? m_toolBars.at(number - 1) : nullptr;
+}
+
+void TMainForm::FormCreate(const StartOptions& options)
+{
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &TMainForm::onIdle);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    auto readClipboard = [this, clipboard] {
+        const QMimeData* data = clipboard->mimeData();
+        m_clipboardHasText = data && data->hasText();
+    };
+    connect(clipboard, &QClipboard::dataChanged, this, readClipboard);
+    readClipboard();
+
+    m_state.helpFile = QDir::toNativeSeparators(programDirectory() + QStringLiteral("/tessaline.HLP"));
+    m_state.urlListMayOpen = true;
+    m_state.plugInMayOpen = true;
+    try {
+        SettingsStore store;
+        if (options.seedStore)
+            seedMissingValues(store);
+        m_state.pendingFile = options.commandLineFile;
+        m_state.listGeneratorLines.clear();
+        m_state.tableGeneratorLines.clear();
+        m_state.readTools(store);
+        m_state.readRecentFiles(store);
+        m_state.readEditorOptions(store);
+        m_state.readBrowsers(store);
+        m_state.readWindowBounds(store);
+        applyWindowBounds();
+        m_state.readDirectories(store);
+        m_state.readUserData(store);
+        m_state.readHints(store);
+    } catch (const SettingsError& error) {
+        reportError(this, QString::fromStdString(error.what()));
+    }
+
+    QList<ToolBarEntry> entries;
+    const auto specs = toolBarSpecs();
+    for (int i = 0; i < m_toolBars.size(); ++i)
+        entries.append({m_toolBars.at(i), specs[i].designed});
+    {
+        SettingsStore toolbarStore(SettingsStore::Key::Toolbars);
+        placeToolBars(this, entries, toolbarStore);
+        m_state.readToolBarVisibility(toolbarStore);
+    }
+    for (int i = 0; i < m_toolBars.size(); ++i) {
+        m_toolBars.at(i)->setVisible(m_state.toolBarVisible[i]);
+        control(QString::fromLatin1(specs[i].switchItem))->setChecked(m_state.toolBarVisible[i]);
+    }
+}
+
+void TMainForm::applyWindowBounds()
+{
+    QRect bounds = geometry();
+    if (m_state.width > 0 && m_state.height > 0)
+        bounds.setSize(QSize(m_state.width, m_state.height));
+    const bool placed = m_state.left != -1 || m_state.top != -1;
+    if (placed)
+        bounds.moveTopLeft(QPoint(m_state.left, m_state.top));
+    // A window stored on a screen that is gone comes back onto the primary one.
+    if (placed) {
+        const QScreen* screen = QGuiApplication::screenAt(bounds.center());
+        if (!screen && QGuiApplication::primaryScreen())
+            bounds.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
+    }
+    if (placed)
+        setGeometry(bounds);
+    else
+        resize(bounds.size());
+    if (m_state.windowState == QLatin1String("Maximized"))
+        setWindowState(Qt::WindowMaximized);
+    else if (m_state.windowState == QLatin1String("Minimized"))
+        setWindowState(Qt::WindowMinimized);
+    else if (m_state.windowState == QLatin1String("Normal"))
+        setWindowState(Qt::WindowNoState);
+}
+
+void TMainForm::FormActivate()
+{
+    HintStatusBar1->setHintsEnabled(m_state.hintsOn);
+    if (m_state.pendingFile.isEmpty())
+        return;
+    const QString file = m_state.pendingFile;
+    m_state.pendingFile.clear();
+    openDocument(file);
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    // The hint hook: the long part of the hint under the mouse goes into the hint panel.
+    if (event->type() == QEvent::StatusTip) {
+        HintStatusBar1->setPanelText(QStringLiteral("HintStatusPanel3"),
+                                     static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // With hints off, the toolbars and the status bar show no tooltips.
+    if (event->type() == QEvent::ToolTip && !m_state.hintsOn && watched->isWidgetType()) {
+        for (auto* w = static_cast<QWidget*>(watched); w; w = w->parentWidget()) {
+            if (w == HintStatusBar1 || m_toolBars.contains(qobject_cast<QToolBar*>(w)))
+                return true;
+            if (w == this)
+                break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+TMDIChild* TMainForm::activeChild() const
+{
+    QMdiSubWindow* window = m_mdiArea->currentSubWindow();
+    return window ? qobject_cast<TMDIChild*>(window->widget()) : nullptr;
+}
+
+QList<TMDIChild*> TMainForm::children() const
+{
+    QList<TMDIChild*> result;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        if (auto* child = qobject_cast<TMDIChild*>(window->widget()))
+            result.append(child);
+    return result;
+}
+
+int TMainForm::documentCount() const { return m_mdiArea->subWindowList().size(); }
+
+TMDIChild* TMainForm::createChild()
+{
+    auto* child = new TMDIChild(this);
+    QMdiSubWindow* window = m_mdiArea->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showMaximized();
+    m_mdiArea->setActiveSubWindow(window);
+    child->TextMemo->setFocus();
+    return child;
+}
+
+TMDIChild* TMainForm::openDocument(const QString& path)
+{
+    TMDIChild* child = createChild();
+    try {
+        child->LoadFile(path);
+    } catch (const UserError& error) {
+        child->closeWithoutQuery();
+        reportError(this, error.text());
+        return nullptr;
+    }
+    return child;
+}
+
+void TMainForm::subWindowActivated(QMdiSubWindow* window)
+{
+    if (m_closing)
+        return;
+    TMDIChild* child = window ? qobject_cast<TMDIChild*>(window->widget()) : nullptr;
+    if (!child && m_mdiArea->currentSubWindow())
+        return; // the frame lost the focus; the current document stays merged
+    mergeMenus(child);
+    if (child)
+        child->FormActivate();
+}
+
+void TMainForm::setFindNextEnabled(bool enabled)
+{
+    if (QAction* button = control(QStringLiteral("SBtnGoto")))
+        button->setEnabled(enabled);
+}
+
+QString TMainForm::browserButtonHint(int browser) const
+{
+    return browserCaption(browser == 1 ? m_state.browser1Path : m_state.browser2Path);
+}
+
+void TMainForm::documentSavedAs(const QString&) {}
+
+QList<QKeySequence> TMainForm::frameCommandKeys() const
+{
+    QList<QKeySequence> keys;
+    for (const QAction* action : m_controls)
+        keys += action->shortcuts();
+    return keys;
+}
+
+void TMainForm::onIdle()
+{
+    QWidget* focus = QApplication::focusWidget();
+    bool editFocus = false, selected = false, canUndo = false;
+    if (auto* combo = qobject_cast<QComboBox*>(focus); combo && combo->lineEdit())
+        focus = combo->lineEdit();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
+        editFocus = true;
+        selected = plain->textCursor().hasSelection();
+        canUndo = plain->document()->isUndoAvailable();
+    } else if (auto* rich = qobject_cast<QTextEdit*>(focus)) {
+        editFocus = true;
+        selected = rich->textCursor().hasSelection();
+        canUndo = rich->document()->isUndoAvailable();
+    } else if (auto* line = qobject_cast<QLineEdit*>(focus)) {
+        editFocus = true;
+        selected = line->hasSelectedText();
+        canUndo = line->isUndoAvailable();
+    }
+    auto set = [this](const char* name, bool enabled) {
+        if (QAction* a = control(QString::fromLatin1(name)); a && a->isEnabled() != enabled)
+            a->setEnabled(enabled);
+    };
+    set("SBtnCut", editFocus && selected);
+    set("SBtnCopy", editFocus && selected);
+    set("SBtnPaste", editFocus && m_clipboardHasText);
+    set("SBtnUndo", editFocus && canUndo);
+    if (TMDIChild* child = activeChild())
+        child->Modifiziert();
+    UpdateMenuItems();
+}
+
+void TMainForm::UpdateMenuItems()
+{
+    const bool hasDocument = documentCount() > 0;
+    for (QAction* action : std::as_const(m_documentControls))
+        if (action->isEnabled() != hasDocument)
+            action->setEnabled(hasDocument);
+    if (TMDIChild* child = activeChild()) {
+        child->FormShowN();
+    } else if (!hasDocument) {
+        HintStatusBar1->setPanelText(QStringLiteral("HintStatusPanel4"), QString());
+        HintStatusBar1->setPanelText(QStringLiteral("HintStatusPanel2"), QString());
+    }
+}
+
+void TMainForm::SBtnUndoClick()
+{
+    if (TMDIChild* child = activeChild())
+        child->Rckgngig2Click();
+}
+
+void TMainForm::SBtnCutClick()
+{
+    if (TMDIChild* child = activeChild())
+        child->Cut1Click();
+}
+
+void TMainForm::SBtnCopyClick()
+{
+    if (TMDIChild* child = activeChild())
+        child->Copy1Click();
+}
+
+void TMainForm::SBtnPasteClick()
+{
+    if (TMDIChild* child = activeChild())
+        child->Paste1Click();
+}
+
+void TMainForm::SBtnSelectAllClick()
+{
+    if (TMDIChild* child = activeChild())
+        child->SelectAll1Click();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    for (TMDIChild* child : children()) {
+        if (!child->FormCloseQuery()) {
+            event->ignore();
+            return;
+        }
+    }
+    try {
+        FormClose();
+    } catch (const SettingsError& error) {
+        reportError(this, QString::fromStdString(error.what()));
+    }
+    m_closing = true;
+    for (TMDIChild* child : children())
+        child->closeWithoutQuery();
+    event->accept();
+}
+
+void TMainForm::FormClose()
+{
+    {
+        SettingsStore toolbarStore(SettingsStore::Key::Toolbars);
+        m_state.writeToolBarVisibility(toolbarStore);
+        storeToolBarPlaces(this, m_toolBars, toolbarStore);
+    }
+    SettingsStore store;
+    const QRect bounds = (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
+                             ? normalGeometry()
+                             : geometry();
+    const QString m = QStringLiteral("MainForm");
+    store.writeInteger(m, QStringLiteral("Left"), bounds.x());
+    store.writeInteger(m, QStringLiteral("Top"), bounds.y());
+    store.writeInteger(m, QStringLiteral("Width"), bounds.width());
+    store.writeInteger(m, QStringLiteral("Height"), bounds.height());
+    const QString state = (windowState() & Qt::WindowMinimized)   ? QStringLiteral("Minimized")
+                          : (windowState() & Qt::WindowMaximized) ? QStringLiteral("Maximized")
+                                                                  : QStringLiteral("Normal");
+    store.writeString(m, QStringLiteral("WindowState"), state);
+    m_state.writeShutdownOptions(store);
+    store.sync();
+}

@@ -1,0 +1,91 @@
+// TMainForm: the frame window with its menu bar, ten toolbars, status bar and document windows.
+#pragma once
+
+#include "app/ShellState.h"
+#include "editor/DocumentHost.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+class TMDIChild;
+
+struct StartOptions {
+    QString commandLineFile;
+    // An installation writes its seed values into the store at start (tests may switch it off).
+    bool seedStore = true;
+};
+
+class TMainForm : public QMainWindow, public DocumentHost {
+    Q_OBJECT
+public:
+    explicit TMainForm(const StartOptions& options = {}, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // DocumentHost
+    ShellState& shellState() override { return m_state; }
+    THintStatusBar* hintStatusBar() override { return HintStatusBar1; }
+    void setFindNextEnabled(bool enabled) override;
+    QString browserButtonHint(int browser) const override;
+    void documentSavedAs(const QString& path) override;
+    QList<QKeySequence> frameCommandKeys() const override;
+
+    QMdiArea* mdiArea() const { return m_mdiArea; }
+    TMDIChild* activeChild() const;
+    QList<TMDIChild*> children() const;
+    int documentCount() const;
+    // A new, empty document window, shown maximized and active.
+    TMDIChild* createChild();
+    // The file in a new document window; when it cannot be loaded the report is shown and the
+    // window closed again, so no empty window stays bound to that path.
+    TMDIChild* openDocument(const QString& path);
+
+    QToolBar* toolBar(int number) const; // 1 ... 10
+    // Any menu item, toolbar button or switch item of the frame by name.
+    QAction* control(const QString& name) const { return m_controls.value(name); }
+    QMenu* PopupMenuLeiste = nullptr;
+    THintStatusBar* HintStatusBar1 = nullptr;
+
+    void FormActivate();
+    // The idle hook: edit buttons, the active document's modified mark, the menu state.
+    void onIdle();
+    void UpdateMenuItems();
+
+    void SBtnUndoClick();
+    void SBtnCutClick();
+    void SBtnCopyClick();
+    void SBtnPasteClick();
+    void SBtnSelectAllClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QMenu* createPopupMenu() override;
+
+private:
+    void FormCreate(const StartOptions& options);
+    void FormClose();
+    void buildStatusBar();
+    void buildMenuBar();
+    void buildToolBars();
+    void mergeMenus(TMDIChild* child);
+    void applyWindowBounds();
+    void toggleToolBar(int index);
+    void fillWindowMenu();
+    void subWindowActivated(QMdiSubWindow* window);
+
+    ShellState m_state;
+    QMdiArea* m_mdiArea = nullptr;
+    QList<QToolBar*> m_toolBars;
+    QList<QMenu*> m_topMenus;
+    QHash<QString, QAction*> m_controls;
+    QList<QAction*> m_documentControls; // enabled exactly while a document window is open
+    QList<QAction*> m_windowListActions;
+    bool m_clipboardHasText = false;
+    bool m_closing = false;
+};

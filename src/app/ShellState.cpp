@@ -1,0 +1,155 @@
+// The application-wide values the frame loads at start and every command reads while it runs.
+#include "app/ShellState.h"
+
+#include "app/SettingsStore.h"
+#include "platform/Paths.h"
+
+#include <QDir>
+
+namespace {
+
+const QString Default = QStringLiteral("Default");
+
+QString path(const char* section) { return QString::fromLatin1(section); }
+
+} // namespace
+
+void ShellState::readTools(const SettingsStore& store)
+{
+    toolCount = store.readInteger(path("Tools"), QStringLiteral("Count"), -1);
+    if (toolCount < 0)
+        toolCount = 0;
+    tools.clear();
+    for (int i = 0; i < toolCount; ++i) {
+        const QString n = QString::number(i);
+        tools.append({store.readString(path("Tools"), QStringLiteral("Name") + n, Default),
+                      store.readString(path("Tools"), QStringLiteral("ExePfad") + n, Default),
+                      store.readString(path("Tools"), QStringLiteral("ArbPfad") + n, Default),
+                      store.readString(path("Tools"), QStringLiteral("Parameter") + n, Default)});
+    }
+}
+
+void ShellState::readRecentFiles(const SettingsStore& store)
+{
+    recentMaxIndex = store.readInteger(path("History"), QStringLiteral("MaxCount"), -1);
+    recentLastIndex = store.readInteger(path("History"), QStringLiteral("Count"), -1);
+    recentFiles.clear();
+    for (int i = 0; i <= recentLastIndex; ++i)
+        recentFiles.append(
+            store.readString(path("History"), QStringLiteral("File") + QString::number(i), Default));
+}
+
+void ShellState::readEditorOptions(const SettingsStore& store)
+{
+    const QString o = path("Optionen");
+    // Negative or absent intervals are out of range: the designed periods stand in for them.
+    const int backup = store.readInteger(o, QStringLiteral("AutoBackUp"), -1);
+    backupInterval = backup >= 0 ? backup : DesignedBackupInterval;
+    const int autoSave = store.readInteger(o, QStringLiteral("AutoSave"), -1);
+    autoSaveInterval = autoSave >= 0 ? autoSave : DesignedAutoSaveInterval;
+    backupExt = store.readString(o, QStringLiteral("BackUpExt"), Default);
+    fontName = store.readString(o, QStringLiteral("FontName"), Default);
+    fontColor = store.readColor(o, QStringLiteral("FontColor")).value_or(0x000000);
+    background = store.readColor(o, QStringLiteral("Background")).value_or(0xFFFFFF);
+    fontSize = store.readInteger(o, QStringLiteral("FontSize"), -1);
+    align = store.readString(o, QStringLiteral("Align"), Default);
+    bold = store.readBool(o, QStringLiteral("fsBold"), true);
+    italic = store.readBool(o, QStringLiteral("fsItalic"), true);
+    underline = store.readBool(o, QStringLiteral("fsUnderline"), true);
+}
+
+void ShellState::readBrowsers(const SettingsStore& store)
+{
+    const QString b = path("Browser");
+    browser1Selected = store.readBool(b, QStringLiteral("Browser1Select"), true);
+    if (browser1Selected)
+        browser1Path = store.readString(b, QStringLiteral("Browser1"), Default);
+    browser2Selected = store.readBool(b, QStringLiteral("Browser2Select"), true);
+    if (browser2Selected)
+        browser2Path = store.readString(b, QStringLiteral("Browser2"), Default);
+}
+
+void ShellState::readWindowBounds(const SettingsStore& store)
+{
+    const QString m = path("MainForm");
+    left = store.readInteger(m, QStringLiteral("Left"), -1);
+    top = store.readInteger(m, QStringLiteral("top"), -1);
+    width = store.readInteger(m, QStringLiteral("Width"), -1);
+    height = store.readInteger(m, QStringLiteral("Height"), -1);
+    windowState = store.readString(m, QStringLiteral("WindowState"), Default);
+}
+
+void ShellState::readDirectories(SettingsStore& store)
+{
+    const QString p = path("Path");
+    urlListDir = store.readString(p, QStringLiteral("URLListen"), Default);
+    plugInDir = store.readString(p, QStringLiteral("PlugIns"), Default);
+    backupDir = store.readString(p, QStringLiteral("BackUp"), Default);
+    if (store.readBool(path("Optionen"), QStringLiteral("FirstStart"), true)) {
+        // The program directory is not writable for every user, so the three directories live
+        // in the per-user data directory.
+        const QDir base(userDataDirectory());
+        urlListDir = QDir::toNativeSeparators(base.filePath(QStringLiteral("URLList")));
+        plugInDir = QDir::toNativeSeparators(base.filePath(QStringLiteral("PlugIn")));
+        backupDir = QDir::toNativeSeparators(base.filePath(QStringLiteral("BackUp")));
+        for (const QString& dir : {urlListDir, plugInDir, backupDir})
+            QDir().mkpath(dir);
+        store.writeString(p, QStringLiteral("URLListen"), urlListDir);
+        store.writeString(p, QStringLiteral("PlugIns"), plugInDir);
+        store.writeString(p, QStringLiteral("BackUp"), backupDir);
+        store.writeBool(path("Optionen"), QStringLiteral("FirstStart"), false);
+    }
+}
+
+void ShellState::readUserData(const SettingsStore& store)
+{
+    const QString u = path("User");
+    auto read = [&](const char* name) { return store.readString(u, QString::fromLatin1(name), Default); };
+    user = {read("UserName"), read("UserFirma"),  read("UserStreet"), read("UserZip"),
+            read("UserState"), read("UserTel"),   read("UserFax"),    read("UserEMail"),
+            read("UserEMail1"), read("UserHomepage")};
+}
+
+void ShellState::readHints(const SettingsStore& store)
+{
+    hintsOn = store.readBool(path("Optionen"), QStringLiteral("Hints"), true);
+}
+
+void ShellState::readToolBarVisibility(const SettingsStore& toolbarStore)
+{
+    for (int n = 1; n <= ToolBarCount; ++n)
+        toolBarVisible[n - 1] = toolbarStore.readBool(QStringLiteral("XToolBar%1").arg(n),
+                                                      QStringLiteral("Visible"), true);
+}
+
+void ShellState::writeShutdownOptions(SettingsStore& store) const
+{
+    const QString o = path("Optionen");
+    store.writeInteger(o, QStringLiteral("AutoBackUp"), backupInterval);
+    store.writeInteger(o, QStringLiteral("AutoSave"), autoSaveInterval);
+    store.writeString(o, QStringLiteral("BackUpExt"), backupExt);
+    store.writeBool(o, QStringLiteral("Hints"), hintsOn);
+    const QString p = path("Path");
+    store.writeString(p, QStringLiteral("PlugIns"), plugInDir);
+    store.writeString(p, QStringLiteral("URLListen"), urlListDir);
+    store.writeString(p, QStringLiteral("BackUp"), backupDir);
+}
+
+void ShellState::writeToolBarVisibility(SettingsStore& toolbarStore) const
+{
+    for (int n = 1; n <= ToolBarCount; ++n)
+        toolbarStore.writeBool(QStringLiteral("XToolBar%1").arg(n), QStringLiteral("Visible"),
+                               toolBarVisible[n - 1]);
+}
+
+QString browserCaption(const QString& browserPath)
+{
+    QString name = fileNamePart(browserPath);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0) {
+        // Four characters go from the first place where the extension occurs in the name.
+        const qsizetype at = name.indexOf(name.mid(dot));
+        name.remove(at, 4);
+    }
+    return QStringLiteral("HTML Datei mit ") + name + QStringLiteral(" testen");
+}

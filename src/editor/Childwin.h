@@ -1,0 +1,109 @@
+// TMDIChild: the document window with its text control, menus, timers and file handling.
+#pragma once
+
+#include "editor/TextFileCodec.h"
+#include "widgets/MenuTable.h"
+
+#include <QHash>
+#include <QList>
+#include <QPair>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+class DocumentHost;
+class QFileDialog;
+class QMenu;
+class QPrinter;
+class TExtRich;
+class TFileDrag;
+
+class TMDIChild : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMDIChild(DocumentHost* host, QWidget* parent = nullptr);
+    ~TMDIChild() override;
+
+    static const QString Untitled; // "Dokument": the document was never saved
+
+    QString FileName;
+    QString FileExt;
+    bool SearchStarted = false;
+    TExtRich* TextMemo = nullptr;
+    QTimer* Timer1 = nullptr; // backup copies
+    QTimer* Timer2 = nullptr; // automatic saves
+    TFileDrag* FileDrag1 = nullptr;
+
+    TextFileFormat fileFormat() const { return m_format; }
+    QPrinter* printer();
+    QFileDialog* saveFileDialog();
+
+    // The window's top-level menus with their merge groups, for the frame's menu bar.
+    QList<QPair<int, QMenu*>> mergedMenus() const { return m_mergedMenus; }
+    QMenu* memoPopUp() const { return m_memoPopUp; }
+    QAction* action(const QString& name) const { return m_actions.value(name); }
+    const QHash<QString, QAction*>& actions() const { return m_actions; }
+
+    void NewChildWindow();
+    // Throws UserError when the file cannot be read; the window keeps its name then.
+    void LoadFile(const QString& path);
+    void FormActivate();
+    void Modifiziert();
+    void FormShowN();
+
+    // Returns whether the window may close: unmodified, saved, or the user said No.
+    bool FormCloseQuery();
+    // Closing without asking again (the frame has asked already).
+    void closeWithoutQuery();
+
+    void Save1Click() { save(); }
+    void SaveAs1Click() { saveAs(); }
+    // Return whether the document was written.
+    bool save();
+    bool saveAs();
+    void Close1Click();
+    void Print1Click();
+    void Browser1aufrufenClick();
+    void Browser2aufrufenClick();
+
+    void Rckgngig2Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Delete1Click();
+    void SelectAll1Click();
+    void Edit1Click();
+
+    void Timer1Timer();
+    void Timer2Timer();
+
+    void TextMemoPosChange(int col, int row);
+    void TextMemoModeChange(bool insertMode);
+
+    // Drops a list entry: "open|close" wraps the selection, anything else replaces it.
+    void dropListEntry(const QString& entry);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void writeDocument(const QString& path);
+    void launchBrowser(int browser);
+    // Timer writes report a failure once; while that report is open no timer opens another.
+    void runTimerWrite(void (TMDIChild::*write)());
+    void writeBackup();
+    void writeAutoSave();
+    QAction* twin(const char* name) const;
+
+    DocumentHost* m_host;
+    TextFileFormat m_format;
+    std::unique_ptr<QPrinter> m_printer;
+    QFileDialog* m_saveDialog = nullptr;
+    QHash<QString, QAction*> m_actions;
+    QList<QPair<int, QMenu*>> m_mergedMenus;
+    QMenu* m_memoPopUp = nullptr;
+    bool m_timerReportOpen = false;
+    bool m_closeAsked = false;
+};

@@ -1,0 +1,200 @@
+// Byte-exact decoding and encoding of document files (UTF-8 or Windows-1252, CR LF or LF).
+#include "editor/TextFileCodec.h"
+
+#include <QStringDecoder>
+
+#include <array>
+#include <cstring>
+
+// Line breaks, chosen so that decode followed by encode gives back the same bytes for every file
+// whose breaks are consistent, and for LF files always:
+// - The first LF of the file decides: preceded by CR it is a CR LF file, else an LF file. A file
+//   without any LF counts as CR LF, the break of new lines.
+// - CR LF file: every CR LF pair becomes '\n'. A bare LF also ends a line there (it is written
+//   back as CR LF: the one case that does not survive byte for byte).
+// - LF file: only LF ends a line; the CR of a CR LF pair stays the last character of its line,
+//   so it is written back exactly.
+// - A lone CR (not followed by LF) is an ordinary character of its line in either kind of file.
+
+namespace
+{
+
+// 0x80..0x9F of Windows-1252; the five bytes the code page leaves undefined stand for the C1
+// control of the same number so that they, too, survive a round trip.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no truncated sequence.
+// Anything less strict would let QString's decoder replace bytes and break the round trip.
+bool isValidUtf8(const unsigned char* p, qsizetype n)
+{
+    qsizetype i = 0;
+    while (i < n) {
+        // Skip ASCII eight bytes at a time: most of a typical page is ASCII.
+        while (i + 8 <= n) {
+            quint64 word;
+            std::memcpy(&word, p + i, 8);
+            if (word & 0x8080808080808080ULL) break;
+            i += 8;
+        }
+        if (i >= n) break;
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int length;
+        unsigned char lo = 0x80, hi = 0xBF; // allowed range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            if (c == 0xE0)
+                lo = 0xA0; // overlong
+            else if (c == 0xED)
+                hi = 0x9F; // surrogates
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            if (c == 0xF0)
+                lo = 0x90; // overlong
+            else if (c == 0xF4)
+                hi = 0x8F; // above U+10FFFF
+        } else {
+            return false; // continuation byte, overlong lead C0/C1, or F5..FF
+        }
+        if (i + length > n) return false;
+        if (p[i + 1] < lo || p[i + 1] > hi) return false;
+        for (int k = 2; k < length; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+// In place: CR LF pairs become '\n'.
+void collapseCrLf(QString* text)
+{
+    QChar* data = text->data();
+    const qsizetype n = text->size();
+    qsizetype out = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (data[i] == u'\r' && i + 1 < n && data[i + 1] == u'\n') continue;
+        data[out++] = data[i];
+    }
+    text->truncate(out);
+}
+
+// LF is byte 0x0A in both encodings, so breaks can be widened after encoding.
+QByteArray widenLineBreaks(const QByteArray& bytes)
+{
+    const qsizetype lfCount = bytes.count('\n');
+    if (lfCount == 0) return bytes;
+    QByteArray out(bytes.size() + lfCount, Qt::Uninitialized);
+    char* dst = out.data();
+    const char* src = bytes.constData();
+    const char* end = src + bytes.size();
+    while (src < end) {
+        const char* lf = static_cast<const char*>(std::memchr(src, '\n', size_t(end - src)));
+        const char* stop = lf ? lf : end;
+        std::memcpy(dst, src, size_t(stop - src));
+        dst += stop - src;
+        if (!lf) break;
+        *dst++ = '\r';
+        *dst++ = '\n';
+        src = lf + 1;
+    }
+    return out;
+}
+
+TextFileFormat::LineBreak detectLineBreak(const QByteArray& bytes)
+{
+    const qsizetype lf = bytes.indexOf('\n');
+    if (lf > 0 && bytes.at(lf - 1) == '\r') return TextFileFormat::LineBreak::CrLf;
+    if (lf >= 0) return TextFileFormat::LineBreak::Lf;
+    return TextFileFormat::LineBreak::CrLf;
+}
+
+} // namespace
+
+QString decodeWindows1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.constData());
+    for (qsizetype i = 0, n = bytes.size(); i < n; ++i) {
+        const unsigned char c = in[i];
+        out[i] = (c >= 0x80 && c < 0xA0) ? QChar(kHighControls[c - 0x80]) : QChar(c);
+    }
+    return text;
+}
+
+QByteArray encodeWindows1252(const QString& text, bool* ok)
+{
+    bool allMapped = true;
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    const QChar* in = text.constData();
+    for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+        const char16_t c = in[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out[i] = char(c);
+            continue;
+        }
+        // Everything else can only be one of the 32 characters of 0x80..0x9F.
+        int byte = -1;
+        for (int k = 0; k < int(kHighControls.size()); ++k) {
+            if (kHighControls[size_t(k)] == c) {
+                byte = 0x80 + k;
+                break;
+            }
+        }
+        if (byte < 0) {
+            allMapped = false;
+            byte = '?';
+        }
+        out[i] = char(byte);
+    }
+    if (ok) *ok = allMapped;
+    return bytes;
+}
+
+DecodedText decodeTextFile(const QByteArray& bytes)
+{
+    DecodedText result;
+    result.format.lineBreak = detectLineBreak(bytes);
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const bool hasBom = bytes.startsWith("\xEF\xBB\xBF");
+    const qsizetype skip = hasBom ? 3 : 0;
+    if (isValidUtf8(data + skip, bytes.size() - skip)) {
+        result.format.encoding =
+            hasBom ? TextFileFormat::Encoding::Utf8Bom : TextFileFormat::Encoding::Utf8;
+        // QString::fromUtf8 would drop a second BOM as well; it belongs to the text.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                         QStringDecoder::Flag::Stateless);
+        result.text = decoder(QByteArrayView(bytes).sliced(skip));
+    } else {
+        result.format.encoding = TextFileFormat::Encoding::Windows1252;
+        result.text = decodeWindows1252(bytes);
+    }
+    if (result.format.lineBreak == TextFileFormat::LineBreak::CrLf) collapseCrLf(&result.text);
+    return result;
+}
+
+QByteArray encodeTextFile(const QString& text, TextFileFormat* format)
+{
+    QByteArray bytes;
+    if (format->encoding == TextFileFormat::Encoding::Windows1252) {
+        bool ok = true;
+        bytes = encodeWindows1252(text, &ok);
+        if (!ok) format->encoding = TextFileFormat::Encoding::Utf8;
+    }
+    if (format->encoding != TextFileFormat::Encoding::Windows1252) {
+        bytes = text.toUtf8();
+        if (format->encoding == TextFileFormat::Encoding::Utf8Bom) bytes.prepend("\xEF\xBB\xBF");
+    }
+    if (format->lineBreak == TextFileFormat::LineBreak::CrLf) bytes = widenLineBreaks(bytes);
+    return bytes;
+}

@@ -1,0 +1,60 @@
+// THintStatusBar: a status bar of named text panels whose tooltips follow the hint switch.
+#include "widgets/HintStatusBar.h"
+
+#include <QLabel>
+
+THintStatusBar::THintStatusBar(QWidget* parent) : QStatusBar(parent)
+{
+    setSizeGripEnabled(true);
+}
+
+void THintStatusBar::addPanel(const PanelSpec& spec)
+{
+    auto* label = new QLabel(spec.text, this);
+    label->setObjectName(QString::fromLatin1(spec.name));
+    label->setAlignment(spec.alignment);
+    label->setTextFormat(Qt::PlainText);
+    // The widths are minimums: the long hint panel stretches with the window.
+    label->setMinimumWidth(spec.width);
+    if (spec.bevel)
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QFont font = label->font();
+    font.setBold(spec.bold);
+    label->setFont(font);
+    if (spec.color.isValid()) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, spec.color);
+        label->setPalette(palette);
+    }
+    label->setToolTip(spec.hint);
+    const bool stretches = spec.width >= 300;
+    addWidget(label, stretches ? 1 : 0);
+    m_panels.append(label);
+    m_hints.append(spec.hint);
+}
+
+QLabel* THintStatusBar::panel(const QString& name) const
+{
+    for (QLabel* label : m_panels)
+        if (label->objectName() == name)
+            return label;
+    return nullptr;
+}
+
+QString THintStatusBar::panelText(const QString& name) const
+{
+    const QLabel* label = panel(name);
+    return label ? label->text() : QString();
+}
+
+void THintStatusBar::setPanelText(const QString& name, const QString& text)
+{
+    if (QLabel* label = panel(name); label && label->text() != text)
+        label->setText(text);
+}
+
+void THintStatusBar::setHintsEnabled(bool enabled)
+{
+    for (int i = 0; i < m_panels.size(); ++i)
+        m_panels.at(i)->setToolTip(enabled ? m_hints.at(i) : QString());
+}

@@ -1,0 +1,126 @@
+// Test helpers: a private settings store and temporary directory, and answers to modal dialogs.
+#include "support/TestSupport.h"
+
+#include "app/SettingsStore.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPointer>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+TestEnvironment::TestEnvironment()
+    : m_oldDataHome(qgetenv("XDG_DATA_HOME")), m_oldConfigHome(qgetenv("XDG_CONFIG_HOME"))
+{
+    // Per-user data and configuration go to the temporary directory as well.
+    qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    SettingsStore::useFile(settingsFile());
+}
+
+TestEnvironment::~TestEnvironment()
+{
+    SettingsStore::useFile(QString());
+    qputenv("XDG_DATA_HOME", m_oldDataHome);
+    qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+}
+
+void TestEnvironment::clearSettings()
+{
+    QFile::remove(settingsFile());
+    SettingsStore::useFile(settingsFile());
+}
+
+namespace {
+
+struct PendingAnswer {
+    std::function<bool(QWidget*)> handler;
+    QElapsedTimer age;
+    int timeoutMs;
+};
+
+// One poller serves every queued answer in order, so two answers never race for one dialog.
+class ModalPoller : public QObject {
+public:
+    ModalPoller()
+    {
+        m_timer.setInterval(10);
+        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+    }
+    void enqueue(PendingAnswer answer)
+    {
+        m_queue.push_back(std::move(answer));
+        m_timer.start();
+    }
+
+private:
+    void poll()
+    {
+        if (m_queue.empty()) {
+            m_timer.stop();
+            return;
+        }
+        PendingAnswer& front = m_queue.front();
+        if (front.age.elapsed() > front.timeoutMs) {
+            qWarning("whenModal: no modal dialog appeared in time");
+            m_queue.erase(m_queue.begin());
+            return;
+        }
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || modal == m_lastHandled)
+            return;
+        auto handler = front.handler;
+        QPointer<QWidget> guard(modal);
+        if (handler(modal)) {
+            m_lastHandled = guard;
+            m_queue.erase(m_queue.begin());
+        }
+    }
+
+    QTimer m_timer;
+    std::vector<PendingAnswer> m_queue;
+    QPointer<QWidget> m_lastHandled;
+};
+
+ModalPoller& poller()
+{
+    static auto* instance = new ModalPoller;
+    return *instance;
+}
+
+} // namespace
+
+void whenModal(std::function<bool(QWidget*)> handler, int timeoutMs)
+{
+    PendingAnswer answer{std::move(handler), {}, timeoutMs};
+    answer.age.start();
+    poller().enqueue(std::move(answer));
+}
+
+void answerMessageBox(QMessageBox::StandardButton button, QString* text)
+{
+    whenModal([button, text](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (!box)
+            return false;
+        if (text)
+            *text = box->text();
+        if (QAbstractButton* b = box->button(button))
+            b->click();
+        else
+            box->done(button);
+        return true;
+    });
+}
+
+bool waitNoModal(int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (QApplication::activeModalWidget() && t.elapsed() < timeoutMs)
+        QTest::qWait(10);
+    return QApplication::activeModalWidget() == nullptr;
+}

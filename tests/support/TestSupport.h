@@ -1,0 +1,37 @@
+// Test helpers: a private settings store and temporary directory, and answers to modal dialogs.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+// Redirects the settings store into a fresh INI file inside a temporary directory for the
+// lifetime of the object, so tests never touch the user's settings or files.
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+    QString dir() const { return m_dir.path(); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString settingsFile() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
+    // Starts again with an empty store.
+    void clearSettings();
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_oldDataHome, m_oldConfigHome;
+};
+
+// Calls handler with the next modal widget as soon as one is shown (polling the event loop).
+// The handler returns true when it has dealt with the widget; until then it is asked again.
+// Gives up after timeoutMs. Several calls queue up: each waits for a modal widget it has not
+// seen handled yet.
+void whenModal(std::function<bool(QWidget*)> handler, int timeoutMs = 5000);
+
+// Answers the next message box with the given button; stores its text in *text when asked to.
+void answerMessageBox(QMessageBox::StandardButton button, QString* text = nullptr);
+
+// Waits until no modal widget is left open (or timeoutMs passed); returns whether none is.
+bool waitNoModal(int timeoutMs = 5000);
