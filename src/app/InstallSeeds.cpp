@@ -14,9 +14,9 @@ QString defaultBrowserProgram()
     const QString explorer = QStandardPaths::findExecutable(QStringLiteral("explorer"));
     return explorer.isEmpty() ? QStringLiteral("C:\\Windows\\explorer.exe") : explorer;
 #else
-    for (const char* opener : {"xdg-open", "gio", "sensible-browser", "x-www-browser"}) {
+    for (const char* opener : {"xdg-open", "sensible-browser", "x-www-browser"}) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(opener));
-        if (!found.isEmpty() && QString::fromLatin1(opener) != QLatin1String("gio"))
+        if (!found.isEmpty())
             return found;
     }
     return QStringLiteral("/usr/bin/xdg-open");

@@ -60,12 +60,14 @@ public:
     void SBtnPasteClick();
     void SBtnSelectAllClick();
 
+    // The docks' context menu: the toolbar switches.
+    QMenu* createPopupMenu() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    QMenu* createPopupMenu() override;
 
 private:
     void FormCreate(const StartOptions& options);

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QPointer>
 #include <QStandardPaths>
@@ -123,4 +124,11 @@ bool waitNoModal(int timeoutMs)
     while (QApplication::activeModalWidget() && t.elapsed() < timeoutMs)
         QTest::qWait(10);
     return QApplication::activeModalWidget() == nullptr;
+}
+
+void runIdle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }

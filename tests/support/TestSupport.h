@@ -1,7 +1,10 @@
 // Test helpers: a private settings store and temporary directory, and answers to modal dialogs.
 #pragma once
 
+#include "app/Application.h"
+
 #include <QMessageBox>
+#include <QTest>
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
@@ -35,3 +38,18 @@ void answerMessageBox(QMessageBox::StandardButton button, QString* text = nullpt
 
 // Waits until no modal widget is left open (or timeoutMs passed); returns whether none is.
 bool waitNoModal(int timeoutMs = 5000);
+
+// Runs a real event loop for ms milliseconds, so that it blocks and the idle hook runs (QTest's
+// waits only poll and never let the queue go idle).
+void runIdle(int ms = 30);
+
+// Like QTEST_MAIN, but with the program's own application object, so that a command's error
+// reaches the general error report exactly as in the editor.
+#define TESSALINE_TEST_MAIN(TestObject)                                                           \
+    int main(int argc, char** argv)                                                               \
+    {                                                                                             \
+        TessalineApplication app(argc, argv);                                                     \
+        TestObject tc;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                \
+        return QTest::qExec(&tc, argc, argv);                                                     \
+    }
