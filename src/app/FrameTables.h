@@ -15,11 +15,14 @@ struct ToolBarSpec {
     const char* switchItem; // its item in PopupMenuLeiste
 };
 
+using FrameRow = MenuRow<TMainForm>;
+
 struct TopMenuSpec {
     const char* name;
     const char* caption;
     int group;
     bool replacedByDocument; // the active document's menu of the same group takes its place
+    std::span<const FrameRow> rows = {}; // the frame's own items
 };
 
 struct ToolButtonSpec {

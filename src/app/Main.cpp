@@ -7,6 +7,7 @@
 #include "editor/ChildMenus.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
+#include "editor/filedrag.h"
 #include "platform/ErrorReport.h"
 #include "platform/Paths.h"
 #include "platform/UserError.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -92,6 +94,11 @@ void TMainForm::buildMenuBar()
         menu->setProperty("mergeGroup", spec.group);
         menu->setProperty("replacedByDocument", spec.replacedByDocument);
         m_topMenus.append(menu);
+        if (!spec.rows.empty()) {
+            QHash<QString, QAction*> items;
+            buildMenu<TMainForm>(menu, spec.rows, this, items);
+            registerFrameActions(items);
+        }
     }
     // Without a document the frame shows mirrors of the document menus, their items disabled.
     for (const ChildMenu& spec : childMenus()) {
@@ -111,6 +118,15 @@ void TMainForm::buildMenuBar()
     QMenu* windowMenu = m_topMenus.at(7);
     connect(windowMenu, &QMenu::aboutToShow, this, &TMainForm::fillWindowMenu);
     mergeMenus(nullptr);
+}
+
+void TMainForm::registerFrameActions(const QHash<QString, QAction*>& actions)
+{
+    for (QAction* action : actions) {
+        m_controls.insert(action->objectName(), action);
+        if (action->property("needsDocument").toBool())
+            m_documentControls.append(action);
+    }
 }
 
 void TMainForm::mergeMenus(TMDIChild* child)
@@ -193,6 +209,11 @@ void TMainForm::buildToolBars()
         m_controls.insert(item->objectName(), item);
     }
     qApp->installEventFilter(this);
+
+    FileDrag1 = new TFileDrag(this);
+    FileDrag1->setObjectName(QStringLiteral("FileDrag1"));
+    FileDrag1->setEnableDrop(true);
+    connect(FileDrag1, &TFileDrag::OnDrop, this, &TMainForm::FileDrag1Drop);
 }
 
 QMenu* TMainForm::createPopupMenu()
@@ -240,6 +261,7 @@ void TMainForm::FormCreate(const StartOptions& options)
         m_state.tableGeneratorLines.clear();
         m_state.readTools(store);
         m_state.readRecentFiles(store);
+        buildRecentFileEntries();
         m_state.readEditorOptions(store);
         m_state.readBrowsers(store);
         m_state.readWindowBounds(store);
@@ -356,6 +378,10 @@ TMDIChild* TMainForm::createChild()
     auto* child = new TMDIChild(this);
     QMdiSubWindow* window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // The window menu of a document window must not take Ctrl+F4 and friends from the frame's
+    // own items, or neither would run.
+    for (QAction* action : window->systemMenu()->actions())
+        action->setShortcuts({});
     window->showMaximized();
     m_mdiArea->setActiveSubWindow(window);
     child->TextMemo->setFocus();
@@ -397,8 +423,6 @@ QString TMainForm::browserButtonHint(int browser) const
 {
     return browserCaption(browser == 1 ? m_state.browser1Path : m_state.browser2Path);
 }
-
-void TMainForm::documentSavedAs(const QString&) {}
 
 QList<QKeySequence> TMainForm::frameCommandKeys() const
 {

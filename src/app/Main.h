@@ -7,10 +7,12 @@
 #include <QHash>
 #include <QMainWindow>
 
+class QFileDialog;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class TFileDrag;
 class TMDIChild;
 
 struct StartOptions {
@@ -54,6 +56,35 @@ public:
     void onIdle();
     void UpdateMenuItems();
 
+    // File commands.
+    void FileNewItemClick();
+    void FileOpenItemClick();
+    void Dokumentspeichern1Click();
+    void FileSaveItemClick() { Dokumentspeichern1Click(); }
+    void Dokumentspeichernunter1Click();
+    void FileSaveAsItemClick() { Dokumentspeichernunter1Click(); }
+    void Drucken1Click();
+    void SBtnFPrintClick() { Drucken1Click(); }
+    void DruckerSetup1Click();
+    void AktuellesFensterschlieen1Click();
+    void FileExitItemClick();
+    // Opens recent entry k (its File-menu position minus 11) when the list has one.
+    void recentFileClick(int k);
+    void HistoryAktualisieren();
+    void FileDrag1Drop();
+    QFileDialog* openFileDialog();
+    QList<QAction*> recentFileActions() const { return m_recentActions; }
+    TFileDrag* FileDrag1 = nullptr;
+
+    // Window commands.
+    void WindowCascadeItemClick();
+    void WindowTileItemClick();
+    void WindowArrangeItemClick();
+    void WindowMinimizeItemClick();
+    void GanzesFenster1Click();
+    void Vorheriges1Click();
+    void Nchstes1Click();
+
     void SBtnUndoClick();
     void SBtnCutClick();
     void SBtnCopyClick();
@@ -75,6 +106,8 @@ private:
     void buildStatusBar();
     void buildMenuBar();
     void buildToolBars();
+    void buildRecentFileEntries();
+    void registerFrameActions(const QHash<QString, QAction*>& actions);
     void mergeMenus(TMDIChild* child);
     void applyWindowBounds();
     void toggleToolBar(int index);
@@ -88,6 +121,8 @@ private:
     QHash<QString, QAction*> m_controls;
     QList<QAction*> m_documentControls; // enabled exactly while a document window is open
     QList<QAction*> m_windowListActions;
+    QList<QAction*> m_recentActions;
+    QFileDialog* m_openDialog = nullptr;
     bool m_clipboardHasText = false;
     bool m_closing = false;
 };

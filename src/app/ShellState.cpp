@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 
 #include <QDir>
+#include <algorithm>
 
 namespace {
 
@@ -33,6 +34,8 @@ void ShellState::readRecentFiles(const SettingsStore& store)
 {
     recentMaxIndex = store.readInteger(path("History"), QStringLiteral("MaxCount"), -1);
     recentLastIndex = store.readInteger(path("History"), QStringLiteral("Count"), -1);
+    // A stored count above the maximum loads only the entries the menu can show.
+    recentLastIndex = std::min(recentLastIndex, recentMaxIndex);
     recentFiles.clear();
     for (int i = 0; i <= recentLastIndex; ++i)
         recentFiles.append(

@@ -36,8 +36,8 @@ const ChildMenu menus[] = {
 
 constexpr unsigned Shown = MenuFlag::ShowShortcutOnly;
 
-// The context menu shows its twins' shortcuts; the menu-bar items own the keys. "Speichern"
-// owns Ctrl+S itself until the frame's File menu carries the save command.
+// The context menu shows its twins' shortcuts; the menu-bar items (and the frame's File menu for
+// Ctrl+S) own the keys.
 const ChildRow popUpRows[] = {
     {R::Item, "Rckgngig1", "&Rückgängig", "Alt+Backspace", "Letzte Eingabe rückgängig",
      &C::Rckgngig2Click, Shown},
@@ -50,7 +50,7 @@ const ChildRow popUpRows[] = {
     {R::Item, "Lschen1", "Lösc&hen", "Ctrl+Del", "Auswahl löschen", &C::Delete1Click, Shown},
     {R::Item, "Allesauswhlen1", "Alles aus&wählen", "", "Alles auswählen", &C::SelectAll1Click},
     Sep,
-    {R::Item, "Speichern1", "Speichern", "Ctrl+S", "Datei speichern", &C::Save1Click},
+    {R::Item, "Speichern1", "Speichern", "Ctrl+S", "Datei speichern", &C::Save1Click, Shown},
 };
 
 } // namespace

@@ -145,11 +145,6 @@ void TMDIChild::buildMenus()
     for (QAction* a : std::as_const(m_actions))
         keys += a->shortcuts();
     TextMemo->setCommandKeys(keys);
-    // The context menu's save item owns its key inside the text control.
-    if (QAction* save = twin("Speichern1")) {
-        save->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        TextMemo->addAction(save);
-    }
 }
 
 QAction* TMDIChild::twin(const char* name) const

@@ -2,6 +2,7 @@
 #include "platform/ProgramStart.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,6 +14,16 @@ namespace {
 bool hasDirectory(const QString& program)
 {
     return program.contains(QLatin1Char('/')) || program.contains(QLatin1Char('\\'));
+}
+
+// Whether the file starts like something the system can run (a script or an ELF program).
+bool looksRunnable(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // cannot tell: leave it to the access error
+    const QByteArray head = file.read(4);
+    return head.startsWith("#!") || head == "\x7f" "ELF";
 }
 
 } // namespace
@@ -32,6 +43,9 @@ int start(const QString& program, const QStringList& arguments, const QString& w
             return FileNotFound;
         if (info.isDir() || !info.isExecutable())
             return AccessDenied;
+        // Checked against the current directory, so started from there, not from the working
+        // directory the process changes into first.
+        resolved = info.absoluteFilePath();
     } else {
         resolved = QStandardPaths::findExecutable(program);
         if (resolved.isEmpty())
@@ -43,8 +57,11 @@ int start(const QString& program, const QStringList& arguments, const QString& w
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
     qint64 pid = 0;
-    if (!process.startDetached(&pid))
-        return process.error() == QProcess::FailedToStart ? AccessDenied : 0;
+    if (!process.startDetached(&pid)) {
+        if (process.error() != QProcess::FailedToStart)
+            return 0;
+        return looksRunnable(resolved) ? AccessDenied : InvalidProgram;
+    }
     return Success;
 }
 

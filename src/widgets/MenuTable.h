@@ -15,6 +15,8 @@ constexpr unsigned Disabled = 4;
 constexpr unsigned Hidden = 8;
 // The shortcut is only shown in the caption: its twin in the menu bar owns the key.
 constexpr unsigned ShowShortcutOnly = 16;
+// Enabled only while a document window is open (the frame's menu-state update sees to it).
+constexpr unsigned NeedsDocument = 32;
 } // namespace MenuFlag
 
 template <class Target> struct MenuRow {
@@ -49,9 +51,14 @@ void buildMenu(QMenu* menu, std::span<const MenuRow<Target>> rows, Target* targe
     for (const MenuRow<Target>& row : rows) {
         QMenu* current = stack.last();
         switch (row.kind) {
-        case MenuRow<Target>::Separator:
-            current->addSeparator();
+        case MenuRow<Target>::Separator: {
+            QAction* separator = current->addSeparator();
+            if (*row.name) {
+                separator->setObjectName(QString::fromLatin1(row.name));
+                registry.insert(separator->objectName(), separator);
+            }
             break;
+        }
         case MenuRow<Target>::Submenu: {
             QMenu* sub = current->addMenu(QString::fromUtf8(row.caption));
             sub->setObjectName(QString::fromLatin1(row.name));
@@ -83,6 +90,8 @@ void buildMenu(QMenu* menu, std::span<const MenuRow<Target>> rows, Target* targe
             action->setChecked((row.flags & MenuFlag::Checked) == MenuFlag::Checked);
             action->setEnabled(!(row.flags & MenuFlag::Disabled));
             action->setVisible(!(row.flags & MenuFlag::Hidden));
+            if (row.flags & MenuFlag::NeedsDocument)
+                action->setProperty("needsDocument", true);
             if (row.handler && target) {
                 auto handler = row.handler;
                 QObject::connect(action, &QAction::triggered, target,

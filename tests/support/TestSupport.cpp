@@ -70,13 +70,17 @@ private:
             m_queue.erase(m_queue.begin());
             return;
         }
+        // A dialog that is reused (kept by its owner) counts as new once it has been hidden.
+        if (m_lastHandled && !m_lastHandled->isVisible())
+            m_lastHandled = nullptr;
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible() || modal == m_lastHandled)
             return;
         auto handler = front.handler;
         QPointer<QWidget> guard(modal);
         if (handler(modal)) {
-            m_lastHandled = guard;
+            // Only a dialog still closing is kept from the next answer.
+            m_lastHandled = guard && guard->isVisible() ? guard : nullptr;
             m_queue.erase(m_queue.begin());
         }
     }

@@ -1,0 +1,203 @@
+// TMainForm's file and window commands: new, open, save, print, close, recent files, drops.
+#include "app/Main.h"
+
+#include "app/RecentFiles.h"
+#include "app/SettingsStore.h"
+#include "editor/Childwin.h"
+#include "editor/ExtRich.h"
+#include "editor/filedrag.h"
+
+#include <QFileDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPageSetupDialog>
+
+namespace {
+
+constexpr int FirstRecentPosition = 11;
+
+const QStringList openFilters = {
+    QStringLiteral("HTML-Dokumente (*.htm *.html *.shtml)"),
+    QStringLiteral("Internet Database Connector (*.idc)"),
+    QStringLiteral("HTML-Stilvorlagen (*.htx)"),
+    QStringLiteral("Text (*.txt)"),
+    QStringLiteral("Rich Text Format (*.rtf)"),
+    QStringLiteral("Tessaline PlugIns/Urls/Listen (*.plg *.url *.lst)"),
+    QStringLiteral("Konfiguration/Setup (*.ini *.inf)"),
+    QStringLiteral("Stapelverarbeitung (*.bat)"),
+    QStringLiteral("Alle Dateien (*)"),
+};
+
+} // namespace
+
+void TMainForm::buildRecentFileEntries()
+{
+    QMenu* fileMenu = m_topMenus.at(0);
+    for (QAction* action : std::as_const(m_recentActions))
+        delete action;
+    m_recentActions.clear();
+    for (int k = 0; k <= m_state.recentMaxIndex; ++k) {
+        QAction* action = fileMenu->addAction(recentFileCaption(m_state, k));
+        action->setObjectName(QStringLiteral("RecentFile%1").arg(k + 1));
+        connect(action, &QAction::triggered, this, [this, k] { recentFileClick(k); });
+        m_recentActions.append(action);
+    }
+    // The separator before the entries shows once there is something to list.
+    if (QAction* separator = control(QStringLiteral("N44")))
+        separator->setVisible(m_state.recentLastIndex >= 0);
+}
+
+void TMainForm::HistoryAktualisieren()
+{
+    SettingsStore store;
+    storeRecentFiles(m_state, store);
+    store.sync();
+    for (int k = 0; k < m_recentActions.size(); ++k)
+        m_recentActions.at(k)->setText(recentFileCaption(m_state, k));
+    if (QAction* separator = control(QStringLiteral("N44")))
+        separator->setVisible(m_state.recentLastIndex >= 0);
+}
+
+void TMainForm::documentSavedAs(const QString& path)
+{
+    insertRecentFile(m_state, path);
+    HistoryAktualisieren();
+}
+
+void TMainForm::recentFileClick(int k)
+{
+    if (k >= 0 && k <= m_state.recentLastIndex && k < m_state.recentFiles.size())
+        openDocument(m_state.recentFiles.at(k));
+}
+
+void TMainForm::FileNewItemClick()
+{
+    const QString caption = QStringLiteral("Dokument %1").arg(documentCount() + 1);
+    TMDIChild* child = createChild();
+    child->setWindowTitle(caption);
+    child->NewChildWindow();
+}
+
+QFileDialog* TMainForm::openFileDialog()
+{
+    if (!m_openDialog) {
+        // Qt's own dialog, so that it looks the same everywhere and tests can answer it.
+        m_openDialog = new QFileDialog(this);
+        m_openDialog->setObjectName(QStringLiteral("OpenFileDialog"));
+        m_openDialog->setOption(QFileDialog::DontUseNativeDialog);
+        m_openDialog->setFileMode(QFileDialog::ExistingFiles);
+        m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        m_openDialog->setNameFilters(openFilters);
+    }
+    m_openDialog->selectNameFilter(openFilters.constFirst());
+    return m_openDialog;
+}
+
+void TMainForm::FileOpenItemClick()
+{
+    QFileDialog* dialog = openFileDialog();
+    if (dialog->exec() != QDialog::Accepted)
+        return;
+    for (const QString& chosen : dialog->selectedFiles()) {
+        const QString path = QDir::toNativeSeparators(chosen);
+        insertRecentFile(m_state, path);
+        HistoryAktualisieren();
+        openDocument(path);
+    }
+}
+
+void TMainForm::Dokumentspeichern1Click()
+{
+    if (TMDIChild* child = activeChild())
+        child->Save1Click();
+}
+
+void TMainForm::Dokumentspeichernunter1Click()
+{
+    if (TMDIChild* child = activeChild())
+        child->SaveAs1Click();
+}
+
+void TMainForm::Drucken1Click()
+{
+    if (TMDIChild* child = activeChild())
+        child->Print1Click();
+}
+
+void TMainForm::DruckerSetup1Click()
+{
+    // The page and printer settings belong to the active document's printer, which its print
+    // command uses next.
+    if (TMDIChild* child = activeChild()) {
+        QPageSetupDialog dialog(child->printer(), this);
+        dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+        dialog.exec();
+    }
+}
+
+void TMainForm::AktuellesFensterschlieen1Click()
+{
+    if (TMDIChild* child = activeChild())
+        child->Close1Click();
+}
+
+void TMainForm::FileExitItemClick() { close(); }
+
+void TMainForm::FileDrag1Drop()
+{
+    for (const QString& path : std::as_const(FileDrag1->NameWithPath))
+        openDocument(path);
+}
+
+void TMainForm::WindowCascadeItemClick() { m_mdiArea->cascadeSubWindows(); }
+
+void TMainForm::WindowTileItemClick() { m_mdiArea->tileSubWindows(); }
+
+void TMainForm::WindowArrangeItemClick()
+{
+    // Lines the minimised document windows up along the bottom edge of the client area.
+    int x = 0;
+    const int bottom = m_mdiArea->viewport()->height();
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        window->move(x, bottom - window->height());
+        x += window->width();
+    }
+}
+
+void TMainForm::WindowMinimizeItemClick()
+{
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        window->showMinimized();
+}
+
+void TMainForm::GanzesFenster1Click()
+{
+    const bool maximize = !isMaximized();
+    if (maximize)
+        showMaximized();
+    else
+        showNormal();
+    if (QMdiSubWindow* window = m_mdiArea->currentSubWindow()) {
+        if (maximize)
+            window->showMaximized();
+        else
+            window->showNormal();
+    }
+}
+
+void TMainForm::Vorheriges1Click()
+{
+    m_mdiArea->activatePreviousSubWindow();
+    if (TMDIChild* child = activeChild())
+        child->update();
+}
+
+void TMainForm::Nchstes1Click()
+{
+    m_mdiArea->activateNextSubWindow();
+    if (TMDIChild* child = activeChild())
+        child->update();
+}

@@ -1,0 +1,207 @@
+// Tests of whole-file reading and atomic writing: exact bytes, size limit, failures, German texts.
+#include "platform/FileIo.h"
+#include "platform/UserError.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace
+{
+
+// The text of the UserError that call throws, or a marker when it throws none.
+template <typename Call> QString userErrorOf(Call call)
+{
+    try {
+        call();
+    } catch (const UserError& error) {
+        return error.text();
+    }
+    return QStringLiteral("<kein Fehler>");
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<fehlt>");
+}
+
+} // namespace
+
+class TstFileIo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTripKeepsEveryByte();
+    void readFailuresUseTheOpenText();
+    void oversizedFileIsRefused();
+    void endlessDeviceIsRefused();
+    void pipeIsReadToTheEnd();
+    void writeFailuresUseTheCreateText();
+    void failedWriteLeavesTheOldFileWhole();
+    void readOnlyDirectoryLeavesTheOldFileWhole();
+    void overwriteKeepsLinkAndPermissions();
+
+private:
+    TestEnvironment m_env;
+};
+
+void TstFileIo::roundTripKeepsEveryByte()
+{
+    QByteArray bytes("Zeile 1\r\nZeile 2\nZeile 3\rOhne Ende", 33);
+    bytes += QByteArray("\0\xff\xfe\x80 \xc3\xa4", 8); // NUL, invalid UTF-8, then UTF-8
+    const QString path = m_env.path(QStringLiteral("seite.htm"));
+    writeFileAtomically(path, bytes);
+    QCOMPARE(readWholeFile(path), bytes);
+    QCOMPARE(contentsOf(path), bytes);
+
+    writeFileAtomically(path, QByteArray());
+    QCOMPARE(QFileInfo(path).size(), 0);
+    QCOMPARE(readWholeFile(path), QByteArray());
+    QCOMPARE(QDir(m_env.dir()).entryList(QDir::Files), QStringList{QStringLiteral("seite.htm")});
+}
+
+void TstFileIo::readFailuresUseTheOpenText()
+{
+    const QString missing = m_env.path(QStringLiteral("fehlt.htm"));
+    QCOMPARE(userErrorOf([&] { readWholeFile(missing); }),
+             "Kann Datei " + QDir::toNativeSeparators(missing) + " nicht öffnen");
+    QCOMPARE(cannotOpenText(QStringLiteral("C:/a/b.htm")),
+             QDir::toNativeSeparators(QStringLiteral("Kann Datei C:/a/b.htm nicht öffnen")));
+    QCOMPARE(userErrorOf([&] { readWholeFile(m_env.dir()); }), cannotOpenText(m_env.dir()));
+    QCOMPARE(userErrorOf([&] { readWholeFile(QString()); }), cannotOpenText(QString()));
+
+    // The error's what() carries the same text for handlers that only know std::exception.
+    try {
+        readWholeFile(missing);
+        QFAIL("no error");
+    } catch (const std::exception& error) {
+        QCOMPARE(QString::fromUtf8(error.what()), cannotOpenText(missing));
+    }
+}
+
+void TstFileIo::oversizedFileIsRefused()
+{
+    // A sparse file: one byte over the limit costs no disk space.
+    const QString path = m_env.path(QStringLiteral("riesig.htm"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(MaxDocumentBytes + 1));
+    file.close();
+    const QString text = userErrorOf([&] { readWholeFile(path); });
+    QVERIFY2(text.startsWith(cannotOpenText(path)), qPrintable(text));
+    // Whole megabytes round up: "512 MB, at most 512 MB" would contradict itself.
+    QVERIFY2(text.contains(QStringLiteral("513 MB zu groß")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("höchstens 512 MB")), qPrintable(text));
+    QFile::remove(path);
+}
+
+void TstFileIo::endlessDeviceIsRefused()
+{
+    if (!QFileInfo::exists(QStringLiteral("/dev/zero"))) QSKIP("no endless device here");
+    // A device reports no size: reading must stop at the limit instead of filling the memory.
+    QElapsedTimer timer;
+    timer.start();
+    const QString text = userErrorOf([] { readWholeFile(QStringLiteral("/dev/zero")); });
+    QVERIFY2(text.startsWith(cannotOpenText(QStringLiteral("/dev/zero"))), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("zu groß")), qPrintable(text));
+    QVERIFY(timer.elapsed() < 30000);
+}
+
+void TstFileIo::pipeIsReadToTheEnd()
+{
+    const QString path = m_env.path(QStringLiteral("rohr"));
+    QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    const QByteArray payload = QByteArray("<p>aus dem Rohr</p>\r\n").repeated(5000);
+    std::thread writer([&] {
+        QFile out(path);
+        if (out.open(QIODevice::WriteOnly)) out.write(payload);
+    });
+    const QByteArray read = readWholeFile(path);
+    writer.join();
+    QCOMPARE(read.size(), payload.size());
+    QCOMPARE(read, payload);
+}
+
+void TstFileIo::writeFailuresUseTheCreateText()
+{
+    const QString inMissingDir = m_env.path(QStringLiteral("fehlt/neu.htm"));
+    QCOMPARE(userErrorOf([&] { writeFileAtomically(inMissingDir, "x"); }),
+             "Kann Datei " + QDir::toNativeSeparators(inMissingDir) + " nicht erstellen");
+    QVERIFY(!QFileInfo::exists(m_env.path(QStringLiteral("fehlt"))));
+
+    const QString dir = m_env.path(QStringLiteral("ordner"));
+    QVERIFY(QDir().mkpath(dir));
+    QCOMPARE(userErrorOf([&] { writeFileAtomically(dir, "x"); }), cannotCreateText(dir));
+    QVERIFY(QFileInfo(dir).isDir());
+}
+
+void TstFileIo::failedWriteLeavesTheOldFileWhole()
+{
+    // The process may write at most 64 KB into any file: the new contents cannot be written.
+    const QString dir = m_env.path(QStringLiteral("voll"));
+    QVERIFY(QDir().mkpath(dir));
+    const QString path = dir + QStringLiteral("/seite.htm");
+    const QByteArray old("<html>alter Inhalt</html>\r\n");
+    writeFileAtomically(path, old);
+
+    rlimit saved{};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = 64 * 1024;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &tight) == 0);
+    const QString text =
+        userErrorOf([&] { writeFileAtomically(path, QByteArray(1024 * 1024, 'n')); });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(text, cannotCreateText(path));
+    QCOMPARE(contentsOf(path), old);
+    QCOMPARE(QDir(dir).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("seite.htm")}); // no temporary file left behind
+}
+
+void TstFileIo::readOnlyDirectoryLeavesTheOldFileWhole()
+{
+    if (geteuid() == 0) QSKIP("directory permissions do not bind the superuser");
+    const QString dir = m_env.path(QStringLiteral("schreibgeschuetzt"));
+    QVERIFY(QDir().mkpath(dir));
+    const QString path = dir + QStringLiteral("/seite.htm");
+    const QByteArray old("alt\r\n");
+    writeFileAtomically(path, old);
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
+    const QString text = userErrorOf([&] { writeFileAtomically(path, "neu\r\n"); });
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(text, cannotCreateText(path));
+    QCOMPARE(contentsOf(path), old);
+}
+
+void TstFileIo::overwriteKeepsLinkAndPermissions()
+{
+    const QString target = m_env.path(QStringLiteral("echt.htm"));
+    const QString link = m_env.path(QStringLiteral("verweis.htm"));
+    writeFileAtomically(target, "alt");
+    const QFile::Permissions perms =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup; // 0640
+    QVERIFY(QFile::setPermissions(target, perms));
+    QVERIFY(QFile::link(target, link));
+
+    writeFileAtomically(link, "neu");
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(contentsOf(target), QByteArray("neu"));
+    // Owner, group and others; the "user" bits describe the tester, not the file.
+    const QFile::Permissions modeBits = QFile::Permissions::fromInt(0x7077);
+    QCOMPARE(QFileInfo(target).permissions() & modeBits, perms);
+}
+
+TESSALINE_TEST_MAIN(TstFileIo)
+#include "tst_fileio.moc"
