@@ -68,6 +68,16 @@ const FrameRow windowRows[] = {
     {R::Item, "Nchstes1", "N&ächstes", "", "Nächstes Fenster", &F::Nchstes1Click},
 };
 
+const FrameRow helpRows[] = {
+    {R::Item, "Inhalt1", "&Inhalt", "F1", "Inhalt der Hilfe", &F::Inhalt1Click},
+    {R::Item, "Index1", "Inde&x", "", "Stichwörter der Hilfe durchsuchen", &F::Index1Click},
+    {R::Item, "EinekleineEinfhrunginHTML1", "Eine &kleine Einführung in HTML", "",
+     "Eine kleine Einführung in HTML", &F::EinekleineEinfhrunginHTML1Click},
+    {R::Item, "Tastatur1", "&Tastatur", "", "Die Tastenkürzel des Editors", &F::Tastatur1Click},
+    Sep,
+    {R::Item, "Info1", "&Info ...", "", "Programmname und Version", &F::Info1Click},
+};
+
 const TopMenuSpec topMenus[] = {
     {"Datei1", "&Datei", 0, false, fileRows},
     {"Bearbeiten2", "&Bearbeiten", 2, true},
@@ -77,7 +87,7 @@ const TopMenuSpec topMenus[] = {
     {"Helfer2", "He&lfer", 6, true},
     {"Tools1", "Tool&s", 9, false},
     {"Window1", "&Fenster", 9, false, windowRows},
-    {"Hilfe1", "&Hilfe", 9, false},
+    {"Hilfe1", "&Hilfe", 9, false, helpRows},
 };
 
 const ToolButtonSpec toolButtons[] = {
@@ -98,6 +108,7 @@ const ToolButtonSpec toolButtons[] = {
     {1, "SBtnWFull", "Vollbild", "", "▭", &F::WindowMinimizeItemClick, true},
     {1, "SBtnWPrev", "Vorheriges Fenster", "go-previous", "◀", &F::Vorheriges1Click, true},
     {1, "SBtnWNext", "Nächstes Fenster", "go-next", "▶", &F::Nchstes1Click, true},
+    {1, "SBtnHelp", "Hilfe", "help-contents", "?", &F::SBtnHelpClick, false},
     {1, "ExitBtn", "Beenden|Beendet den Editor", "application-exit", "X", &F::FileExitItemClick,
      false},
     {3, "SBtnUndo", "Rückgängig", "edit-undo", "↶", &F::SBtnUndoClick, false},
@@ -106,9 +117,96 @@ const ToolButtonSpec toolButtons[] = {
     {3, "SBtnPaste", "Aus der Zwischenablage einfügen", "edit-paste", "📋", &F::SBtnPasteClick,
      false},
     {3, "SBtnSelectAll", "Alles auswählen", "edit-select-all", "▣", &F::SBtnSelectAllClick, true},
+    {3, "SBtnBrowser1", "HTML Datei mit Browser 1 testen", "", "B1", &F::SBtnBrowser1Click, false},
+    {3, "SBtnBrowser2", "HTML Datei mit Browser 2 testen", "", "B2", &F::SBtnBrowser2Click, false},
+};
+
+// Buttons and drop-down items that run a simple command of the active document, in the order
+// they stand on their toolbars and in their menus.
+const ForwardSpec forwards[] = {
+    {2, "", "SBtnALeft", "SBtnALeftClick", "Absatz linksbündig", "⇤", "Alignleft1Click"},
+    {2, "", "SBtnACenter", "SBtnACenterClick", "Absatz zentriert", "↔", "Aligncenter1Click"},
+    {2, "", "SBtnARight", "SBtnARightClick", "Absatzs rechtsbündig", "⇥",
+     "Ausrichtungrechts1Click"},
+    {2, "", "SBtnP", "SBtnPClick", "Neuer Absatz", "<p>", "NeuerAbsatz1Click"},
+    {2, "", "SBtnBreak", "SBtnBreakClick", "Zeilenumbruch", "<br>", "Zeilenumbruch1Click"},
+    {2, "", "SBtnNoBreak", "SBtnNoBreakClick", "Bereich ohne Umbruchmöglichkeit", "nobr",
+     "keinZeilenumbruchimBereich1Click"},
+    {2, "", "SBtnBreakinNoBreak", "SBtnBreakinNoBreakClick", "Umbruch im Nicht Umbruchbereich",
+     "wbr", "ZeilenumbruchNOBRBereich1Click"},
+    {2, "", "SBtnTBold", "SBtnTBoldClick", "Text fett", "B", "fett1Click"},
+    {2, "", "SBtnTItalic", "SBtnTItalicClick", "Text kursiv", "I", "kursiv1Click"},
+    {2, "", "SBtnTUnderline", "SBtnTUnderlineClick", "Text unterstrichen", "U",
+     "unterstrichen1Click"},
+    {2, "", "SBtnTPre", "SBtnTPreClick", "Text Präformatiert", "pre", "PrformatierterText1Click"},
+
+    {0, "PopupMenuText", "test1", "test1Click", "strong", "", "wichtig1Click"},
+    {0, "PopupMenuText", "em1", "em1Click", "em", "", "emphatisch1Click"},
+    {0, "PopupMenuText", "cite1", "cite1Click", "cite", "", "Zitat2Click"},
+    {0, "PopupMenuText", "var1", "var1Click", "var", "", "Variable1Click"},
+    {0, "PopupMenuText", "kbd1", "kbd1Click", "kbd", "", "Terminal1Click"},
+    {0, "PopupMenuText", "samp1", "samp1Click", "samp", "", "Beispiel1Click"},
+    {0, "PopupMenuText", "dfn1", "dfn1Click", "dfn", "", "Definition2Click"},
+    {0, "PopupMenuText", "code1", "code1Click", "code", "", "Quellcode1Click"},
+    {0, "PopupMenuText", "s1", "s1Click", "s", "", "durchgestrichenstrike1Click"},
+    {0, "PopupMenuText", "strike1", "strike1Click", "strike", "", "durchgestrichen1Click"},
+    {0, "PopupMenuText", "big1", "big1Click", "big", "", "groeSchrift1Click"},
+    {0, "PopupMenuText", "small1", "small1Click", "small", "", "kleineSchrift1Click"},
+    {0, "PopupMenuText", "sub1", "sub1Click", "sub", "", "tiefgestellt1Click"},
+    {0, "PopupMenuText", "sup1", "sup1Click", "sup", "", "hochgestellt1Click"},
+    {0, "PopupMenuText", "tt1", "tt1Click", "tt", "", "dicktengleich1Click"},
+    {0, "PopupMenuText", "abbre1", "abbre1Click", "abbre.", "", "Abkrzung1Click"},
+    {0, "PopupMenuText", "acron1", "acron1Click", "acron.", "", "Akronyme1Click"},
+    {0, "PopupMenuText", "del1", "del1Click", "del", "", "Delete3Click"},
+    {0, "PopupMenuText", "ins1", "ins1Click", "ins", "", "Insert1Click"},
+    {0, "PopupMenuText", "lang1", "lang1Click", "lang", "", "Language1Click"},
+    {0, "PopupMenuText", "pers1", "pers1Click", "pers.", "", "Personenname1Click"},
+    {0, "PopupMenuText", "q1", "q1Click", "q", "", "Kurzzitat1Click"},
+    {0, "PopupMenuText", "Zitat1", "Zitat1Click", "Zitat", "", "Zitat1Click"},
+
+    {0, "PopupMenu1", "Trenlinie1", "Trenlinie1Click", "&Trennlinie", "", "Trennlinie1Click"},
+    {0, "PopupMenu1", "noshade1", "noshade1Click", "&noshade", "", "TrennlinieNoShade"},
+
+    {5, "", "SBtnListItem", "SBtnListItemClick", "List Item", "<li>", "ListItem1Click"},
+
+    {9, "", "SBtnBlink", "SBtnBlinkClick", "Blinkender Text", "blink", "blinkend1Click"},
+    {9, "", "SBtnCenter", "SBtnCenterClick", "Alle Elemente zentrieren", "ctr",
+     "Elementezentrieren1Click"},
+    {9, "", "SBtnKommentar", "SBtnKommentarClick", "Kommentar", "<!>", "Kommentar2Click"},
+
+    {10, "", "SBtnBindestich", "SBtnBindestichClick", "Bindestrich", "–", "S14"},
+    {10, "", "SBtnGedankenstrich", "SBtnGedankenstrichClick", "Gedankenstrich", "—", "S15"},
+    {10, "", "SBtnSpaceYes", "SBtnSpaceYesClick", "erzwungenes Leerzeichen", "␣",
+     "SBtnSpaceYesClick"},
+    {10, "", "SBtnSpaceNoBreak", "SBtnSpaceNoBreakClick", "Leerzeichen ohne Umbruchmöglichkeit",
+     "nb", "SBtnSpaceNoBreakClick"},
+    {10, "", "SBtnA1", "SBtnA1Click", "Anführungszeichen", "„", "S2"},
+    {10, "", "SBtnA2", "SBtnA2Click", "Anführungszeichen", "“", "S3"},
+    {10, "", "SBtnA3", "SBtnA3Click", "Anführungszeichen", "»", "S7"},
+    {10, "", "SBtnA4", "SBtnA4Click", "Anführungszeichen", "«", "S8"},
+    {10, "", "SBtnParagraph", "SBtnParagraphClick", "Paragraph", "§", "S18"},
+    {10, "", "SBtnAmp", "SBtnAmpClick", "Kaufmanns und", "&amp;", "S30"},
+    {10, "", "SBtnKleiner", "SBtnKleinerClick", "Kleiner als ...", "<", "S31"},
+    {10, "", "SBtnGroesser", "SBtnGroesserClick", "Größer als ...", ">", "S32"},
+    {10, "", "SBtnPlusMinus", "SBtnPlusMinusClick", "Plus minus", "±", "S29"},
+    {10, "", "SBtnGeteilt", "SBtnGeteiltClick", "Geteilt", "÷", "S27"},
+    {10, "", "SBtnMal", "SBtnMalClick", "Mal", "×", "S28"},
+    {10, "", "SBtnPunktPP", "SBtnPunktPPClick", "Weiterführungspunkte", "…", "S9"},
+    {10, "", "SBtnCopyright", "SBtnCopyrightClick", "Copyright", "©", "N30Click"},
+};
+
+const DropDownSpec dropDowns[] = {
+    {2, "SBtnFontSize", "Fontgröße|Wählen Sie hier die Schriftgröße!", "±A", "PopupMenuFontSize"},
+    {2, "PopUpBtnMoreText", "Weitere Textfunktionen", "»T", "PopupMenuText"},
+    {8, "SBtnHeader", "Überschriften", "H", "PopupMenuHeader"},
+    {9, "SBtnHR", "Trennlinien", "—", "PopupMenu1"},
 };
 
 } // namespace
+
+std::span<const ForwardSpec> forwardSpecs() { return forwards; }
+
+std::span<const DropDownSpec> dropDownSpecs() { return dropDowns; }
 
 std::span<const ToolBarSpec> toolBarSpecs() { return toolBars; }
 

@@ -35,6 +35,27 @@ struct ToolButtonSpec {
     bool needsDocument; // enabled only while a document window is open
 };
 
+// A frame control that runs one simple command of the active document window: a toolbar button
+// (toolBar 1 ... 10) or an item of one of the frame's drop-down menus (toolBar 0, menu named).
+struct ForwardSpec {
+    int toolBar;
+    const char* menu; // drop-down menu of the item, empty for a toolbar button
+    const char* name;
+    const char* frameHandler; // the frame's handler name, so a search for it finds this row
+    const char* hint;         // hint of a button, caption of a menu item
+    const char* glyph;
+    const char* documentCommand; // handler name of the document's simple command
+};
+
+// A toolbar button that opens one of the frame's drop-down menus.
+struct DropDownSpec {
+    int toolBar;
+    const char* name;
+    const char* hint;
+    const char* glyph;
+    const char* menu;
+};
+
 // In toolbar number order (index 0 is XToolBar1).
 std::span<const ToolBarSpec> toolBarSpecs();
 // Switch items of PopupMenuLeiste in menu order, as indexes into toolBarSpecs().
@@ -42,3 +63,5 @@ std::span<const int> switchMenuOrder();
 // The menu bar's entries from left to right.
 std::span<const TopMenuSpec> topMenuSpecs();
 std::span<const ToolButtonSpec> toolButtonSpecs();
+std::span<const ForwardSpec> forwardSpecs();
+std::span<const DropDownSpec> dropDownSpecs();

@@ -115,6 +115,17 @@ void TMainForm::buildMenuBar()
             }
         }
     }
+    // The frame's own browser items work without a document.
+    for (int browser : {1, 2}) {
+        QAction* item = m_controls.take(QStringLiteral("FrameBrowser%1aufrufen").arg(browser));
+        item->setObjectName(QStringLiteral("Browser%1aufrufen1").arg(browser));
+        connect(item, &QAction::triggered, this,
+                browser == 1 ? &TMainForm::Browser1Click : &TMainForm::Browser2Click);
+        m_controls.insert(item->objectName(), item);
+    }
+    applyHint(m_topMenus.at(6)->menuAction(),
+              QStringLiteral("Hier werden eingebundene Programme aufgerufen"));
+
     QMenu* windowMenu = m_topMenus.at(7);
     connect(windowMenu, &QMenu::aboutToShow, this, &TMainForm::fillWindowMenu);
     mergeMenus(nullptr);
@@ -180,22 +191,15 @@ void TMainForm::buildToolBars()
         m_toolBars.append(bar);
     }
     for (const ToolButtonSpec& spec : toolButtonSpecs()) {
-        QToolBar* bar = m_toolBars.at(spec.toolBar - 1);
-        auto* action = new QAction(themeOrGlyphIcon(QString::fromLatin1(spec.themeIcon),
-                                                    QString::fromUtf8(spec.glyph)),
-                                   QString(), this);
-        action->setObjectName(QString::fromLatin1(spec.name));
-        applyHint(action, QString::fromUtf8(spec.hint));
-        action->setText(action->toolTip());
+        QAction* action = addToolButton(
+            spec.toolBar, QString::fromLatin1(spec.name), QString::fromUtf8(spec.hint),
+            themeOrGlyphIcon(QString::fromLatin1(spec.themeIcon), QString::fromUtf8(spec.glyph)),
+            spec.needsDocument);
         const auto handler = spec.handler;
         connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
-        bar->addAction(action);
-        if (QWidget* button = bar->widgetForAction(action))
-            button->setObjectName(QString::fromLatin1(spec.name));
-        m_controls.insert(action->objectName(), action);
-        if (spec.needsDocument)
-            m_documentControls.append(action);
     }
+    buildDropDownMenus();
+    buildForwardingControls();
 
     PopupMenuLeiste = new QMenu(this);
     PopupMenuLeiste->setObjectName(QStringLiteral("PopupMenuLeiste"));
@@ -214,6 +218,25 @@ void TMainForm::buildToolBars()
     FileDrag1->setObjectName(QStringLiteral("FileDrag1"));
     FileDrag1->setEnableDrop(true);
     connect(FileDrag1, &TFileDrag::OnDrop, this, &TMainForm::FileDrag1Drop);
+}
+
+QAction* TMainForm::addToolButton(int toolBar, const QString& name, const QString& hint,
+                                  const QIcon& icon, bool needsDocument)
+{
+    QToolBar* bar = m_toolBars.at(toolBar - 1);
+    auto* action = new QAction(icon, QString(), this);
+    action->setObjectName(name);
+    applyHint(action, hint);
+    action->setText(action->toolTip());
+    bar->addAction(action);
+    if (QWidget* button = bar->widgetForAction(action))
+        button->setObjectName(name);
+    m_controls.insert(name, action);
+    if (needsDocument) {
+        action->setEnabled(false);
+        m_documentControls.append(action);
+    }
+    return action;
 }
 
 QMenu* TMainForm::createPopupMenu()
@@ -259,11 +282,15 @@ void TMainForm::FormCreate(const StartOptions& options)
         m_state.pendingFile = options.commandLineFile;
         m_state.listGeneratorLines.clear();
         m_state.tableGeneratorLines.clear();
-        m_state.readTools(store);
+        buildToolsMenu(store);
         m_state.readRecentFiles(store);
         buildRecentFileEntries();
         m_state.readEditorOptions(store);
         m_state.readBrowsers(store);
+        for (int browser : {1, 2})
+            if (QAction* button = control(QStringLiteral("SBtnBrowser%1").arg(browser));
+                button && (browser == 1 ? m_state.browser1Selected : m_state.browser2Selected))
+                applyHint(button, browserButtonHint(browser));
         m_state.readWindowBounds(store);
         applyWindowBounds();
         m_state.readDirectories(store);
@@ -470,6 +497,15 @@ void TMainForm::UpdateMenuItems()
     for (QAction* action : std::as_const(m_documentControls))
         if (action->isEnabled() != hasDocument)
             action->setEnabled(hasDocument);
+    const bool browsers[] = {m_state.browser1Selected, m_state.browser2Selected};
+    for (int i = 0; i < 2; ++i) {
+        for (const QString& name : {QStringLiteral("SBtnBrowser%1").arg(i + 1),
+                                    QStringLiteral("Browser%1aufrufen1").arg(i + 1)}) {
+            QAction* action = control(name);
+            if (action->isEnabled() != browsers[i])
+                action->setEnabled(browsers[i]);
+        }
+    }
     if (TMDIChild* child = activeChild()) {
         child->FormShowN();
     } else if (!hasDocument) {

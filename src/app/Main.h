@@ -12,6 +12,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
+class SettingsStore;
 class TFileDrag;
 class TMDIChild;
 
@@ -85,6 +86,28 @@ public:
     void Vorheriges1Click();
     void Nchstes1Click();
 
+    // Browsers and help.
+    void Browser1Click();
+    void Browser2Click();
+    void SBtnBrowser1Click();
+    void SBtnBrowser2Click();
+    void Inhalt1Click();
+    void SBtnHelpClick() { Inhalt1Click(); }
+    void Index1Click();
+    void EinekleineEinfhrunginHTML1Click();
+    void Tastatur1Click();
+    void Info1Click();
+    // Rebuilds the Tools menu from the store (at start and after the settings dialog).
+    void buildToolsMenu(const SettingsStore& store);
+
+    // Routing to the active document: simple commands, headings and font sizes.
+    void forwardToDocument(const QString& documentCommand);
+    // H11Click ... H61Click: the heading markup with the toolbar's alignment, then HeaderClick.
+    void headingClick(int level);
+    // N11Click ... N42Click: the font-size markup with the item's caption, then FontSizeClick.
+    void fontSizeClick(const QString& size);
+    QMenu* dropDownMenu(const QString& name) const;
+
     void SBtnUndoClick();
     void SBtnCutClick();
     void SBtnCopyClick();
@@ -107,6 +130,10 @@ private:
     void buildMenuBar();
     void buildToolBars();
     void buildRecentFileEntries();
+    void buildDropDownMenus();
+    void buildForwardingControls();
+    QAction* addToolButton(int toolBar, const QString& name, const QString& hint,
+                           const QIcon& icon, bool needsDocument);
     void registerFrameActions(const QHash<QString, QAction*>& actions);
     void mergeMenus(TMDIChild* child);
     void applyWindowBounds();
@@ -123,6 +150,7 @@ private:
     QList<QAction*> m_windowListActions;
     QList<QAction*> m_recentActions;
     QFileDialog* m_openDialog = nullptr;
+    QHash<QString, QMenu*> m_dropDownMenus;
     bool m_clipboardHasText = false;
     bool m_closing = false;
 };

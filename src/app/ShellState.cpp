@@ -15,21 +15,6 @@ QString path(const char* section) { return QString::fromLatin1(section); }
 
 } // namespace
 
-void ShellState::readTools(const SettingsStore& store)
-{
-    toolCount = store.readInteger(path("Tools"), QStringLiteral("Count"), -1);
-    if (toolCount < 0)
-        toolCount = 0;
-    tools.clear();
-    for (int i = 0; i < toolCount; ++i) {
-        const QString n = QString::number(i);
-        tools.append({store.readString(path("Tools"), QStringLiteral("Name") + n, Default),
-                      store.readString(path("Tools"), QStringLiteral("ExePfad") + n, Default),
-                      store.readString(path("Tools"), QStringLiteral("ArbPfad") + n, Default),
-                      store.readString(path("Tools"), QStringLiteral("Parameter") + n, Default)});
-    }
-}
-
 void ShellState::readRecentFiles(const SettingsStore& store)
 {
     recentMaxIndex = store.readInteger(path("History"), QStringLiteral("MaxCount"), -1);

@@ -67,7 +67,6 @@ struct ShellState {
 
     // Reading at start, in the frame's order (tools, recent files, editor options, browsers,
     // bounds, directories with the first-start step, user data, hints).
-    void readTools(const SettingsStore& store);
     void readRecentFiles(const SettingsStore& store);
     void readEditorOptions(const SettingsStore& store);
     void readBrowsers(const SettingsStore& store);

@@ -15,6 +15,7 @@ class DocumentHost;
 class QFileDialog;
 class QMenu;
 class QPrinter;
+struct SimpleCommand;
 class TExtRich;
 class TFileDrag;
 
@@ -73,6 +74,16 @@ public:
     void Delete1Click();
     void SelectAll1Click();
     void Edit1Click();
+
+    // Markup primitives: Insert replaces the selection; WrapSelection puts the selection
+    // between the two tags. Both leave the caret behind what they wrote, nothing selected.
+    void Insert(const QString& text);
+    void WrapSelection(const QString& open, const QString& close);
+    void runSimpleCommand(const SimpleCommand& command);
+    // Wraps the selection in the shell state's pending heading tags.
+    void HeaderClick();
+    // Wraps the selection in the shell state's pending font-size tag and "</font>".
+    void FontSizeClick();
 
     void Timer1Timer();
     void Timer2Timer();

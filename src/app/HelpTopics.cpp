@@ -1,0 +1,181 @@
+// The help pages: topic numbers with their titles, and the page text behind each help address.
+#include "app/HelpTopics.h"
+
+#include "app/FrameTables.h"
+#include "editor/ChildMenus.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QList>
+#include <algorithm>
+
+// The pages live in a static library, where nothing else would pull their resource in.
+static void loadHelpResources()
+{
+    static const bool loaded = [] {
+        Q_INIT_RESOURCE(help);
+        return true;
+    }();
+    Q_UNUSED(loaded);
+}
+
+namespace
+{
+
+// Adding a topic: one row here and a page file resources/help/<number>.html listed in help.qrc.
+const HelpTopic topics[] = {
+    {100, "Das Hauptfenster"},
+    {200, "Das Dokumentfenster"},
+    {500, "Eine kleine Einführung in HTML"},
+    {501, "Tastatur", &keyboardTableHtml},
+    {600, "Tipps zur Arbeit mit Tessaline"},
+};
+
+const QString ContentsName = QStringLiteral("inhalt");
+const QString Marker = QStringLiteral("<!--GENERATED-->");
+
+QString readPage(const QString& baseName)
+{
+    loadHelpResources();
+    QFile file(QStringLiteral(":/help/") + baseName + QStringLiteral(".html"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QString withGenerated(QString page, const QString& generated)
+{
+    page.replace(Marker, generated);
+    return page;
+}
+
+QString missingPage(const QString& what)
+{
+    return QStringLiteral("<html><head><title>Keine Hilfeseite</title></head><body>"
+                          "<h1>%1</h1><p>Zu diesem Thema gibt es noch keine Hilfeseite.</p>"
+                          "<p><a href=\"inhalt.html\">Zum Inhalt der Hilfe</a></p></body></html>")
+        .arg(what.toHtmlEscaped());
+}
+
+QString contentsList()
+{
+    QString html = QStringLiteral("<ul>\n");
+    for (const HelpTopic& topic : topics)
+        html += QStringLiteral("<li><a href=\"%1.html\">%2</a></li>\n")
+                    .arg(topic.number)
+                    .arg(QString::fromUtf8(topic.title).toHtmlEscaped());
+    return html + QStringLiteral("</ul>\n");
+}
+
+// "&Datei" reads "Datei"; "&&" stands for one ampersand.
+QString withoutMnemonic(const char* caption)
+{
+    const QString text = QString::fromUtf8(caption);
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        plain += text.at(i);
+    }
+    return plain;
+}
+
+struct KeyEntry {
+    QString key, command, menus;
+};
+
+// Walks one menu's rows; submenus add their caption to the menu path.
+template <class Target>
+void collectKeys(std::span<const MenuRow<Target>> rows, const QString& menu, QList<KeyEntry>& out)
+{
+    QStringList path{menu};
+    for (const MenuRow<Target>& row : rows) {
+        if (row.kind == MenuRow<Target>::Submenu) {
+            path.append(withoutMnemonic(row.caption));
+        } else if (row.kind == MenuRow<Target>::End) {
+            if (path.size() > 1)
+                path.removeLast();
+        } else if (row.kind == MenuRow<Target>::Item && *row.shortcut) {
+            const QString key =
+                QKeySequence(QString::fromLatin1(row.shortcut)).toString(QKeySequence::NativeText);
+            const QString command = withoutMnemonic(row.caption);
+            const QString where = path.join(QStringLiteral(" › "));
+            // The context menu repeats items of the menu bar: one row names both places.
+            auto same = std::find_if(out.begin(), out.end(), [&](const KeyEntry& e) {
+                return e.key == key && e.command == command;
+            });
+            if (same == out.end())
+                out.append({key, command, where});
+            else if (!same->menus.split(QStringLiteral(", ")).contains(where))
+                same->menus += QStringLiteral(", ") + where;
+        }
+    }
+}
+
+} // namespace
+
+std::span<const HelpTopic> helpTopics()
+{
+    return topics;
+}
+
+QString helpTopicTitle(int number)
+{
+    for (const HelpTopic& topic : topics)
+        if (topic.number == number)
+            return QString::fromUtf8(topic.title);
+    return {};
+}
+
+QUrl helpContentsUrl()
+{
+    return QUrl(QStringLiteral("qrc:/help/inhalt.html"));
+}
+
+QUrl helpTopicUrl(int number)
+{
+    return QUrl(QStringLiteral("qrc:/help/%1.html").arg(number));
+}
+
+bool isHelpPageUrl(const QUrl& url)
+{
+    return url.scheme() == QLatin1String("qrc") && url.path().startsWith(QLatin1String("/help/")) &&
+           url.path().endsWith(QLatin1String(".html"));
+}
+
+QString helpPageHtml(const QUrl& url)
+{
+    const QString name = QFileInfo(url.path()).completeBaseName();
+    if (name == ContentsName)
+        return withGenerated(readPage(ContentsName), contentsList());
+    bool isNumber = false;
+    const int number = name.toInt(&isNumber);
+    if (!isNumber)
+        return missingPage(name);
+    for (const HelpTopic& topic : topics) {
+        if (topic.number != number)
+            continue;
+        const QString page = readPage(name);
+        if (page.isEmpty())
+            break;
+        return topic.generate ? withGenerated(page, topic.generate()) : page;
+    }
+    return missingPage(QStringLiteral("Thema %1").arg(number));
+}
+
+QString keyboardTableHtml()
+{
+    QList<KeyEntry> entries;
+    for (const TopMenuSpec& menu : topMenuSpecs())
+        collectKeys(menu.rows, withoutMnemonic(menu.caption), entries);
+    for (const ChildMenu& menu : childMenus())
+        collectKeys(menu.rows, withoutMnemonic(menu.caption), entries);
+    collectKeys(memoPopUpRows(), QStringLiteral("Kontextmenü des Dokuments"), entries);
+    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n"
+                                  "<tr><th>Taste</th><th>Befehl</th><th>Menü</th></tr>\n");
+    for (const KeyEntry& e : entries)
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>\n")
+                    .arg(e.key.toHtmlEscaped(), e.command.toHtmlEscaped(), e.menus.toHtmlEscaped());
+    return html + QStringLiteral("</table>\n");
+}

@@ -1,0 +1,125 @@
+// Tests of the help window, its generated pages and index, and the about box.
+#include "app/AboutBox.h"
+#include "app/HelpTopics.h"
+#include "app/HelpWindow.h"
+#include "app/ShellState.h"
+#include "platform/ErrorReport.h"
+#include "support/TestSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+class TstHelp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commandsOpenTheirPages();
+    void keyboardPageListsTheShortcuts();
+    void indexFilterNarrowsTheList();
+    void aboutBoxShowsNameVersionAndBrowsers();
+
+private:
+    static QStringList visibleTopics(QListWidget* list);
+
+    TestEnvironment m_env;
+    QWidget m_frame;
+};
+
+QStringList TstHelp::visibleTopics(QListWidget* list)
+{
+    QStringList titles;
+    for (int row = 0; row < list->count(); ++row)
+        if (!list->item(row)->isHidden())
+            titles.append(list->item(row)->text());
+    return titles;
+}
+
+void TstHelp::commandsOpenTheirPages()
+{
+    THelpWindow* help = showHelpContents(&m_frame);
+    QCOMPARE(help->objectName(), QString("HelpWindow"));
+    QCOMPARE(help->windowTitle(), QString("Tessaline Hilfe"));
+    QVERIFY(help->isVisible() && help->isWindow());
+    QCOMPARE(help->browser()->source(), helpContentsUrl());
+    const QString contents = help->browser()->toPlainText();
+    for (const HelpTopic& topic : helpTopics())
+        QVERIFY2(contents.contains(QString::fromUtf8(topic.title)), topic.title);
+
+    // Each registered page exists and carries the title the index shows for it.
+    for (const HelpTopic& topic : helpTopics()) {
+        QCOMPARE(showHelpTopic(&m_frame, topic.number), help); // one window, reused
+        QCOMPARE(help->browser()->documentTitle(), QString::fromUtf8(topic.title));
+    }
+    QCOMPARE(help->browser()->source(), helpTopicUrl(helpTopics().back().number));
+
+    help->indexFilter()->setText("x");
+    QCOMPARE(showHelpIndex(&m_frame), help);
+    QVERIFY(help->indexFilter()->text().isEmpty());
+    QCOMPARE(visibleTopics(help->indexList()).size(), int(helpTopics().size()));
+
+    showHelpTopic(&m_frame, 4711);
+    QVERIFY(
+        help->browser()->toPlainText().contains("Zu diesem Thema gibt es noch keine Hilfeseite."));
+}
+
+void TstHelp::keyboardPageListsTheShortcuts()
+{
+    const QString newKey = QKeySequence("Ctrl+N").toString(QKeySequence::NativeText);
+    QVERIFY(newKey == "Ctrl+N" || newKey == "Strg+N");
+    const QString table = keyboardTableHtml();
+    QVERIFY2(table.contains("<td>" + newKey + "</td><td>Neues Dokument</td><td>Datei</td>"),
+             qPrintable(table));
+    // The context menu's twin adds its place to the row of the menu-bar item.
+    const QString undoKey = QKeySequence("Alt+Backspace").toString(QKeySequence::NativeText);
+    QVERIFY(
+        table.contains("<td>" + undoKey +
+                       "</td><td>Rückgängig</td><td>Bearbeiten, Kontextmenü des Dokuments</td>"));
+    QCOMPARE(table.count("Rückgängig"), 1);
+    QVERIFY(!table.contains('&'));
+}
+
+void TstHelp::indexFilterNarrowsTheList()
+{
+    THelpWindow* help = showHelpIndex(&m_frame);
+    help->indexFilter()->setText("TAST");
+    QCOMPARE(visibleTopics(help->indexList()), QStringList{"Tastatur"});
+    QTest::keyClick(help->indexFilter(), Qt::Key_Return);
+    QCOMPARE(help->browser()->source(), helpTopicUrl(501));
+    help->indexFilter()->setText("fenster");
+    QCOMPARE(visibleTopics(help->indexList()),
+             (QStringList{"Das Dokumentfenster", "Das Hauptfenster"}));
+    help->indexFilter()->setText("gibt es nicht");
+    QVERIFY(visibleTopics(help->indexList()).isEmpty());
+    QTest::keyClick(help->indexFilter(), Qt::Key_Return);
+    QCOMPARE(help->browser()->source(), helpTopicUrl(501));
+}
+
+void TstHelp::aboutBoxShowsNameVersionAndBrowsers()
+{
+    ShellState state;
+    state.browser1Selected = true;
+    state.browser1Path = "C:\\Programme\\browse.exe";
+    state.browser2Selected = false;
+    QMap<QString, QString> texts;
+    QString title;
+    whenModal([&](QWidget* w) {
+        if (w->objectName() != "AboutBox")
+            return false;
+        title = w->windowTitle();
+        for (QLabel* label : w->findChildren<QLabel*>())
+            texts.insert(label->objectName(), label->text());
+        QTest::keyClick(w, Qt::Key_Return); // the OK button is the default
+        return true;
+    });
+    showAboutBox(&m_frame, state);
+    QCOMPARE(title, QString("Info"));
+    QCOMPARE(texts.value("ProgramName"), AppInfo::Title);
+    QCOMPARE(texts.value("VersionText"), AppInfo::Version);
+    QCOMPARE(texts.value("Browser1Text"), QString("HTML Datei mit browse testen"));
+    QCOMPARE(texts.value("Browser2Text"), QString("Kein Browser eingetragen."));
+}
+
+TESSALINE_TEST_MAIN(TstHelp)
+#include "tst_help.moc"
