@@ -2,6 +2,7 @@
 #include "editor/Childwin.h"
 
 #include "app/ColorText.h"
+#include "app/ShellLaunch.h"
 #include "app/ShellState.h"
 #include "editor/ChildMenus.h"
 #include "editor/DocumentHost.h"
@@ -222,12 +223,16 @@ void TMDIChild::FormActivate()
     palette.setColor(QPalette::Base, ColorText::toQColor(state.background));
     TextMemo->setPalette(palette);
 
-    if (state.align == QLatin1String("left"))
-        TextMemo->setTextAlignment(Qt::AlignLeft);
-    else if (state.align == QLatin1String("center"))
-        TextMemo->setTextAlignment(Qt::AlignHCenter);
-    else if (state.align == QLatin1String("right"))
-        TextMemo->setTextAlignment(Qt::AlignRight);
+    // A rich-text document carries its own paragraph alignments; activating its window must
+    // neither re-align the paragraph at the caret nor mark the document changed.
+    if (TextMemo->isPlainTextMode()) {
+        if (state.align == QLatin1String("left"))
+            TextMemo->setTextAlignment(Qt::AlignLeft);
+        else if (state.align == QLatin1String("center"))
+            TextMemo->setTextAlignment(Qt::AlignHCenter);
+        else if (state.align == QLatin1String("right"))
+            TextMemo->setTextAlignment(Qt::AlignRight);
+    }
 
     const bool selected[] = {state.browser1Selected, state.browser2Selected};
     const char* items[] = {"Browser1aufrufen", "Browser2aufrufen"};
@@ -379,12 +384,11 @@ void TMDIChild::launchBrowser(int browser)
         return;
     const ShellState& state = m_host->shellState();
     const QString program = browser == 1 ? state.browser1Path : state.browser2Path;
-    QStringList arguments;
-    if (FileName != Untitled)
-        arguments << QDir::toNativeSeparators(QFileInfo(FileName).absoluteFilePath());
-    const int result = ProgramStart::start(program, arguments);
-    if (result <= 32)
-        QMessageBox::critical(this, QStringLiteral("Fehler"), ProgramStart::errorText(result));
+    // The browser shows the file as last saved; a document without a file gets no argument.
+    launchInShell(this, program,
+                  FileName == Untitled
+                      ? QString()
+                      : QDir::toNativeSeparators(QFileInfo(FileName).absoluteFilePath()));
 }
 
 void TMDIChild::Browser1aufrufenClick() { launchBrowser(1); }

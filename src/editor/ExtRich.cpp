@@ -334,7 +334,13 @@ void TExtRich::setEditRect()
     // The text starts right behind the gutter and at the very top, so no document margin.
     if (viewportMargins() != QMargins(gutter, 0, gutter, 0))
         setViewportMargins(gutter, 0, gutter, 0);
-    document()->setDocumentMargin(0);
+    // Changing the margin counts as a change of the document; the text itself stays the same.
+    QTextDocument* doc = document();
+    if (doc->documentMargin() != 0) {
+        const bool modified = doc->isModified();
+        doc->setDocumentMargin(0);
+        doc->setModified(modified);
+    }
 }
 
 void TExtRich::keepSelectionVisibleWhenUnfocused()
