@@ -12,7 +12,6 @@
 #include "platform/ErrorReport.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
-#include "platform/ProgramStart.h"
 #include "platform/UserError.h"
 #include "widgets/HintStatusBar.h"
 
