@@ -18,7 +18,7 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tessaline_bench
+	@for b in $(BUILD_DIR)/tessaline_bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

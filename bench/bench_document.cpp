@@ -1,4 +1,4 @@
-// tessaline_bench: times loading, saving, typing and caret access on large HTML documents.
+// Benchmark of the document window: loading, saving, typing and caret access on large pages.
 #include "app/Application.h"
 #include "app/Main.h"
 #include "app/SettingsStore.h"
