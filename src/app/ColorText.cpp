@@ -1,6 +1,7 @@
 // Colour texts of the settings store and the screen colours of stored colour values.
 #include "app/ColorText.h"
 
+#include "app/SettingsStore.h"
 #include <QGuiApplication>
 #include <QLatin1StringView>
 #include <QPalette>
@@ -105,33 +106,6 @@ constexpr std::array<PaletteColor, 31> SystemRoles{{
     {QPalette::Active, QPalette::Window},          // menu bar
 }};
 
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
-std::optional<std::uint32_t> parseHex(QStringView digits)
-{
-    if (digits.isEmpty())
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (const QChar c : digits) {
-        const int h = hexDigit(c);
-        if (h < 0)
-            return std::nullopt;
-        value = value * 16 + std::uint64_t(h);
-        if (value > 0xFFFFFFFFull)
-            return std::nullopt;
-    }
-    return std::uint32_t(value);
-}
 
 // Decimal texts come from the platform's signed colour type, so system colours may be negative
 // ("-2147483633" is the button face).
@@ -182,9 +156,9 @@ std::optional<std::uint32_t> fromText(const QString& text)
             return c.value;
     }
     if (text.startsWith(u'$'))
-        return parseHex(QStringView(text).mid(1));
+        return parseHexDigits(QStringView(text).mid(1));
     if (text.size() > 2 && text.at(0) == u'0' && (text.at(1) == u'x' || text.at(1) == u'X'))
-        return parseHex(QStringView(text).mid(2));
+        return parseHexDigits(QStringView(text).mid(2));
     return parseDecimal(text);
 }
 

@@ -69,7 +69,7 @@ void TMainForm::buildDropDownMenus()
     QMenu* headings = menuNamed(QStringLiteral("PopupMenuHeader"));
     for (int level = 1; level <= 6; ++level) {
         QAction* action = headings->addAction(QStringLiteral("H&%1").arg(level));
-        action->setObjectName(QStringLiteral("H%11").arg(level));
+        action->setObjectName(QStringLiteral("H%1").arg(level) + QLatin1Char('1'));
         connect(action, &QAction::triggered, this, [this, level] { headingClick(level); });
         m_controls.insert(action->objectName(), action);
     }

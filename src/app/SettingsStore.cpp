@@ -135,21 +135,6 @@ SettingsError saveError(const QSettings& s)
             .toStdString());
 }
 
-std::optional<std::uint32_t> parseHex(QStringView digits)
-{
-    if (digits.isEmpty())
-        return std::nullopt;
-    std::uint64_t value = 0;
-    for (const QChar c : digits) {
-        const int h = hexValue(c);
-        if (h < 0)
-            return std::nullopt;
-        value = value * 16 + std::uint64_t(h);
-        if (value > 0xFFFFFFFFull)
-            return std::nullopt;
-    }
-    return std::uint32_t(value);
-}
 
 } // namespace
 
@@ -157,7 +142,7 @@ std::optional<int> parseStoreInteger(const QString& text)
 {
     if (text.size() > 2 && text.at(0) == u'0' && (text.at(1) == u'x' || text.at(1) == u'X')) {
         // A hexadecimal text is a 32-bit pattern, so "0xFFFFFFFF" is -1.
-        if (const auto bits = parseHex(QStringView(text).mid(2)))
+        if (const auto bits = parseHexDigits(QStringView(text).mid(2)))
             return int(*bits);
         return std::nullopt;
     }
@@ -514,4 +499,20 @@ void SettingsStore::sync()
     case QSettings::NoError:
         break;
     }
+}
+
+std::optional<std::uint32_t> parseHexDigits(QStringView digits)
+{
+    if (digits.isEmpty())
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const QChar c : digits) {
+        const int h = hexValue(c);
+        if (h < 0)
+            return std::nullopt;
+        value = value * 16 + std::uint64_t(h);
+        if (value > 0xFFFFFFFFull)
+            return std::nullopt;
+    }
+    return std::uint32_t(value);
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -74,3 +75,5 @@ private:
 // Integer text as the store reads it: decimal with optional "-", or hexadecimal after "0x"/"0X"
 // (texts longer than two characters only). nullopt when it is not a valid 32-bit integer.
 std::optional<int> parseStoreInteger(const QString& text);
+// Hexadecimal digits (either case) as a 32-bit value; nullopt when empty, not hex or too long.
+std::optional<std::uint32_t> parseHexDigits(QStringView digits);

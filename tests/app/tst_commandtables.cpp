@@ -1,0 +1,198 @@
+// Structural tests of the frame's command tables and of the controls built from them.
+#include "app/FrameTables.h"
+#include "app/HelpWindow.h"
+#include "app/Main.h"
+#include "editor/Childwin.h"
+#include "editor/ExtRich.h"
+#include "editor/SimpleCommands.h"
+#include "support/TestSupport.h"
+#include "widgets/HintStatusBar.h"
+
+#include <QMenu>
+#include <QSet>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <memory>
+
+class TestCommandTables : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup()
+    {
+        waitNoModal(1000);
+        m_env.reset();
+    }
+
+    void everyRowHasANameAndACommand();
+    void namesAreUnique();
+    void documentControlsFollowTheDocumentCount();
+    void forwardingControlsReachTheActiveDocument();
+    void headingButtonsAndFontSizes();
+    void helpCommandsOpenTheirTopics();
+
+private:
+    std::unique_ptr<TestEnvironment> m_env;
+};
+
+void TestCommandTables::everyRowHasANameAndACommand()
+{
+    for (const TopMenuSpec& menu : topMenuSpecs())
+        for (const FrameRow& row : menu.rows)
+            if (row.kind == FrameRow::Item)
+                QVERIFY2(*row.name && row.handler, row.name);
+    for (const ToolButtonSpec& button : toolButtonSpecs())
+        QVERIFY2(*button.name && button.handler && button.toolBar >= 1 && button.toolBar <= 10,
+                 button.name);
+    for (const ForwardSpec& forward : forwardSpecs()) {
+        QVERIFY2(findSimpleCommand(QString::fromLatin1(forward.documentCommand)), forward.name);
+        QVERIFY2(QByteArray(forward.frameHandler).endsWith("Click"), forward.name);
+    }
+    for (const DropDownSpec& dropDown : dropDownSpecs())
+        QVERIFY2(*dropDown.menu, dropDown.name);
+}
+
+void TestCommandTables::namesAreUnique()
+{
+    TMainForm frame;
+    frame.createChild();
+    QHash<QString, int> names;
+    for (QAction* action : frame.findChildren<QAction*>())
+        if (!action->objectName().isEmpty() && !action->isSeparator())
+            ++names[action->objectName()];
+    for (auto it = names.cbegin(); it != names.cend(); ++it)
+        QVERIFY2(it.value() == 1, qPrintable(it.key()));
+    // Every drop-down named in the tables exists and is reachable from its button.
+    for (const DropDownSpec& dropDown : dropDownSpecs()) {
+        QMenu* menu = frame.dropDownMenu(QString::fromLatin1(dropDown.menu));
+        QVERIFY2(menu && !menu->isEmpty(), dropDown.menu);
+        QCOMPARE(frame.control(QString::fromLatin1(dropDown.name))->menu(), menu);
+    }
+}
+
+void TestCommandTables::documentControlsFollowTheDocumentCount()
+{
+    TMainForm frame;
+    frame.show();
+    runIdle();
+    QStringList needing;
+    for (const ForwardSpec& forward : forwardSpecs())
+        if (forward.toolBar > 0)
+            needing << QString::fromLatin1(forward.name);
+    for (const DropDownSpec& dropDown : dropDownSpecs())
+        needing << QString::fromLatin1(dropDown.name);
+    for (const ToolButtonSpec& button : toolButtonSpecs())
+        if (button.needsDocument)
+            needing << QString::fromLatin1(button.name);
+    needing << QStringLiteral("SBtnHLeft") << QStringLiteral("Dokumentspeichern1")
+            << QStringLiteral("WindowMinimizeItem");
+    for (const QString& name : needing)
+        QVERIFY2(!frame.control(name)->isEnabled(), qPrintable(name));
+    QCOMPARE(frame.HintStatusBar1->panelText(QStringLiteral("HintStatusPanel2")), QString());
+    QCOMPARE(frame.HintStatusBar1->panelText(QStringLiteral("HintStatusPanel4")), QString());
+    // Browser items follow their flags, with or without a document.
+    QCOMPARE(frame.control(QStringLiteral("SBtnBrowser1"))->isEnabled(),
+             frame.shellState().browser1Selected);
+    QCOMPARE(frame.control(QStringLiteral("Browser2aufrufen1"))->isEnabled(),
+             frame.shellState().browser2Selected);
+    for (const char* always : {"SBtnFileNew", "OpenBtn", "SBtnHelp", "ExitBtn"})
+        QVERIFY2(frame.control(QString::fromLatin1(always))->isEnabled(), always);
+
+    frame.FileNewItemClick();
+    runIdle();
+    for (const QString& name : needing)
+        QVERIFY2(frame.control(name)->isEnabled(), qPrintable(name));
+    QVERIFY(!frame.HintStatusBar1->panelText(QStringLiteral("HintStatusPanel2")).isEmpty());
+}
+
+void TestCommandTables::forwardingControlsReachTheActiveDocument()
+{
+    TMainForm frame;
+    frame.show();
+    frame.FileNewItemClick();
+    TExtRich* memo = frame.activeChild()->TextMemo;
+    runIdle();
+    QTest::keyClicks(memo, QStringLiteral("Wort"));
+    memo->setSelStart(0);
+    memo->setSelLength(4);
+    frame.control(QStringLiteral("SBtnTBold"))->trigger();
+    QCOMPARE(memo->text(), QStringLiteral("<b>Wort</b>"));
+    QCOMPARE(memo->selLength(), 0);
+    QCOMPARE(memo->selStart(), memo->text().size());
+    frame.control(QStringLiteral("SBtnCopyright"))->trigger();
+    frame.control(QStringLiteral("noshade1"))->trigger();
+    frame.control(QStringLiteral("test1"))->trigger();
+    QCOMPARE(memo->text(), QStringLiteral("<b>Wort</b>&copy;<hr noshade><strong></strong>"));
+
+    // The buttons act on the document that is active when they are pressed.
+    frame.FileNewItemClick();
+    TExtRich* second = frame.activeChild()->TextMemo;
+    frame.control(QStringLiteral("SBtnAmp"))->trigger();
+    QCOMPARE(second->text(), QStringLiteral("&amp;"));
+    QVERIFY(!memo->text().contains(QStringLiteral("&amp;")));
+}
+
+void TestCommandTables::headingButtonsAndFontSizes()
+{
+    TMainForm frame;
+    frame.show();
+    frame.FileNewItemClick();
+    TExtRich* memo = frame.activeChild()->TextMemo;
+    runIdle();
+    QTest::keyClicks(memo, QStringLiteral("Titel"));
+    memo->setSelStart(0);
+    memo->setSelLength(5);
+    frame.control(QStringLiteral("SBtnHCenter"))->trigger();
+    frame.control(QStringLiteral("H21"))->trigger();
+    QCOMPARE(memo->text(), QStringLiteral("<h2 align=\"center\">Titel</h2>"));
+    // One toggle down at most; pressing it again leaves all three up.
+    frame.control(QStringLiteral("SBtnHRight"))->trigger();
+    QVERIFY(!frame.control(QStringLiteral("SBtnHCenter"))->isChecked());
+    frame.control(QStringLiteral("SBtnHRight"))->trigger();
+    QVERIFY(!frame.control(QStringLiteral("SBtnHRight"))->isChecked());
+    frame.control(QStringLiteral("H61"))->trigger();
+    QVERIFY(memo->text().endsWith(QStringLiteral("<h6></h6>")));
+
+    memo->selectAllText();
+    frame.control(QStringLiteral("N13"))->trigger();
+    QVERIFY(memo->text().startsWith(QStringLiteral("<font size=\"+1\"><h2")));
+    QVERIFY(memo->text().endsWith(QStringLiteral("</h6></font>")));
+    frame.control(QStringLiteral("N71"))->trigger();
+    QVERIFY(memo->text().endsWith(QStringLiteral("<font size=\"7\"></font>")));
+}
+
+void TestCommandTables::helpCommandsOpenTheirTopics()
+{
+    TMainForm frame;
+    frame.show();
+    auto page = [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("HelpWindow") && window->isVisible())
+                if (auto* browser = window->findChild<QTextBrowser*>())
+                    return browser->source().toString();
+        return QString();
+    };
+    frame.control(QStringLiteral("Tastatur1"))->trigger();
+    QVERIFY2(page().contains(QStringLiteral("501")), qPrintable(page()));
+    frame.control(QStringLiteral("EinekleineEinfhrunginHTML1"))->trigger();
+    QVERIFY2(page().contains(QStringLiteral("500")), qPrintable(page()));
+    frame.control(QStringLiteral("SBtnHelp"))->trigger();
+    const QString contents = page();
+    frame.control(QStringLiteral("Inhalt1"))->trigger();
+    QCOMPARE(page(), contents);
+    QVERIFY(!contents.contains(QStringLiteral("500")));
+
+    QString title;
+    whenModal([&title](QWidget* w) {
+        if (w->objectName() != QLatin1String("AboutBox"))
+            return false;
+        title = w->windowTitle();
+        static_cast<QDialog*>(w)->accept();
+        return true;
+    });
+    frame.control(QStringLiteral("Info1"))->trigger();
+    QCOMPARE(title, QStringLiteral("Info"));
+}
+
+TESSALINE_TEST_MAIN(TestCommandTables)
+#include "tst_commandtables.moc"
