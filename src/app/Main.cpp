@@ -51,7 +51,11 @@ TMainForm::TMainForm(const StartOptions& options, QWidget* parent) : QMainWindow
     FormCreate(options);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The area outlives this part of the frame while it goes; no activation may reach it then.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+}
 
 void TMainForm::buildStatusBar()
 {

@@ -8,6 +8,20 @@ namespace {
 using R = ChildRow;
 using C = TMDIChild;
 constexpr auto Sep = R{R::Separator};
+constexpr auto End = R{R::End};
+constexpr unsigned Shown = MenuFlag::ShowShortcutOnly;
+
+constexpr R sub(const char* name, const char* caption) { return R{R::Submenu, name, caption}; }
+
+// An item that runs the simple command registered under that handler name.
+constexpr R cmd(const char* name, const char* caption, const char* shortcut, const char* command,
+                const char* hint = "", unsigned flags = 0)
+{
+    return R{R::Item, name, caption, shortcut, hint, nullptr, flags, command};
+}
+
+constexpr const char* wideSpace = "|Dieses Leerzeichen können nicht alle Browser darstellen!";
+constexpr const char* wideDash = "|Diesen Bindestrich können nicht alle Browser darstellen!";
 
 const ChildRow editRows[] = {
     {R::Item, "Rckgngig2", "&Rückgängig", "Alt+Backspace", "Letzte Eingabe rückgängig",
@@ -27,14 +41,128 @@ const ChildRow optionRows[] = {
      &C::Browser2aufrufenClick, MenuFlag::Disabled},
 };
 
+// Slots of commands still to come are marked where they belong, so that they keep the menu's
+// order and separators.
+const ChildRow tagRows[] = {
+    // "&Grundgerüst" and a separator lead the menu once its generators exist.
+    sub("Absatz1", "&Absatz"),
+    cmd("Alignleft1", "Ausrichtung &links", "Ctrl+L", "Alignleft1Click"),
+    cmd("Aligncenter1", "Ausrichtung &zentriert", "Ctrl+Z", "Aligncenter1Click"),
+    cmd("Ausrichtungrechts1", "Ausrichtung &rechts", "Ctrl+R", "Ausrichtungrechts1Click"),
+    cmd("NeuerAbsatz1", "Neuer &Absatz", "Ctrl+P", "NeuerAbsatz1Click"),
+    cmd("Zeilenumbruch1", "&Zeilenumbruch", "Ctrl+U", "Zeilenumbruch1Click"),
+    cmd("keinZeilenumbruchimBereich1", "kein Zeilenumbruch im &Bereich", "",
+        "keinZeilenumbruchimBereich1Click"),
+    cmd("ZeilenumbruchNOBRBereich1", "Zeilenumbruch &NOBR-Bereich", "",
+        "ZeilenumbruchNOBRBereich1Click"),
+    cmd("Elementezentrieren1", "&Elemente zentrieren (center)", "Ctrl+W",
+        "Elementezentrieren1Click"),
+    cmd("PrformatierterText1", "Pr&äformatierter Text", "", "PrformatierterText1Click"),
+    cmd("InternetAdresse1", "&Internet-Adresse", "", "InternetAdresse1Click"),
+    cmd("Zitat3", "Zi&tat", "", "Zitat1Click"),
+    cmd("Kommentar2", "&Kommentar", "Ctrl+K", "Kommentar2Click"),
+    cmd("Trennlinie1", "Trenn&linie", "Ctrl+T", "Trennlinie1Click"),
+    // "&Weitere Trennlinien" closes this submenu.
+    End,
+    sub("PhysischeTextauszeichnung1", "&Physische Textauszeichnung"),
+    cmd("fett1", "&fett", "Ctrl+B", "fett1Click"),
+    cmd("kursiv1", "&kursiv", "Ctrl+I", "kursiv1Click"),
+    cmd("unterstrichen1", "&unterstrichen", "Ctrl+F3", "unterstrichen1Click"),
+    cmd("durchgestrichenstrike1", "dur&chgestrichen (s)", "", "durchgestrichenstrike1Click"),
+    cmd("durchgestrichen1", "&durchgestrichen (strike)", "", "durchgestrichen1Click"),
+    cmd("groeSchrift1", "große &Schrift (big)", "", "groeSchrift1Click"),
+    cmd("kleineSchrift1", "k&leine Schrift (small)", "", "kleineSchrift1Click"),
+    cmd("tiefgestellt1", "&tiefgestellt (sub)", "", "tiefgestellt1Click"),
+    cmd("hochgestellt1", "&hochgestellt (sup)", "", "hochgestellt1Click"),
+    cmd("dicktengleich1", "&dicktengleich (TT)", "", "dicktengleich1Click"),
+    End,
+    sub("LogischeTextauszeichnung1", "&Logische Textauszeichnung"),
+    cmd("wichtig1", "wichtig (STRONG)", "", "wichtig1Click"),
+    cmd("emphatisch1", "&emphatisch (EM)", "", "emphatisch1Click"),
+    cmd("Zitat2", "&Zitat (CITE)", "", "Zitat2Click"),
+    cmd("Quellcode1", "&Quellcode (CODE)", "", "Quellcode1Click"),
+    cmd("Terminal1", "&Terminal (KBD)", "", "Terminal1Click"),
+    cmd("Variable1", "&Variable (VAR)", "", "Variable1Click"),
+    cmd("Beispiel1", "&Beispiel (SAMP)", "", "Beispiel1Click"),
+    cmd("Definition2", "&Definition", "", "Definition2Click"),
+    End,
+    sub("SonstigeTextauszeichnungen1", "Sonstige Te&xtauszeichnungen"),
+    cmd("Abkrzung1", "Abkürzung ", "", "Abkrzung1Click"),
+    cmd("Akronyme1", "&Akronyme", "", "Akronyme1Click"),
+    cmd("Delete3", "&Delete", "", "Delete3Click"),
+    cmd("Insert1", "&Insert", "", "Insert1Click"),
+    cmd("Kurzzitat1", "&Kurzzitat", "", "Kurzzitat1Click"),
+    cmd("Language1", "&Language", "", "Language1Click"),
+    cmd("Personenname1", "&Personenname", "", "Personenname1Click"),
+    End,
+    sub("berschriften1", "&Überschriften"),
+    {R::Item, "Gre11", "Größe &1", "Shift+F1", "", &C::Gre11Click},
+    {R::Item, "Gre21", "Größe &2", "Shift+F2", "", &C::Gre21Click},
+    {R::Item, "Gre31", "Größe &3", "Shift+F3", "", &C::Gre31Click},
+    {R::Item, "Gre41", "Größe &4", "Shift+F4", "", &C::Gre41Click},
+    {R::Item, "Gre51", "Größe &5", "Shift+F5", "", &C::Gre51Click},
+    {R::Item, "Gre61", "Größe &6", "Shift+F6", "", &C::Gre61Click},
+    Sep,
+    {R::Item, "Ausrichtunglinks1", "Ausrichtung &links", "Ctrl+Shift+L", "",
+     &C::SelectAlignHeaderClick, MenuFlag::Checkable},
+    {R::Item, "Ausrichtungzentriert1", "Ausrichtung &zentriert", "Ctrl+Shift+Z", "",
+     &C::SelectAlignHeaderClick, MenuFlag::Checkable},
+    {R::Item, "Ausrichtungrechts2", "Ausrichtung &rechts", "Ctrl+Shift+R", "",
+     &C::SelectAlignHeaderClick, MenuFlag::Checkable},
+    End,
+    sub("Listen1", "L&isten"),
+    // The list generators and a separator come first once they exist.
+    cmd("ListItem1", "&List Item", "Alt+F9", "ListItem1Click"),
+    Sep,
+    cmd("GlossarAnfang1", "Glo&ssar-Anfang", "Alt+F10", "GlossarAnfang1Click"),
+    cmd("zudefinierenderAusdruck1", "&zu definierender Ausdruck", "Alt+F11",
+        "zudefinierenderAusdruck1Click"),
+    cmd("Definition1", "De&finition", "Alt+F12", "Definition1Click"),
+    cmd("GlossarEnde1", "Gloss&ar-Ende", "Shift+F7", "GlossarEnde1Click"),
+    End,
+    // "&Tabellen", "&Schrifteinstellung", separator, "&Verweise", separator, "&Formulare".
+    Sep,
+    sub("Sonderzeichen2", "S&onderzeichen"),
+    cmd("LeerzeichenBreiten1", "Leerzeichen Breite &n", "", "SBtnSpaceNClick", wideSpace),
+    cmd("LeerzeichenBreitem1", "Leerzeichen Breite &m", "", "SBtnSpaceMClick", wideSpace),
+    cmd("BindestrichBreiten1", "&Bindestrich Breite n", "", "SBtnBNClick", wideDash),
+    cmd("BindestrichBreitem1", "B&indestrich Breite m", "", "SBtnBMClick", wideDash),
+    cmd("ErzwungenesLeerzeichen1", "Erzwungenes &Leerzeichen", "", "SBtnSpaceYesClick"),
+    Sep,
+    cmd("S31", "&Maskierung <", "", "S31"),
+    cmd("S32", "M&askierung >", "", "S32"),
+    cmd("S33", "Ma&skierung \"", "", "S33"),
+    cmd("S30", "Mas&kierung &&", "", "S30"),
+    Sep,
+    cmd("N30", "© &copyright", "", "N30Click"),
+    cmd("S35", "® &rechtlich geschützt", "", "S35"),
+    cmd("S34", "&Trademark", "", "S34"),
+    cmd("S18", "§ &Paragraph", "", "S18"),
+    cmd("S14", "Bin&destrich", "", "S14"),
+    cmd("S15", "&Gedankenstrich", "", "S15"),
+    cmd("S7", "» Anführungz. &1", "", "S7"),
+    cmd("S8", "« Anführungz. &2", "", "S8"),
+    // A separator and the palette's "Weitere Sonderzeichen..." close this submenu.
+    End,
+    Sep,
+    sub("Frames1", "Fra&mes"),
+    // "&Frameset..." and "F&rame..." come before, "&Base target" and "&Target" after.
+    cmd("Noframe1", "&Noframe", "Ctrl+F10", "Noframe1Click"),
+    End,
+    Sep,
+    // "M&ultimedia" and a separator.
+    sub("Netscape1", "&Netscape"),
+    cmd("blinkend1", "&blinkend", "", "blinkend1Click"),
+    End,
+    // "Mi&crosoft", then separated "Hexadezimaler Farb&wert einf." and "Inline Image".
+};
+
 const ChildMenu menus[] = {
     {"MDIBearbeiten", "&Bearbeiten", 2, editRows},
     {"MDIOptionen", "&Optionen", 3, optionRows},
-    {"MDITags", "&Tags", 4, {}},
+    {"MDITags", "&Tags", 4, tagRows},
     {"MDIHelfer", "He&lfer", 6, {}},
 };
-
-constexpr unsigned Shown = MenuFlag::ShowShortcutOnly;
 
 // The context menu shows its twins' shortcuts; the menu-bar items (and the frame's File menu for
 // Ctrl+S) own the keys.
@@ -49,6 +177,24 @@ const ChildRow popUpRows[] = {
      &C::Paste1Click, Shown},
     {R::Item, "Lschen1", "Lösc&hen", "Ctrl+Del", "Auswahl löschen", &C::Delete1Click, Shown},
     {R::Item, "Allesauswhlen1", "Alles aus&wählen", "", "Alles auswählen", &C::SelectAll1Click},
+    Sep,
+    // The search items and a separator come here once they exist.
+    cmd("Zeilenumbruchweichbr1", "&Zeilenumbruch weich <br>", "Ctrl+U", "Zeilenumbruch1Click", "",
+        Shown),
+    cmd("neuerAbsatzp1", "&neuer Absatz <p>", "Ctrl+P", "NeuerAbsatz1Click", "", Shown),
+    sub("TextausrichtungAbsatz1", "Te&xtausrichtung (Absatz)"),
+    cmd("Links1", "&Links", "Ctrl+L", "Alignleft1Click", "", Shown),
+    cmd("Zentriert1", "&Zentriert", "Ctrl+Z", "Aligncenter1Click", "", Shown),
+    cmd("Rechts1", "&Rechts", "Ctrl+R", "Ausrichtungrechts1Click", "", Shown),
+    End,
+    Sep,
+    cmd("hr1", "<&hr>", "Ctrl+T", "Trennlinie1Click", "", Shown),
+    // "Weitere Trennlinien " follows once its dialog exists.
+    cmd("Kommentar1", "K&ommentar", "Ctrl+K", "Kommentar2Click", "", Shown),
+    cmd("amp1", "a&mp", "", "S30"),
+    cmd("lt1", "&< lt", "", "S31"),
+    cmd("gt1", "&> gt", "", "S32"),
+    cmd("quot1", "&\" quot", "", "S33"),
     Sep,
     {R::Item, "Speichern1", "Speichern", "Ctrl+S", "Datei speichern", &C::Save1Click, Shown},
 };

@@ -6,6 +6,23 @@
 #include "editor/ExtRich.h"
 #include "editor/SimpleCommands.h"
 
+#include <QAction>
+
+namespace {
+
+struct HeadingAlignment {
+    const char* item;
+    const char* attribute;
+};
+
+constexpr HeadingAlignment headingAlignments[] = {
+    {"Ausrichtunglinks1", " align=\"left\""},
+    {"Ausrichtungzentriert1", " align=\"center\""},
+    {"Ausrichtungrechts2", " align=\"right\""},
+};
+
+} // namespace
+
 void TMDIChild::Insert(const QString& text) { TextMemo->replaceSelection(text); }
 
 void TMDIChild::WrapSelection(const QString& open, const QString& close)
@@ -32,3 +49,33 @@ void TMDIChild::FontSizeClick()
 {
     WrapSelection(m_host->shellState().fontSizeOpen, QStringLiteral("</font>"));
 }
+
+void TMDIChild::headingCommand(int level)
+{
+    // The last checked item wins; SelectAlignHeader keeps at most one checked anyway.
+    QString attribute;
+    for (const HeadingAlignment& alignment : headingAlignments)
+        if (const QAction* item = twin(alignment.item); item && item->isChecked())
+            attribute = QString::fromLatin1(alignment.attribute);
+    const QString open = QStringLiteral("<h%1%2>").arg(level).arg(attribute);
+    const QString close = QStringLiteral("</h%1>").arg(level);
+    if (!m_host) {
+        WrapSelection(open, close);
+        return;
+    }
+    ShellState& state = m_host->shellState();
+    state.headingOpen = open;
+    state.headingClose = close;
+    HeaderClick();
+}
+
+void TMDIChild::SelectAlignHeader(QAction* sender)
+{
+    for (const HeadingAlignment& alignment : headingAlignments)
+        if (QAction* item = twin(alignment.item))
+            item->setChecked(false);
+    if (sender)
+        sender->setChecked(true);
+}
+
+void TMDIChild::SelectAlignHeaderClick() { SelectAlignHeader(qobject_cast<QAction*>(sender())); }

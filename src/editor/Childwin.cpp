@@ -8,6 +8,7 @@
 #include "editor/DocumentHost.h"
 #include "editor/ExtRich.h"
 #include "editor/Rtf.h"
+#include "editor/SimpleCommands.h"
 #include "editor/filedrag.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileIo.h"
@@ -127,6 +128,24 @@ void TMDIChild::buildMenus()
     m_memoPopUp = new QMenu(this);
     m_memoPopUp->setObjectName(QStringLiteral("MemoPopUp"));
     buildMenu<TMDIChild>(m_memoPopUp, memoPopUpRows(), this, m_actions);
+
+    // Items of simple commands name their command; walking the menus (not the registry) wires
+    // every item even if two ever shared a name.
+    QList<QMenu*> roots{m_memoPopUp};
+    for (const auto& entry : std::as_const(m_mergedMenus))
+        roots.append(entry.second);
+    for (QMenu* root : std::as_const(roots)) {
+        for (QAction* item : root->findChildren<QAction*>()) {
+            const QString name = item->property("command").toString();
+            if (name.isEmpty())
+                continue;
+            const SimpleCommand* command = findSimpleCommand(name);
+            Q_ASSERT_X(command, "TMDIChild::buildMenus", qPrintable(name));
+            if (command)
+                connect(item, &QAction::triggered, this,
+                        [this, command] { runSimpleCommand(*command); });
+        }
+    }
 
     // Edit items are only switched off while their menu is open: their keys must keep working.
     auto enableAllAgain = [this] {

@@ -85,6 +85,20 @@ public:
     // Wraps the selection in the shell state's pending font-size tag and "</font>".
     void FontSizeClick();
 
+    // Heading commands: the level's tags with this window's own alignment choice, wrapped
+    // around the selection through HeaderClick.
+    void headingCommand(int level);
+    void Gre11Click() { headingCommand(1); }
+    void Gre21Click() { headingCommand(2); }
+    void Gre31Click() { headingCommand(3); }
+    void Gre41Click() { headingCommand(4); }
+    void Gre51Click() { headingCommand(5); }
+    void Gre61Click() { headingCommand(6); }
+    // Checks sender and unchecks the other two heading-alignment items.
+    void SelectAlignHeader(QAction* sender);
+    // Handler of the three alignment items: the triggering item is the signal's sender.
+    void SelectAlignHeaderClick();
+
     void Timer1Timer();
     void Timer2Timer();
 

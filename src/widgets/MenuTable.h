@@ -28,6 +28,9 @@ template <class Target> struct MenuRow {
     const char* hint = "";
     void (Target::*handler)() = nullptr;
     unsigned flags = 0;
+    // Handler name of a command the target looks up by name (stored as the action's "command"
+    // property); rows with a handler leave it empty.
+    const char* command = "";
 };
 
 // Hints are "short|long": the short part is the tooltip, the long part the status-bar text;
@@ -92,6 +95,8 @@ void buildMenu(QMenu* menu, std::span<const MenuRow<Target>> rows, Target* targe
             action->setVisible(!(row.flags & MenuFlag::Hidden));
             if (row.flags & MenuFlag::NeedsDocument)
                 action->setProperty("needsDocument", true);
+            if (row.command && *row.command)
+                action->setProperty("command", QString::fromLatin1(row.command));
             if (row.handler && target) {
                 auto handler = row.handler;
                 QObject::connect(action, &QAction::triggered, target,

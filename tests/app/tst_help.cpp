@@ -77,7 +77,11 @@ void TstHelp::keyboardPageListsTheShortcuts()
         table.contains("<td>" + undoKey +
                        "</td><td>Rückgängig</td><td>Bearbeiten, Kontextmenü des Dokuments</td>"));
     QCOMPARE(table.count("Rückgängig"), 1);
-    QVERIFY(!table.contains('&'));
+    // Mnemonic marks are gone; only the entities of captions such as "<br>" remain.
+    QString withoutEntities = table;
+    for (const char* entity : {"&lt;", "&gt;", "&amp;", "&quot;"})
+        withoutEntities.remove(QString::fromLatin1(entity));
+    QVERIFY(!withoutEntities.contains('&'));
 }
 
 void TstHelp::indexFilterNarrowsTheList()
