@@ -2,6 +2,7 @@
 #include "widgets/GlyphIcon.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPalette>
@@ -19,9 +20,11 @@ public:
         painter->setRenderHint(QPainter::TextAntialiasing);
         QFont font = QApplication::font();
         font.setBold(true);
-        // Longer glyphs get a smaller font so that "<p>" still fits the square.
-        const qreal scale = m_glyph.size() <= 1 ? 0.8 : m_glyph.size() == 2 ? 0.6 : 0.45;
-        font.setPixelSize(qMax(6, int(rect.height() * scale)));
+        // Longer glyphs get a smaller font so that "<p>" or "blink" still fit the square.
+        font.setPixelSize(qMax(6, int(rect.height() * 0.8)));
+        const int width = QFontMetrics(font).horizontalAdvance(m_glyph);
+        if (width > rect.width() * 0.95)
+            font.setPixelSize(qMax(5, int(font.pixelSize() * rect.width() * 0.95 / width)));
         painter->setFont(font);
         const QPalette palette = QApplication::palette();
         painter->setPen(mode == QIcon::Disabled ? palette.color(QPalette::Disabled, QPalette::Text)
