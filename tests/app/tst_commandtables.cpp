@@ -2,6 +2,7 @@
 #include "app/FrameTables.h"
 #include "app/HelpWindow.h"
 #include "app/Main.h"
+#include "app/SettingsStore.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
 #include "editor/SimpleCommands.h"
@@ -30,6 +31,7 @@ private slots:
     void forwardingControlsReachTheActiveDocument();
     void headingButtonsAndFontSizes();
     void helpCommandsOpenTheirTopics();
+    void toolsMenuComesFromTheStore();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -192,6 +194,28 @@ void TestCommandTables::helpCommandsOpenTheirTopics()
     });
     frame.control(QStringLiteral("Info1"))->trigger();
     QCOMPARE(title, QStringLiteral("Info"));
+}
+
+void TestCommandTables::toolsMenuComesFromTheStore()
+{
+    {
+        SettingsStore store;
+        store.writeInteger(QStringLiteral("Tools"), QStringLiteral("Count"), 2);
+        store.writeString(QStringLiteral("Tools"), QStringLiteral("Name0"), QStringLiteral("-"));
+        store.writeString(QStringLiteral("Tools"), QStringLiteral("Name1"), QStringLiteral("Prüfer"));
+    }
+    TMainForm frame;
+    auto* tools = frame.findChild<QMenu*>(QStringLiteral("Tools1"));
+    QCOMPARE(tools->actions().size(), 2);
+    QVERIFY(tools->actions().at(0)->isSeparator());
+    QCOMPARE(tools->actions().at(1)->text(), QStringLiteral("Prüfer"));
+    QCOMPARE(tools->actions().at(1)->statusTip(), QStringLiteral("Startet das Programm Prüfer"));
+    // The tool's program is "Default" (absent): starting it reports the German error.
+    QString message;
+    answerMessageBox(QMessageBox::Ok, &message);
+    tools->actions().at(1)->trigger();
+    QVERIFY(waitNoModal());
+    QVERIFY2(message.startsWith(QStringLiteral("Exec-Fehler! Fehlernummer ")), qPrintable(message));
 }
 
 TESSALINE_TEST_MAIN(TestCommandTables)
