@@ -4,6 +4,7 @@
 #include "app/RecentFiles.h"
 #include "app/SettingsStore.h"
 #include "editor/Childwin.h"
+#include "editor/DocumentFileFilters.h"
 #include "editor/ExtRich.h"
 #include "editor/filedrag.h"
 
@@ -12,24 +13,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPageSetupDialog>
-
-namespace {
-
-constexpr int FirstRecentPosition = 11;
-
-const QStringList openFilters = {
-    QStringLiteral("HTML-Dokumente (*.htm *.html *.shtml)"),
-    QStringLiteral("Internet Database Connector (*.idc)"),
-    QStringLiteral("HTML-Stilvorlagen (*.htx)"),
-    QStringLiteral("Text (*.txt)"),
-    QStringLiteral("Rich Text Format (*.rtf)"),
-    QStringLiteral("Tessaline PlugIns/Urls/Listen (*.plg *.url *.lst)"),
-    QStringLiteral("Konfiguration/Setup (*.ini *.inf)"),
-    QStringLiteral("Stapelverarbeitung (*.bat)"),
-    QStringLiteral("Alle Dateien (*)"),
-};
-
-} // namespace
 
 void TMainForm::buildRecentFileEntries()
 {
@@ -88,9 +71,9 @@ QFileDialog* TMainForm::openFileDialog()
         m_openDialog->setOption(QFileDialog::DontUseNativeDialog);
         m_openDialog->setFileMode(QFileDialog::ExistingFiles);
         m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
-        m_openDialog->setNameFilters(openFilters);
+        m_openDialog->setNameFilters(documentFileFilters());
     }
-    m_openDialog->selectNameFilter(openFilters.constFirst());
+    m_openDialog->selectNameFilter(documentFileFilters().constFirst());
     return m_openDialog;
 }
 

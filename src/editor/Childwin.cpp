@@ -5,6 +5,7 @@
 #include "app/ShellLaunch.h"
 #include "app/ShellState.h"
 #include "editor/ChildMenus.h"
+#include "editor/DocumentFileFilters.h"
 #include "editor/DocumentHost.h"
 #include "editor/ExtRich.h"
 #include "editor/Rtf.h"
@@ -44,17 +45,6 @@ QString rawDocumentText(const TExtRich* memo)
     return text;
 }
 
-const QStringList saveFilters{
-    QStringLiteral("HTML-Dokumente (*.htm *.html *.shtml)"),
-    QStringLiteral("Internet Database Connector (*.idc)"),
-    QStringLiteral("HTML-Stilvorlagen (*.htx)"),
-    QStringLiteral("Text (*.txt)"),
-    QStringLiteral("Rich Text Format (*.rtf)"),
-    QStringLiteral("Tessaline PlugIns/Urls/Listen (*.plg *.url *.lst)"),
-    QStringLiteral("Konfiguration/Setup (*.ini *.inf)"),
-    QStringLiteral("Stapelverarbeitung (*.bat)"),
-    QStringLiteral("Alle Dateien (*.*)"),
-};
 
 // A zero interval would write at every idle moment: it switches the timer off instead.
 void applyInterval(QTimer* timer, int interval)
@@ -185,7 +175,7 @@ QFileDialog* TMDIChild::saveFileDialog()
         m_saveDialog->setObjectName(QStringLiteral("SaveFileDialog"));
         m_saveDialog->setAcceptMode(QFileDialog::AcceptSave);
         m_saveDialog->setFileMode(QFileDialog::AnyFile);
-        m_saveDialog->setNameFilters(saveFilters);
+        m_saveDialog->setNameFilters(documentFileFilters());
         m_saveDialog->setDefaultSuffix(QStringLiteral("html"));
     }
     return m_saveDialog;
