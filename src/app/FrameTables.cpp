@@ -117,6 +117,7 @@ const ToolButtonSpec toolButtons[] = {
     {3, "SBtnPaste", "Aus der Zwischenablage einfügen", "edit-paste", "⇩", &F::SBtnPasteClick,
      false},
     {3, "SBtnSelectAll", "Alles auswählen", "edit-select-all", "▣", &F::SBtnSelectAllClick, true},
+    {3, "SBtnUmb", "Wortumbruch einschalten", "", "↵", &F::SBtnUmbClick, true},
     {3, "SBtnBrowser1", "HTML Datei mit Browser 1 testen", "", "B1", &F::SBtnBrowser1Click, false},
     {3, "SBtnBrowser2", "HTML Datei mit Browser 2 testen", "", "B2", &F::SBtnBrowser2Click, false},
 };

@@ -108,6 +108,9 @@ public:
     void fontSizeClick(const QString& size);
     QMenu* dropDownMenu(const QString& name) const;
 
+    // Forwarders that first make sure a document window is active.
+    void SBtnUmbClick();
+
     void SBtnUndoClick();
     void SBtnCutClick();
     void SBtnCopyClick();

@@ -147,3 +147,9 @@ void TMainForm::fontSizeClick(const QString& size)
     m_state.fontSizeOpen = QStringLiteral("<font size=\"%1\">").arg(size);
     child->FontSizeClick();
 }
+
+void TMainForm::SBtnUmbClick()
+{
+    if (TMDIChild* child = activeChild())
+        child->WordWrap1Click();
+}

@@ -35,6 +35,11 @@ const ChildRow editRows[] = {
 };
 
 const ChildRow optionRows[] = {
+    {R::Item, "WordWrap1", "&Wortumbruch", "F5", "Schaltet Wortumbruch um", &C::WordWrap1Click,
+     MenuFlag::Checked},
+    {R::Item, "Tabulatorverwenden1", "&Tabulator verwenden", "F7",
+     "Schaltet die Tabulatorfunktion ein/aus", &C::Tabulatorverwenden1Click, MenuFlag::Checked},
+    Sep,
     {R::Item, "Browser1aufrufen", "&Browser 1 aufrufen", "F8", "Ruft den Browser 1 auf",
      &C::Browser1aufrufenClick, MenuFlag::Disabled},
     {R::Item, "Browser2aufrufen", "Browser &2 aufrufen", "F9", "Ruft den Browser 2 auf",

@@ -9,6 +9,7 @@
 #include "editor/DocumentHost.h"
 #include "editor/ExtRich.h"
 #include "editor/Rtf.h"
+#include "editor/Ruler.h"
 #include "editor/SimpleCommands.h"
 #include "editor/filedrag.h"
 #include "platform/ErrorReport.h"
@@ -75,7 +76,10 @@ TMDIChild::TMDIChild(DocumentHost* host, QWidget* parent) : QWidget(parent), m_h
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    Ruler = new TRuler(this);
+    layout->addWidget(Ruler);
     layout->addWidget(TextMemo);
+    Ruler->attach(TextMemo);
     setFocusProxy(TextMemo);
 
     Timer1 = new QTimer(this);
@@ -402,6 +406,18 @@ void TMDIChild::launchBrowser(int browser)
 void TMDIChild::Browser1aufrufenClick() { launchBrowser(1); }
 
 void TMDIChild::Browser2aufrufenClick() { launchBrowser(2); }
+
+void TMDIChild::WordWrap1Click()
+{
+    TextMemo->setWordWrap(!TextMemo->wordWrap());
+    action(QStringLiteral("WordWrap1"))->setChecked(TextMemo->wordWrap());
+}
+
+void TMDIChild::Tabulatorverwenden1Click()
+{
+    TextMemo->setWantTabs(!TextMemo->wantTabs());
+    action(QStringLiteral("Tabulatorverwenden1"))->setChecked(TextMemo->wantTabs());
+}
 
 void TMDIChild::Rckgngig2Click() { TextMemo->undoLast(); }
 

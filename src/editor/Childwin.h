@@ -18,6 +18,7 @@ class QPrinter;
 struct SimpleCommand;
 class TExtRich;
 class TFileDrag;
+class TRuler;
 
 class TMDIChild : public QWidget {
     Q_OBJECT
@@ -31,6 +32,7 @@ public:
     QString FileExt;
     bool SearchStarted = false;
     TExtRich* TextMemo = nullptr;
+    TRuler* Ruler = nullptr;
     QTimer* Timer1 = nullptr; // backup copies
     QTimer* Timer2 = nullptr; // automatic saves
     TFileDrag* FileDrag1 = nullptr;
@@ -74,6 +76,9 @@ public:
     void Delete1Click();
     void SelectAll1Click();
     void Edit1Click();
+    // Word wrap and the Tab key switch of the text control, with their check marks.
+    void WordWrap1Click();
+    void Tabulatorverwenden1Click();
 
     // Markup primitives: Insert replaces the selection; WrapSelection puts the selection
     // between the two tags. Both leave the caret behind what they wrote, nothing selected.

@@ -1,6 +1,8 @@
 // TExtRich: the document's text control, a plain-text edit with CR LF positions and caret reports.
 #include "editor/ExtRich.h"
 
+#include "editor/ParagraphLayout.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -47,15 +49,42 @@ qreal pixelsFromPoints(int points)
 // formats written by the RTF reader may hold anything, so absurd values are clamped first.
 int pointsFromPixels(qreal pixels)
 {
-    if (!std::isfinite(pixels)) return 0;
+    if (!std::isfinite(pixels))
+        return 0;
     const qreal points = std::clamp(pixels / pixelsPerPoint, -1.0e7, 1.0e7);
     return int(points + (points < 0 ? -1.0e-6 : 1.0e-6));
+}
+
+TExtRich::ParagraphIndents indentsOf(const QTextBlockFormat& format)
+{
+    TExtRich::ParagraphIndents indents;
+    indents.first = pointsFromPixels(format.leftMargin() + format.textIndent());
+    indents.left = pointsFromPixels(-format.textIndent());
+    indents.right = pointsFromPixels(format.rightMargin());
+    return indents;
+}
+
+QTextBlockFormat formatOf(const TExtRich::ParagraphIndents& indents)
+{
+    QTextBlockFormat format;
+    format.setLeftMargin(pixelsFromPoints(indents.first) + pixelsFromPoints(indents.left));
+    format.setTextIndent(-pixelsFromPoints(indents.left));
+    format.setRightMargin(pixelsFromPoints(indents.right));
+    return format;
 }
 
 } // namespace
 
 TExtRich::TExtRich(QWidget* parent) : QPlainTextEdit(parent)
 {
+    // A document of our own, whose layout draws paragraph indents and alignment.
+    auto* doc = new QTextDocument(this);
+    auto* layout = new ParagraphLayout(doc);
+    layout->setPaintDevice(viewport());
+    layout->setView(viewport());
+    doc->setDocumentLayout(layout);
+    doc->setDefaultFont(font());
+    setDocument(doc);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -177,7 +206,8 @@ void TExtRich::pasteClipboard()
 void TExtRich::deleteSelection()
 {
     QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection()) return;
+    if (!cursor.hasSelection())
+        return;
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     cursor.endEditBlock();
@@ -210,7 +240,8 @@ QString TExtRich::line(int index) const
 void TExtRich::setLine(int index, const QString& text)
 {
     const QTextBlock block = document()->findBlockByNumber(index);
-    if (!block.isValid()) return;
+    if (!block.isValid())
+        return;
     QTextCursor cursor(document());
     cursor.setPosition(block.position());
     cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
@@ -223,7 +254,8 @@ void TExtRich::clearLines()
 {
     QTextCursor cursor(document());
     cursor.select(QTextCursor::Document);
-    if (!cursor.hasSelection()) return;
+    if (!cursor.hasSelection())
+        return;
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     cursor.endEditBlock();
@@ -259,7 +291,8 @@ QString TExtRich::text() const
     QString result;
     result.reserve(textLength());
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
-        if (block != doc->begin()) result += QLatin1String("\r\n");
+        if (block != doc->begin())
+            result += QLatin1String("\r\n");
         result += block.text();
     }
     return result;
@@ -286,7 +319,8 @@ void TExtRich::setTextAlignment(Qt::Alignment alignment)
     alignment &= Qt::AlignHorizontal_Mask;
     if (m_plainText) {
         QTextOption option = document()->defaultTextOption();
-        if (option.alignment() == alignment) return;
+        if (option.alignment() == alignment)
+            return;
         option.setAlignment(alignment);
         document()->setDefaultTextOption(option);
         return;
@@ -301,32 +335,63 @@ void TExtRich::setTextAlignment(Qt::Alignment alignment)
 
 Qt::Alignment TExtRich::textAlignment() const
 {
-    if (m_plainText) return document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask;
+    if (m_plainText)
+        return document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask;
     const QTextBlock block = document()->findBlock(textCursor().selectionStart());
     return block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
 }
 
 TExtRich::ParagraphIndents TExtRich::paragraphIndents() const
 {
-    const QTextBlockFormat format =
-        document()->findBlock(textCursor().selectionStart()).blockFormat();
-    ParagraphIndents indents;
-    indents.first = pointsFromPixels(format.leftMargin() + format.textIndent());
-    indents.left = pointsFromPixels(-format.textIndent());
-    indents.right = pointsFromPixels(format.rightMargin());
-    return indents;
+    return indentsOf(document()->findBlock(textCursor().selectionStart()).blockFormat());
 }
 
 void TExtRich::setParagraphIndents(const ParagraphIndents& indents)
 {
-    QTextBlockFormat format;
-    format.setLeftMargin(pixelsFromPoints(indents.first) + pixelsFromPoints(indents.left));
-    format.setTextIndent(-pixelsFromPoints(indents.left));
-    format.setRightMargin(pixelsFromPoints(indents.right));
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
-    cursor.mergeBlockFormat(format);
+    cursor.mergeBlockFormat(formatOf(indents));
     cursor.endEditBlock();
+}
+
+void TExtRich::changeSelectedIndents(int ParagraphIndents::*member, int points)
+{
+    const QTextCursor selection = textCursor();
+    const QTextDocument* doc = document();
+    const QTextBlock last = doc->findBlock(selection.selectionEnd());
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (QTextBlock block = doc->findBlock(selection.selectionStart()); block.isValid();
+         block = block.next()) {
+        ParagraphIndents indents = indentsOf(block.blockFormat());
+        indents.*member = points;
+        cursor.setPosition(block.position());
+        cursor.mergeBlockFormat(formatOf(indents));
+        if (block == last)
+            break;
+    }
+    cursor.endEditBlock();
+}
+
+void TExtRich::setFirstIndent(int points)
+{
+    changeSelectedIndents(&ParagraphIndents::first, points);
+}
+
+void TExtRich::setLeftIndent(int points)
+{
+    changeSelectedIndents(&ParagraphIndents::left, points);
+}
+
+void TExtRich::setRightIndent(int points)
+{
+    changeSelectedIndents(&ParagraphIndents::right, points);
+}
+
+void TExtRich::setWordWrap(bool on)
+{
+    setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(on ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
 }
 
 void TExtRich::setEditRect()
@@ -354,7 +419,8 @@ void TExtRich::keepSelectionVisibleWhenUnfocused()
             changed = true;
         }
     }
-    if (changed) setPalette(pal);
+    if (changed)
+        setPalette(pal);
 }
 
 // ---- caret reports ------------------------------------------------------------------------
@@ -395,7 +461,8 @@ void TExtRich::reportPosition()
 void TExtRich::mousePressEvent(QMouseEvent* event)
 {
     QPlainTextEdit::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton) reportPosition();
+    if (event->button() == Qt::LeftButton)
+        reportPosition();
 }
 
 void TExtRich::mouseReleaseEvent(QMouseEvent* event)
@@ -423,9 +490,11 @@ bool TExtRich::isForeignControlKey(const QKeyEvent* event)
 {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     // Ctrl+Alt is AltGr on Windows and types characters.
-    if (!(mods & Qt::ControlModifier) || (mods & Qt::AltModifier)) return false;
+    if (!(mods & Qt::ControlModifier) || (mods & Qt::AltModifier))
+        return false;
     const int key = event->key();
-    if (key < Qt::Key_A || key > Qt::Key_Z) return false;
+    if (key < Qt::Key_A || key > Qt::Key_Z)
+        return false;
     const bool clipboardKey = key == Qt::Key_X || key == Qt::Key_C || key == Qt::Key_V;
     return !(clipboardKey && mods == Qt::ControlModifier);
 }
@@ -447,7 +516,8 @@ bool TExtRich::event(QEvent* event)
 
 void TExtRich::keyPressEvent(QKeyEvent* event)
 {
-    if (!textCursor().hasSelection()) reportPosition();
+    if (!textCursor().hasSelection())
+        reportPosition();
 
     // A command key arrives here only while its command is disabled.
     if (isCommandKey(event) || isForeignControlKey(event)) {
@@ -484,14 +554,17 @@ void TExtRich::keyReleaseEvent(QKeyEvent* event)
 
 bool TExtRich::canInsertFromMimeData(const QMimeData* source) const
 {
-    if (!source) return false;
-    if (m_plainText) return source->hasText();
+    if (!source)
+        return false;
+    if (m_plainText)
+        return source->hasText();
     return source->hasText() || source->hasHtml();
 }
 
 void TExtRich::insertFromMimeData(const QMimeData* source)
 {
-    if (!source) return;
+    if (!source)
+        return;
     if (!m_plainText && source->hasHtml() && insertHtmlFragment(source->html())) {
         ensureCursorVisible();
         return;
@@ -507,7 +580,8 @@ bool TExtRich::insertHtmlFragment(const QString& html)
     QTextDocument scratch;
     scratch.setHtml(html);
     // Tables and other frames have no place in a line-based layout: take such text plain.
-    if (!scratch.rootFrame()->childFrames().isEmpty()) return false;
+    if (!scratch.rootFrame()->childFrames().isEmpty())
+        return false;
     // Soft breaks of <br> become real lines, as every break of this control is one.
     for (QTextCursor found = scratch.find(QString(QChar::LineSeparator)); !found.isNull();
          found = scratch.find(QString(QChar::LineSeparator), found)) {
@@ -523,7 +597,8 @@ bool TExtRich::insertHtmlFragment(const QString& html)
 
 QMimeData* TExtRich::createMimeDataFromSelection() const
 {
-    if (!m_plainText) return QPlainTextEdit::createMimeDataFromSelection();
+    if (!m_plainText)
+        return QPlainTextEdit::createMimeDataFromSelection();
     auto* data = new QMimeData;
     // The platform clipboard turns '\n' into its own line break.
     data->setText(withBreaks(textCursor().selectedText(), QStringLiteral("\n")));

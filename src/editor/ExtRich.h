@@ -63,6 +63,17 @@ public:
 
     ParagraphIndents paragraphIndents() const;                 // paragraph at the selection start
     void setParagraphIndents(const ParagraphIndents& indents); // every selected paragraph
+    // One indent of every selected paragraph; each paragraph keeps its other two.
+    void setFirstIndent(int points);
+    void setLeftIndent(int points);
+    void setRightIndent(int points);
+
+    // Word wrap on shows only the vertical scroll bar, off shows both.
+    bool wordWrap() const { return lineWrapMode() != QPlainTextEdit::NoWrap; }
+    void setWordWrap(bool on);
+    // With want-tabs on the Tab key types a tab, with it off the key moves the focus on.
+    bool wantTabs() const { return !tabChangesFocus(); }
+    void setWantTabs(bool on) { setTabChangesFocus(!on); }
 
     // The 6-pixel gutter on both sides of the text.
     void setEditRect();
@@ -98,6 +109,7 @@ private:
     void insertAtCursor(const QString& text);
     bool insertHtmlFragment(const QString& html);
     void keepSelectionVisibleWhenUnfocused();
+    void changeSelectedIndents(int ParagraphIndents::*member, int points);
 
     bool m_plainText = true;
     QList<QKeySequence> m_commandKeys;

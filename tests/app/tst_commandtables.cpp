@@ -32,6 +32,7 @@ private slots:
     void headingButtonsAndFontSizes();
     void helpCommandsOpenTheirTopics();
     void toolsMenuComesFromTheStore();
+    void documentSwitchesFromMenuAndToolbar();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -216,6 +217,25 @@ void TestCommandTables::toolsMenuComesFromTheStore()
     tools->actions().at(1)->trigger();
     QVERIFY(waitNoModal());
     QVERIFY2(message.startsWith(QStringLiteral("Exec-Fehler! Fehlernummer ")), qPrintable(message));
+}
+
+void TestCommandTables::documentSwitchesFromMenuAndToolbar()
+{
+    TMainForm frame;
+    frame.show();
+    frame.FileNewItemClick();
+    TMDIChild* child = frame.activeChild();
+    runIdle();
+    QVERIFY(child->TextMemo->wordWrap());
+    frame.control(QStringLiteral("SBtnUmb"))->trigger();
+    QVERIFY(!child->TextMemo->wordWrap());
+    QVERIFY(!child->action(QStringLiteral("WordWrap1"))->isChecked());
+    child->action(QStringLiteral("WordWrap1"))->trigger();
+    QVERIFY(child->TextMemo->wordWrap());
+    QVERIFY(child->action(QStringLiteral("WordWrap1"))->isChecked());
+    child->action(QStringLiteral("Tabulatorverwenden1"))->trigger();
+    QVERIFY(!child->TextMemo->wantTabs());
+    QVERIFY(!child->action(QStringLiteral("Tabulatorverwenden1"))->isChecked());
 }
 
 TESSALINE_TEST_MAIN(TestCommandTables)

@@ -57,13 +57,16 @@ void answerSaveDialog(const QString& path)
         if (path.isEmpty()) {
             dialog->reject();
         } else {
-            // selectFile leaves a focused name field alone, so the name is typed into it.
-            if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                edit->setText(path);
-            else
-                dialog->selectFile(path);
             // Accepting may open a nested box: leave the handler first, so it can be answered.
-            QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
+            // The name is typed right before accepting: the dialog's directory model loads in
+            // the background and may still select the proposed name in between.
+            QTimer::singleShot(0, dialog, [dialog, path] {
+                if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                    edit->setText(path);
+                else
+                    dialog->selectFile(path);
+                static_cast<QDialog*>(dialog)->accept();
+            });
         }
         return true;
     });

@@ -1,14 +1,18 @@
 // Tests of the text control: CR LF positions, replacing and undo, lines, caret and mode reports,
 // command keys, paragraph formats and clipboard modes.
 #include "editor/ExtRich.h"
+#include "support/TestSupport.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QVBoxLayout>
 #include <climits>
 
@@ -38,6 +42,11 @@ private slots:
     void indentsFromPixels_data();
     void indentsFromPixels();
     void indentsApplyToSelectedParagraphs();
+    void singleIndentKeepsTheOthers();
+    void indentsAreDrawn();
+    void paragraphAlignmentIsDrawn();
+    void wordWrapAndScrollBars();
+    void tabKey();
     void alignment();
     void paste_data();
     void paste();
@@ -46,6 +55,7 @@ private slots:
 
 private:
     static QPoint pointOf(TExtRich& edit, int pos);
+    TestEnvironment m_env;
 };
 
 // The centre of the caret rectangle at an interface position, in viewport coordinates.
@@ -431,6 +441,125 @@ void TstExtRich::indentsApplyToSelectedParagraphs()
     }
 }
 
+void TstExtRich::singleIndentKeepsTheOthers()
+{
+    TExtRich edit;
+    edit.loadText("a\nb");
+    edit.setParagraphIndents({4, 5, 6});
+    edit.setSelStart(3);
+    edit.setParagraphIndents({1, 2, 3});
+    edit.setSelStart(0);
+    edit.setSelLength(3); // both paragraphs
+    edit.setLeftIndent(-14);
+    edit.setRightIndent(9);
+    QCOMPARE(edit.paragraphIndents(), Indents({4, -14, 9}));
+    edit.setSelStart(3);
+    QCOMPARE(edit.paragraphIndents(), Indents({1, -14, 9}));
+}
+
+void TstExtRich::indentsAreDrawn()
+{
+    TExtRich edit;
+    edit.resize(300, 200);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    const QString words = QString("Wort ").repeated(60);
+    edit.loadText(words + "\nzweite Zeile");
+    const QTextBlock block = edit.document()->firstBlock();
+    const int plainLines = block.layout()->lineCount();
+    QVERIFY(plainLines > 1);
+    const qreal plainHeight = edit.document()->documentLayout()->blockBoundingRect(block).height();
+
+    edit.setParagraphIndents({30, -15, 15}); // 40, 20 and 20 pixels
+    QCOMPARE(pointOf(edit, 0).x(), 40);
+    const QTextLayout* layout = block.layout();
+    const QTextLine second = layout->lineAt(1);
+    QCOMPARE(pointOf(edit, second.textStart()).x(), 20);
+    QCOMPARE(qRound(second.x() + second.width()), edit.viewport()->width() - 20);
+    QVERIFY(layout->lineCount() > plainLines);
+    QCOMPARE(block.lineCount(), layout->lineCount());
+    QVERIFY(edit.document()->documentLayout()->blockBoundingRect(block).height() > plainHeight);
+    QCOMPARE(pointOf(edit, edit.firstPositionOfLine(1)).x(), 0);
+
+    // Typing lays the paragraph out again, still indented.
+    edit.setSelStart(0);
+    QTest::keyClicks(&edit, "xy");
+    QCOMPARE(edit.line(0).left(3), QStringLiteral("xyW"));
+    QCOMPARE(edit.cursorRect().left(), 40 + edit.fontMetrics().horizontalAdvance("xy"));
+
+    // Cleared, the text starts at the gutter again; indents wider than the view leave room.
+    edit.setParagraphIndents({});
+    QCOMPARE(pointOf(edit, 0).x(), 0);
+    edit.setParagraphIndents({200, 0, 200});
+    QCOMPARE(pointOf(edit, 0).x(), 267); // 266.7 pixels
+    QVERIFY(block.layout()->lineAt(0).width() > 10);
+}
+
+void TstExtRich::paragraphAlignmentIsDrawn()
+{
+    TExtRich edit;
+    edit.setPlainTextMode(false);
+    edit.resize(300, 200);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    edit.loadText("links\nrechts");
+    edit.setSelStart(edit.firstPositionOfLine(1));
+    edit.setTextAlignment(Qt::AlignRight);
+    edit.setParagraphIndents({0, 0, 15});
+    const int right = edit.viewport()->width() - 20;
+    QVERIFY(qAbs(pointOf(edit, edit.textLength()).x() - right) <= 2);
+    QVERIFY(pointOf(edit, edit.firstPositionOfLine(1)).x() > right / 2);
+    QVERIFY(pointOf(edit, 5).x() < right / 2);
+}
+
+void TstExtRich::wordWrapAndScrollBars()
+{
+    TExtRich edit;
+    edit.resize(300, 200);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    edit.loadText(QString("lang ").repeated(200) + "\nkurz");
+    QVERIFY(edit.wordWrap());
+    QCOMPARE(edit.horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    QCOMPARE(edit.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+
+    edit.setWordWrap(false);
+    QVERIFY(!edit.wordWrap());
+    QTRY_VERIFY(edit.horizontalScrollBar()->isVisible());
+    QVERIFY(edit.horizontalScrollBar()->maximum() > 0);
+    QCOMPARE(edit.document()->firstBlock().lineCount(), 1);
+
+    edit.setWordWrap(true);
+    QTRY_VERIFY(!edit.horizontalScrollBar()->isVisible());
+    QCOMPARE(edit.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QVERIFY(edit.document()->firstBlock().lineCount() > 1);
+    QCOMPARE(edit.lineCount(), 2); // hard lines
+}
+
+void TstExtRich::tabKey()
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* edit = new TExtRich;
+    auto* next = new QLineEdit;
+    layout->addWidget(edit);
+    layout->addWidget(next);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    edit->setFocus();
+    QVERIFY(edit->wantTabs());
+
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(edit->text(), QStringLiteral("\t"));
+    QVERIFY(edit->hasFocus());
+
+    edit->setWantTabs(false);
+    QVERIFY(!edit->wantTabs());
+    QTest::keyClick(edit, Qt::Key_Tab);
+    QCOMPARE(edit->text(), QStringLiteral("\t"));
+    QTRY_VERIFY(next->hasFocus());
+}
+
 void TstExtRich::alignment()
 {
     TExtRich plain;
@@ -539,5 +668,5 @@ void TstExtRich::oddInputDoesNotCrash()
     edit.reportPosition();
 }
 
-QTEST_MAIN(TstExtRich)
+TESSALINE_TEST_MAIN(TstExtRich)
 #include "tst_extrich.moc"

@@ -1,0 +1,134 @@
+// ParagraphLayout: the plain-text document layout that also draws paragraph indents and alignment.
+#include "editor/ParagraphLayout.h"
+
+#include <QFontMetrics>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace
+{
+
+// QTextLine keeps widths in 26.6 fixed point and clamps anything wider.
+constexpr qreal widestLine = qreal(INT_MAX / 256);
+// Positions come back rounded to 1/64 pixel.
+constexpr qreal tolerance = 1.0 / 32;
+// Indents wider than the text still leave room for a few characters per line.
+constexpr qreal narrowestLine = 16;
+
+bool hasParagraphFormat(const QTextBlockFormat& format)
+{
+    return format.hasProperty(QTextFormat::BlockLeftMargin) ||
+           format.hasProperty(QTextFormat::BlockRightMargin) ||
+           format.hasProperty(QTextFormat::TextIndent) ||
+           format.hasProperty(QTextFormat::BlockAlignment);
+}
+
+// Block formats from files may hold anything; text never moves left of the edit rectangle.
+qreal sane(qreal pixels)
+{
+    return std::isfinite(pixels) ? std::clamp(pixels, 0.0, widestLine) : 0.0;
+}
+
+bool near(qreal a, qreal b)
+{
+    return std::abs(a - b) < tolerance;
+}
+
+} // namespace
+
+ParagraphLayout::ParagraphLayout(QTextDocument* document) : QPlainTextDocumentLayout(document) {}
+
+ParagraphLayout::Geometry ParagraphLayout::geometryOf(const QTextBlock& block) const
+{
+    const QTextDocument* doc = document();
+    const QTextBlockFormat format = block.blockFormat();
+    const QTextOption option = doc->defaultTextOption();
+    const qreal margin = doc->documentMargin();
+
+    const int viewWidth = m_view ? m_view->width() : 0;
+    qreal available = viewWidth > 0 ? qreal(viewWidth) : widestLine;
+    available -= 2 * margin;
+    if (option.flags() & QTextOption::AddSpaceForLineAndParagraphSeparators)
+        available -= QFontMetrics(block.charFormat().font()).horizontalAdvance(QChar(0x21B5));
+
+    const qreal first = sane(format.leftMargin() + format.textIndent());
+    const qreal other = sane(format.leftMargin());
+    const qreal right = sane(format.rightMargin());
+    Geometry geometry;
+    geometry.firstX = margin + first;
+    geometry.otherX = margin + other;
+    geometry.firstWidth = std::clamp(available - first - right, narrowestLine, widestLine);
+    geometry.otherWidth = std::clamp(available - other - right, narrowestLine, widestLine);
+    geometry.alignment =
+        format.hasProperty(QTextFormat::BlockAlignment) ? format.alignment() : option.alignment();
+    return geometry;
+}
+
+bool ParagraphLayout::laidOutAs(const QTextBlock& block, const Geometry& geometry) const
+{
+    const QTextLayout* layout = block.layout();
+    if (layout->textOption().alignment() != geometry.alignment)
+        return false;
+    const QTextLine first = layout->lineAt(0);
+    if (!near(first.x(), geometry.firstX) || !near(first.width(), geometry.firstWidth))
+        return false;
+    if (layout->lineCount() < 2)
+        return true;
+    const QTextLine second = layout->lineAt(1);
+    return near(second.x(), geometry.otherX) && near(second.width(), geometry.otherWidth);
+}
+
+void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
+{
+    QTextDocument* doc = document();
+    QTextLayout* layout = block.layout();
+    QTextOption option = doc->defaultTextOption();
+    option.setAlignment(geometry.alignment);
+    layout->setTextOption(option);
+
+    qreal height = 0;
+    layout->beginLayout();
+    for (bool first = true;; first = false) {
+        QTextLine line = layout->createLine();
+        if (!line.isValid())
+            break;
+        line.setLeadingIncluded(true);
+        line.setLineWidth(first ? geometry.firstWidth : geometry.otherWidth);
+        line.setPosition(QPointF(first ? geometry.firstX : geometry.otherX, height));
+        height += line.height();
+        if (line.leading() < 0)
+            height += std::ceil(line.leading());
+    }
+    layout->endLayout();
+
+    m_widestIndent = std::max({m_widestIndent, geometry.firstX, geometry.otherX});
+    const int linesBefore = doc->lineCount();
+    QTextBlock(block).setLineCount(block.isVisible() ? layout->lineCount() : 0);
+    if (doc->lineCount() != linesBefore)
+        emit documentSizeChanged(documentSize());
+}
+
+QRectF ParagraphLayout::blockBoundingRect(const QTextBlock& block) const
+{
+    if (!block.isValid() || !block.isVisible() || !hasParagraphFormat(block.blockFormat()))
+        return QPlainTextDocumentLayout::blockBoundingRect(block);
+    // The base class lays the block out whenever it has no lines; check what it left behind.
+    ensureBlockLayout(block);
+    const Geometry geometry = geometryOf(block);
+    if (block.layout()->lineCount() > 0 && !laidOutAs(block, geometry))
+        const_cast<ParagraphLayout*>(this)->layOut(block, geometry);
+    return QPlainTextDocumentLayout::blockBoundingRect(block);
+}
+
+QSizeF ParagraphLayout::documentSize() const
+{
+    QSizeF size = QPlainTextDocumentLayout::documentSize();
+    // Wrapped text is as wide as the view already; only unwrapped lines reach past it.
+    if (document()->defaultTextOption().wrapMode() == QTextOption::NoWrap)
+        size.rwidth() += m_widestIndent;
+    return size;
+}
