@@ -204,6 +204,8 @@ void TMainForm::buildToolBars()
     }
     buildDropDownMenus();
     buildForwardingControls();
+    // Find next waits for the first search of the active document.
+    control(QStringLiteral("SBtnGoto"))->setEnabled(false);
 
     PopupMenuLeiste = new QMenu(this);
     PopupMenuLeiste->setObjectName(QStringLiteral("PopupMenuLeiste"));

@@ -110,6 +110,9 @@ public:
 
     // Forwarders that first make sure a document window is active.
     void SBtnUmbClick();
+    void SBtnSearchClick();
+    void SBtnGotoClick();
+    void SBtnReplaceClick();
 
     void SBtnUndoClick();
     void SBtnCutClick();

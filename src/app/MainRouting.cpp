@@ -153,3 +153,21 @@ void TMainForm::SBtnUmbClick()
     if (TMDIChild* child = activeChild())
         child->WordWrap1Click();
 }
+
+void TMainForm::SBtnSearchClick()
+{
+    if (TMDIChild* child = activeChild())
+        child->Suchen2Click();
+}
+
+void TMainForm::SBtnGotoClick()
+{
+    if (TMDIChild* child = activeChild())
+        child->FindNext1Click();
+}
+
+void TMainForm::SBtnReplaceClick()
+{
+    if (TMDIChild* child = activeChild())
+        child->Ersetzen2Click();
+}

@@ -32,6 +32,12 @@ const ChildRow editRows[] = {
     {R::Item, "Paste1", "&Einfügen", "Ctrl+V", "Aus der Zwischenablage einfügen", &C::Paste1Click},
     {R::Item, "Delete1", "&Löschen", "Ctrl+Del", "Auswahl löschen", &C::Delete1Click},
     {R::Item, "SelectAll1", "Alles ausw&ählen", "", "Alles auswählen", &C::SelectAll1Click},
+    Sep,
+    {R::Item, "Suchen2", "&Suchen...", "F2", "Nach Zeichenfolge suchen", &C::Suchen2Click},
+    {R::Item, "FindNext1", "&Weitersuchen...", "F3", "Weitersuchen", &C::FindNext1Click,
+     MenuFlag::Disabled},
+    {R::Item, "Ersetzen2", "Erse&tzen...", "F4", "Zeichenfolge durch neue Zeichenfolge ersetzen",
+     &C::Ersetzen2Click},
 };
 
 const ChildRow optionRows[] = {
@@ -183,7 +189,12 @@ const ChildRow popUpRows[] = {
     {R::Item, "Lschen1", "Lösc&hen", "Ctrl+Del", "Auswahl löschen", &C::Delete1Click, Shown},
     {R::Item, "Allesauswhlen1", "Alles aus&wählen", "", "Alles auswählen", &C::SelectAll1Click},
     Sep,
-    // The search items and a separator come here once they exist.
+    {R::Item, "Suchen1", "&Suchen...", "F2", "Nach Zeichenfolge suchen", &C::Suchen2Click, Shown},
+    {R::Item, "Weitersuchen1", "&Weitersuchen...", "F3", "Weitersuchen", &C::FindNext1Click,
+     Shown | MenuFlag::Disabled},
+    {R::Item, "Ersetzen1", "Erse&tzen...", "F4", "Zeichenfolge durch neue Zeichenfolge ersetzen",
+     &C::Ersetzen2Click, Shown},
+    Sep,
     cmd("Zeilenumbruchweichbr1", "&Zeilenumbruch weich <br>", "Ctrl+U", "Zeilenumbruch1Click", "",
         Shown),
     cmd("neuerAbsatzp1", "&neuer Absatz <p>", "Ctrl+P", "NeuerAbsatz1Click", "", Shown),

@@ -8,6 +8,7 @@
 #include "editor/DocumentFileFilters.h"
 #include "editor/DocumentHost.h"
 #include "editor/ExtRich.h"
+#include "editor/FindReplace.h"
 #include "editor/Rtf.h"
 #include "editor/Ruler.h"
 #include "editor/SimpleCommands.h"
@@ -106,6 +107,15 @@ TMDIChild::TMDIChild(DocumentHost* host, QWidget* parent) : QWidget(parent), m_h
 
     buildMenus();
     TextMemo->setEditRect();
+
+    m_findReplace = new TFindReplace(TextMemo, this);
+    connect(m_findReplace, &TFindReplace::searchStarted, this, [this] {
+        SearchStarted = true;
+        for (const char* name : {"FindNext1", "Weitersuchen1"})
+            twin(name)->setEnabled(true);
+        if (m_host)
+            m_host->setFindNextEnabled(true);
+    });
 }
 
 TMDIChild::~TMDIChild() = default;
@@ -418,6 +428,12 @@ void TMDIChild::Tabulatorverwenden1Click()
     TextMemo->setWantTabs(!TextMemo->wantTabs());
     action(QStringLiteral("Tabulatorverwenden1"))->setChecked(TextMemo->wantTabs());
 }
+
+void TMDIChild::Suchen2Click() { m_findReplace->Suchen2Click(); }
+
+void TMDIChild::FindNext1Click() { m_findReplace->FindNext1Click(); }
+
+void TMDIChild::Ersetzen2Click() { m_findReplace->Ersetzen2Click(); }
 
 void TMDIChild::Rckgngig2Click() { TextMemo->undoLast(); }
 

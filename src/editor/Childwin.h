@@ -18,6 +18,7 @@ class QPrinter;
 struct SimpleCommand;
 class TExtRich;
 class TFileDrag;
+class TFindReplace;
 class TRuler;
 
 class TMDIChild : public QWidget {
@@ -78,6 +79,11 @@ public:
     void Edit1Click();
     // Word wrap and the Tab key switch of the text control, with their check marks.
     void WordWrap1Click();
+    // Find, find next (enabled once a search has run) and replace.
+    void Suchen2Click();
+    void FindNext1Click();
+    void Ersetzen2Click();
+    TFindReplace* findReplace() const { return m_findReplace; }
     void Tabulatorverwenden1Click();
 
     // Markup primitives: Insert replaces the selection; WrapSelection puts the selection
@@ -134,6 +140,7 @@ private:
     QHash<QString, QAction*> m_actions;
     QList<QPair<int, QMenu*>> m_mergedMenus;
     QMenu* m_memoPopUp = nullptr;
+    TFindReplace* m_findReplace = nullptr;
     bool m_timerReportOpen = false;
     bool m_closeAsked = false;
 };

@@ -1,0 +1,254 @@
+// The search routine of the document windows: over a text in memory or the text control itself.
+#include "editor/Search.h"
+
+#include "editor/ExtRich.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace
+{
+
+// Capitals of every UTF-16 unit, so that comparing without case costs one lookup per character.
+// ß has no single capital and stays as it is; surrogates stay as they are.
+const char16_t* capitals()
+{
+    static const std::unique_ptr<char16_t[]> table = [] {
+        auto t = std::make_unique<char16_t[]>(0x10000);
+        for (char32_t ch = 0; ch < 0x10000; ++ch) {
+            const char32_t upper = QChar::isSurrogate(ch) ? ch : QChar::toUpper(ch);
+            t[ch] = char16_t(upper < 0x10000 ? upper : ch);
+        }
+        return t;
+    }();
+    return table.get();
+}
+
+struct SameCase {
+    char16_t operator()(char16_t ch) const { return ch; }
+};
+
+struct Capital {
+    const char16_t* table = capitals();
+    char16_t operator()(char16_t ch) const { return table[ch]; }
+};
+
+// Characters of a text in memory. Positions outside the text read as NUL, a delimiter.
+class ViewChars
+{
+public:
+    explicit ViewChars(QStringView text) : m_text(text) {}
+    qsizetype size() const { return m_text.size(); }
+    char16_t at(qsizetype i) const
+    {
+        return i >= 0 && i < m_text.size() ? m_text[i].unicode() : char16_t(0);
+    }
+
+private:
+    QStringView m_text;
+};
+
+// Characters of a document as its CR LF text, read block by block into a window around the
+// position asked for. Each new window reaches twice as far as the last one in the direction of
+// the search, so a search costs what it scans, not the size of the document.
+class DocumentChars
+{
+public:
+    DocumentChars(const QTextDocument* doc, qsizetype length, bool down, qsizetype margin)
+        : m_doc(doc), m_length(length), m_down(down), m_margin(margin)
+    {
+    }
+    qsizetype size() const { return m_length; }
+    char16_t at(qsizetype i)
+    {
+        const qsizetype k = i - m_base;
+        if (k >= 0 && k < m_window.size())
+            return m_window[k].unicode();
+        if (i < 0 || i >= m_length)
+            return 0;
+        load(i);
+        return m_window[i - m_base].unicode();
+    }
+
+private:
+    static constexpr qsizetype FirstReach = 512;
+    static constexpr qsizetype MaxReach = 256 * 1024;
+
+    // The first CR LF position of block number b: Qt counts one character per earlier break.
+    qsizetype firstPosition(int b) const { return m_doc->findBlockByNumber(b).position() + b; }
+
+    int blockAt(qsizetype pos) const
+    {
+        int low = 0;
+        int high = m_doc->blockCount() - 1;
+        while (low < high) {
+            const int mid = low + (high - low + 1) / 2;
+            if (firstPosition(mid) <= pos)
+                low = mid;
+            else
+                high = mid - 1;
+        }
+        return low;
+    }
+
+    void load(qsizetype i)
+    {
+        const qsizetype from = std::max<qsizetype>(0, i - (m_down ? m_margin : m_reach));
+        const qsizetype to = std::min(m_length, i + (m_down ? m_reach : m_margin) + 1);
+        m_reach = std::min(MaxReach, m_reach * 2);
+
+        // Windows start at a line, so no CR is parted from its LF.
+        const int first = blockAt(from);
+        m_base = firstPosition(first);
+        m_window.resize(0); // keeps the capacity for the next window
+        m_window.reserve(to - m_base + 2);
+        for (QTextBlock block = m_doc->findBlockByNumber(first);
+             block.isValid() && m_base + m_window.size() < to; block = block.next()) {
+            m_window += block.text();
+            if (block.next().isValid())
+                m_window += QLatin1String("\r\n");
+        }
+    }
+
+    const QTextDocument* m_doc;
+    qsizetype m_length;
+    bool m_down;
+    qsizetype m_margin; // read against the direction: the search string and one behind it
+    qsizetype m_reach = FirstReach;
+    QString m_window;
+    qsizetype m_base = 0;
+};
+
+// The search proper, over any character source; pattern is already mapped like the text.
+template <class Chars, class Map>
+qsizetype searchChars(Chars& text, qsizetype selStart, qsizetype selLength, QStringView pattern,
+                      const SearchOptions& options, Map map)
+{
+    const qsizetype n = text.size();
+    const qsizetype m = pattern.size();
+    if (n <= 0 || m == 0)
+        return SearchNone;
+
+    qsizetype step, start, count;
+    if (options.down) {
+        step = 1;
+        start = selStart + selLength;
+        count = n - start - m;
+        if (count < 0 || start + count > n)
+            return SearchNone;
+    } else {
+        step = -1;
+        start = selStart - m;
+        count = start;
+    }
+    if (start < 0 || start > n)
+        return SearchNone;
+
+    auto delimiter = [&text](qsizetype i) { return isWordDelimiter(text.at(i)); };
+    auto matchesAt = [&](qsizetype c) {
+        if (c + m > n)
+            return false;
+        for (qsizetype k = 0; k < m; ++k)
+            if (map(text.at(c + k)) != pattern[k].unicode())
+                return false;
+        return true;
+    };
+
+    const char16_t first = pattern[0].unicode();
+    qsizetype c = start;
+    // Going up, stepping forward onto a word's first letter near the start of the text could
+    // return to a candidate already compared; there is no earlier word left then.
+    qsizetype lastCompared = n + 1;
+    while (count >= 0) {
+        if (options.wholeWord) {
+            if (options.down) {
+                while (count > 0 && !delimiter(c)) {
+                    ++c;
+                    --count;
+                }
+                while (count > 0 && delimiter(c)) {
+                    ++c;
+                    --count;
+                }
+            } else {
+                while (count > 0 && delimiter(c)) {
+                    --c;
+                    --count;
+                }
+                while (count > 0 && !delimiter(c)) {
+                    --c;
+                    --count;
+                }
+                if (delimiter(c)) {
+                    ++c;
+                    ++count;
+                }
+                if (c >= lastCompared)
+                    return SearchNone;
+                lastCompared = c;
+            }
+        } else if (options.down) {
+            // Nothing but the first character can start a match: pass the rest quickly.
+            while (count > 0 && map(text.at(c)) != first) {
+                ++c;
+                --count;
+            }
+        }
+        if (matchesAt(c) && (!options.wholeWord || count == 0 || delimiter(c + m)))
+            return c;
+        c += step;
+        --count;
+    }
+    return SearchNone;
+}
+
+template <class Chars>
+qsizetype searchIn(Chars& text, qsizetype selStart, qsizetype selLength, QStringView searchString,
+                   const SearchOptions& options)
+{
+    if (options.matchCase)
+        return searchChars(text, selStart, selLength, searchString, options, SameCase());
+    const Capital capital;
+    QString pattern(searchString.size(), Qt::Uninitialized);
+    for (qsizetype k = 0; k < searchString.size(); ++k)
+        pattern[k] = QChar(capital(searchString[k].unicode()));
+    return searchChars(text, selStart, selLength, pattern, options, capital);
+}
+
+} // namespace
+
+bool isWordDelimiter(char16_t ch)
+{
+    return !((ch >= u'0' && ch <= u'9') || (ch >= u'A' && ch <= u'Z') ||
+             (ch >= u'a' && ch <= u'z'));
+}
+
+qsizetype SearchBuffer(QStringView text, qsizetype selStart, qsizetype selLength,
+                       QStringView searchString, SearchOptions options)
+{
+    ViewChars chars(text);
+    return searchIn(chars, selStart, selLength, searchString, options);
+}
+
+bool SearchInControl(TExtRich* control, const QString& searchString, SearchOptions options)
+{
+    const QStringView pattern = QStringView(searchString).left(MaxSearchLength);
+    if (!control || pattern.isEmpty())
+        return false;
+    const qsizetype length = control->textLength();
+    if (length <= 0)
+        return false;
+
+    DocumentChars chars(control->document(), length, options.down, pattern.size() + 2);
+    const qsizetype found =
+        searchIn(chars, control->selStart(), control->selLength(), pattern, options);
+    if (found == SearchNone)
+        return false;
+    control->setSelStart(int(found));
+    control->setSelLength(int(pattern.size()));
+    control->ensureCursorVisible();
+    return true;
+}

@@ -1,0 +1,33 @@
+// The search routine of the document windows: over a text in memory or the text control itself.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+class TExtRich;
+
+struct SearchOptions {
+    bool down = true; // off: towards the start of the text
+    bool matchCase = false;
+    bool wholeWord = false;
+};
+
+// Find texts longer than this are cut to it.
+constexpr qsizetype MaxSearchLength = 255;
+constexpr qsizetype SearchNone = -1;
+
+// Everything except the ASCII digits and letters ends a word, umlauts, ß, '_' and '-' included.
+bool isWordDelimiter(char16_t ch);
+
+// Where searchString occurs in text, searching behind the selection going down and before it
+// going up, or SearchNone. Whole words: going down, the word in which the search begins is
+// skipped (also when the selection ends right at its first letter); a word is recognised by a
+// delimiter in front (or the start of the text) and a delimiter behind (or the end of the
+// search range). An empty searchString is never found.
+qsizetype SearchBuffer(QStringView text, qsizetype selStart, qsizetype selLength,
+                       QStringView searchString, SearchOptions options);
+
+// The same search over the control's text (CR LF positions) from its current selection;
+// selects the occurrence and returns true when one is found, else leaves the selection alone.
+// Reads only the part of the text it passes, so repeated searches cost what they scan.
+bool SearchInControl(TExtRich* control, const QString& searchString, SearchOptions options);
