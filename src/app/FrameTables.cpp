@@ -91,6 +91,7 @@ const TopMenuSpec topMenus[] = {
 };
 
 const ToolButtonSpec toolButtons[] = {
+    {10, "SBtnMoreZeichen", "Weitere Sonderzeichen", "", "SZ", &F::SonderZeichenClick, true},
     {1, "SBtnFileNew", "Erstellt eine neue Datei", "document-new", "N", &F::FileNewItemClick,
      false},
     {1, "OpenBtn", "Öffnen|Öffnet eine vorhandene Datei", "document-open", "Ö",
@@ -117,6 +118,7 @@ const ToolButtonSpec toolButtons[] = {
     {3, "SBtnPaste", "Aus der Zwischenablage einfügen", "edit-paste", "⇩", &F::SBtnPasteClick,
      false},
     {3, "SBtnSelectAll", "Alles auswählen", "edit-select-all", "▣", &F::SBtnSelectAllClick, true},
+    {3, "SBtnAU", "Automatische Umlaute einschalten/ausschalten", "", "AU", &F::SBtnAUClick, true},
     {3, "SBtnSearch", "nach Text suchen", "edit-find", "⌕", &F::SBtnSearchClick, true},
     {3, "SBtnGoto", "Weitersuchen", "go-down-search", "F3", &F::SBtnGotoClick, false},
     {3, "SBtnReplace", "Text suchen und ersetzen", "edit-find-replace", "↹", &F::SBtnReplaceClick,

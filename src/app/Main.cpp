@@ -127,6 +127,10 @@ void TMainForm::buildMenuBar()
                 browser == 1 ? &TMainForm::Browser1Click : &TMainForm::Browser2Click);
         m_controls.insert(item->objectName(), item);
     }
+    // Without a document the palette item still opens a palette (it writes nowhere then).
+    QAction* palette = control(QStringLiteral("FrameWeitereSonderzeichen1"));
+    palette->setEnabled(true);
+    connect(palette, &QAction::triggered, this, &TMainForm::SonderZeichenClick);
     applyHint(m_topMenus.at(6)->menuAction(),
               QStringLiteral("Hier werden eingebundene Programme aufgerufen"));
 

@@ -35,6 +35,7 @@ public:
     QString browserButtonHint(int browser) const override;
     void documentSavedAs(const QString& path) override;
     QList<QKeySequence> frameCommandKeys() const override;
+    void showSpecialCharacters() override { SonderZeichenClick(); }
 
     QMdiArea* mdiArea() const { return m_mdiArea; }
     TMDIChild* activeChild() const;
@@ -111,6 +112,10 @@ public:
     // Forwarders that first make sure a document window is active.
     void SBtnUmbClick();
     void SBtnSearchClick();
+    void SBtnAUClick();
+    // Opens one more special-character palette; its clicks go to the document active then.
+    void SonderZeichenClick();
+    void SonderzeichenKlick();
     void SBtnGotoClick();
     void SBtnReplaceClick();
 

@@ -4,6 +4,7 @@
 #include "app/FrameTables.h"
 #include "editor/Childwin.h"
 #include "editor/SimpleCommands.h"
+#include "editor/Sonderz.h"
 #include "widgets/GlyphIcon.h"
 
 #include <QActionGroup>
@@ -170,4 +171,24 @@ void TMainForm::SBtnReplaceClick()
 {
     if (TMDIChild* child = activeChild())
         child->Ersetzen2Click();
+}
+
+void TMainForm::SBtnAUClick()
+{
+    if (TMDIChild* child = activeChild()) {
+        QAction* item = child->action(QStringLiteral("AutoUmlaute1"));
+        item->setChecked(!item->isChecked());
+        child->AutoUmlaute1Click();
+    }
+}
+
+void TMainForm::SonderZeichenClick()
+{
+    TFSonderZeichen::open([this] { SonderzeichenKlick(); }, this);
+}
+
+void TMainForm::SonderzeichenKlick()
+{
+    if (TMDIChild* child = activeChild())
+        child->S1();
 }

@@ -7,16 +7,19 @@
 #include "editor/ChildMenus.h"
 #include "editor/DocumentFileFilters.h"
 #include "editor/DocumentHost.h"
+#include "editor/Conversions.h"
 #include "editor/ExtRich.h"
 #include "editor/FindReplace.h"
 #include "editor/Rtf.h"
 #include "editor/Ruler.h"
+#include "editor/Sonderz.h"
 #include "editor/SimpleCommands.h"
 #include "editor/filedrag.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
 #include "platform/UserError.h"
+#include "widgets/EntityKeyFilter.h"
 #include "widgets/HintStatusBar.h"
 
 #include <QAbstractItemView>
@@ -107,6 +110,8 @@ TMDIChild::TMDIChild(DocumentHost* host, QWidget* parent) : QWidget(parent), m_h
 
     buildMenus();
     TextMemo->setEditRect();
+
+    EntityKeyFilter::attach(TextMemo, [this] { return twin("AutoUmlaute1")->isChecked(); });
 
     m_findReplace = new TFindReplace(TextMemo, this);
     connect(m_findReplace, &TFindReplace::searchStarted, this, [this] {
@@ -434,6 +439,28 @@ void TMDIChild::Suchen2Click() { m_findReplace->Suchen2Click(); }
 void TMDIChild::FindNext1Click() { m_findReplace->FindNext1Click(); }
 
 void TMDIChild::Ersetzen2Click() { m_findReplace->Ersetzen2Click(); }
+
+void TMDIChild::mZAnsiOemClick() { Conversions::ansiToOem(TextMemo, FileExt); }
+
+void TMDIChild::mZOemAnsiClick() { Conversions::oemToAnsi(TextMemo, FileExt); }
+
+void TMDIChild::UmlautezuHTML1Click() { Conversions::umlautsToEntities(TextMemo); }
+
+void TMDIChild::HTMLzuUmlauten1Click() { Conversions::entitiesToUmlauts(TextMemo); }
+
+void TMDIChild::AutoUmlaute1Click()
+{
+    // The checkable item has flipped its mark already; the panel follows it.
+    FormShowN();
+}
+
+void TMDIChild::WeitereSonderzeichen1Click()
+{
+    if (m_host)
+        m_host->showSpecialCharacters();
+}
+
+void TMDIChild::S1() { Insert(TFSonderZeichen::PendingEntity); }
 
 void TMDIChild::Rckgngig2Click() { TextMemo->undoLast(); }
 

@@ -84,6 +84,17 @@ public:
     void FindNext1Click();
     void Ersetzen2Click();
     TFindReplace* findReplace() const { return m_findReplace; }
+    // Character conversions of the whole document, each one undo step.
+    void mZAnsiOemClick();
+    void mZOemAnsiClick();
+    void UmlautezuHTML1Click();
+    void HTMLzuUmlauten1Click();
+    // Typed umlauts become entities while the switch is on; the status panel shows it.
+    void AutoUmlaute1Click();
+    // Opens another special-character palette through the frame.
+    void WeitereSonderzeichen1Click();
+    // Inserts the palette's pending entity.
+    void S1();
     void Tabulatorverwenden1Click();
 
     // Markup primitives: Insert replaces the selection; WrapSelection puts the selection

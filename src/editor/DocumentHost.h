@@ -19,6 +19,8 @@ public:
     virtual QString browserButtonHint(int browser) const = 0;
     // A document was saved under a new name (the recent-file list learns of it).
     virtual void documentSavedAs(const QString& path) = 0;
+    // Opens one more special-character palette, which writes into the active document.
+    virtual void showSpecialCharacters() = 0;
     // Keys of the frame's own commands, which the text control must leave to them.
     virtual QList<QKeySequence> frameCommandKeys() const = 0;
 };

@@ -1,0 +1,180 @@
+// Tests of the editor features as the menus and the frame's buttons reach them: umlauts,
+// conversions, the special-character palette and find next.
+#include "app/Main.h"
+#include "editor/Childwin.h"
+#include "editor/ExtRich.h"
+#include "editor/FindReplace.h"
+#include "editor/Sonderz.h"
+#include "support/TestSupport.h"
+#include "widgets/HintStatusBar.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+
+// QTest types only Latin-1 letters by key code; umlauts arrive as text of a key event.
+void typeText(QWidget* widget, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+} // namespace
+
+class TestEditorCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        m_frame = std::make_unique<TMainForm>();
+        m_frame->show();
+    }
+    void cleanup()
+    {
+        waitNoModal(1000);
+        for (TMDIChild* child : m_frame->children())
+            child->closeWithoutQuery();
+        m_frame.reset();
+        m_env.reset();
+    }
+
+    void autoUmlautsPerWindowWithPanelAndButton();
+    void conversionsFromTheEditMenu();
+    void paletteWritesIntoTheActiveDocument();
+    void findNextFollowsTheFirstSearch();
+
+private:
+    TMDIChild* newDocument()
+    {
+        m_frame->FileNewItemClick();
+        runIdle();
+        return m_frame->activeChild();
+    }
+    QString panel1() const
+    {
+        return m_frame->HintStatusBar1->panelText(QStringLiteral("HintStatusPanel1"));
+    }
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<TMainForm> m_frame;
+};
+
+void TestEditorCommands::autoUmlautsPerWindowWithPanelAndButton()
+{
+    TMDIChild* first = newDocument();
+    typeText(first->TextMemo, QStringLiteral("ä"));
+    QCOMPARE(first->TextMemo->text(), QStringLiteral("&auml;"));
+    QCOMPARE(panel1(), QStringLiteral("AUML"));
+
+    // F6 switches this window only.
+    QTest::keyClick(first->TextMemo, Qt::Key_F6);
+    QVERIFY(!first->action(QStringLiteral("AutoUmlaute1"))->isChecked());
+    QCOMPARE(panel1(), QStringLiteral("UML"));
+    typeText(first->TextMemo, QStringLiteral("ß"));
+    QCOMPARE(first->TextMemo->text(), QStringLiteral("&auml;ß"));
+
+    TMDIChild* second = newDocument();
+    QCOMPARE(panel1(), QStringLiteral("AUML"));
+    typeText(second->TextMemo, QStringLiteral("Ö"));
+    QCOMPARE(second->TextMemo->text(), QStringLiteral("&Ouml;"));
+    m_frame->control(QStringLiteral("SBtnAU"))->trigger();
+    QCOMPARE(panel1(), QStringLiteral("UML"));
+    typeText(second->TextMemo, QStringLiteral("ü"));
+    QCOMPARE(second->TextMemo->text(), QStringLiteral("&Ouml;ü"));
+    QVERIFY(!first->action(QStringLiteral("AutoUmlaute1"))->isChecked());
+}
+
+void TestEditorCommands::conversionsFromTheEditMenu()
+{
+    TMDIChild* child = newDocument();
+    child->TextMemo->replaceSelection(QStringLiteral("Größe ändern\r\nohne"));
+    QTest::keyClick(child->TextMemo, Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(child->TextMemo->text(), QStringLiteral("Gr&ouml;&szlig;e &auml;ndern\r\nohne"));
+    child->action(QStringLiteral("HTMLzuUmlauten1"))->trigger();
+    QCOMPARE(child->TextMemo->text(), QStringLiteral("Größe ändern\r\nohne"));
+    child->action(QStringLiteral("mZAnsiOem"))->trigger();
+    const QString oem = child->TextMemo->text();
+    QVERIFY(oem != QStringLiteral("Größe ändern\r\nohne"));
+    QCOMPARE(oem.size(), QStringLiteral("Größe ändern\r\nohne").size());
+    child->action(QStringLiteral("mZOemAnsi"))->trigger();
+    QCOMPARE(child->TextMemo->text(), QStringLiteral("Größe ändern\r\nohne"));
+
+    // A rich-text window is left alone by the code-page commands.
+    const QString path = m_env->path(QStringLiteral("brief.rtf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1\\ansi Gr\\'f6\\'dfe\\par}");
+    file.close();
+    TMDIChild* rich = m_frame->openDocument(path);
+    QVERIFY(rich);
+    const QString before = rich->TextMemo->text();
+    rich->action(QStringLiteral("mZAnsiOem"))->trigger();
+    QCOMPARE(rich->TextMemo->text(), before);
+    QVERIFY(!rich->TextMemo->isModified());
+}
+
+void TestEditorCommands::paletteWritesIntoTheActiveDocument()
+{
+    runIdle();
+    QVERIFY(!m_frame->control(QStringLiteral("SBtnMoreZeichen"))->isEnabled());
+    TMDIChild* first = newDocument();
+    QVERIFY(m_frame->control(QStringLiteral("SBtnMoreZeichen"))->isEnabled());
+    m_frame->control(QStringLiteral("SBtnMoreZeichen"))->trigger();
+    first->action(QStringLiteral("WeitereSonderzeichen1"))->trigger();
+    QList<TFSonderZeichen*> palettes;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* palette = qobject_cast<TFSonderZeichen*>(w); palette && palette->isVisible())
+            palettes << palette;
+    QCOMPARE(palettes.size(), 2);
+    QVERIFY(palettes.first()->windowFlags() & Qt::WindowStaysOnTopHint);
+
+    TMDIChild* second = newDocument();
+    palettes.first()->button(1, 1, 1)->click();
+    QVERIFY(first->TextMemo->text().isEmpty());
+    QVERIFY(!second->TextMemo->text().isEmpty());
+    QCOMPARE(second->TextMemo->text(), TFSonderZeichen::PendingEntity);
+
+    // Without a document a click writes nowhere.
+    first->closeWithoutQuery();
+    second->closeWithoutQuery();
+    QTRY_COMPARE(m_frame->documentCount(), 0);
+    palettes.last()->button(1, 1, 2)->click();
+    for (TFSonderZeichen* palette : palettes)
+        palette->close();
+}
+
+void TestEditorCommands::findNextFollowsTheFirstSearch()
+{
+    TMDIChild* child = newDocument();
+    child->TextMemo->replaceSelection(QStringLiteral("eins zwei eins"));
+    child->TextMemo->setSelStart(0);
+    QAction* next = child->action(QStringLiteral("FindNext1"));
+    QAction* goTo = m_frame->control(QStringLiteral("SBtnGoto"));
+    QVERIFY(!next->isEnabled());
+    QVERIFY(!goTo->isEnabled());
+    // Opening the find dialog starts the search state.
+    m_frame->control(QStringLiteral("SBtnSearch"))->trigger();
+    QVERIFY(child->SearchStarted);
+    QVERIFY(next->isEnabled());
+    QVERIFY(goTo->isEnabled());
+    child->findReplace()->findDialog()->setFindText(QStringLiteral("eins"));
+    child->findReplace()->Find();
+    QCOMPARE(child->TextMemo->selStart(), 0);
+    goTo->trigger();
+    QCOMPARE(child->TextMemo->selStart(), 10);
+    QCOMPARE(child->TextMemo->selLength(), 4);
+
+    // Another document has not searched yet: the button follows the active one.
+    newDocument();
+    QVERIFY(!goTo->isEnabled());
+}
+
+TESSALINE_TEST_MAIN(TestEditorCommands)
+#include "tst_editorcommands.moc"
