@@ -136,9 +136,11 @@ TMDIChild* Bench::load(const QString& path, double* loadMs, double* paintMs)
         std::fprintf(stderr, "%s\n", qPrintable(error.text()));
         std::exit(1);
     }
-    if (loadMs) *loadMs = msSince(timer);
+    if (loadMs)
+        *loadMs = msSince(timer);
     settle(child->TextMemo);
-    if (paintMs) *paintMs = msSince(timer);
+    if (paintMs)
+        *paintMs = msSince(timer);
     return child;
 }
 

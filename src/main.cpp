@@ -1,6 +1,6 @@
 // Program entry: the application, the frame window with the command-line file, the message loop.
-#include "app/Application.h"
 #include "app/Main.h"
+#include "app/Application.h"
 
 int main(int argc, char** argv)
 {

@@ -3,7 +3,8 @@
 
 #include <QApplication>
 
-class TessalineApplication : public QApplication {
+class TessalineApplication : public QApplication
+{
 public:
     TessalineApplication(int& argc, char** argv);
     // A command's unhandled error ends that command, is shown, and the loop goes on.

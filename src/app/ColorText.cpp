@@ -7,9 +7,11 @@
 #include <QPalette>
 #include <array>
 
-namespace ColorText {
+namespace ColorText
+{
 
-namespace {
+namespace
+{
 
 struct NamedColor {
     const char* name;
@@ -22,48 +24,27 @@ constexpr std::uint32_t sys(std::uint32_t index)
 }
 
 constexpr std::array<NamedColor, 42> Names{{
-    {"clBlack", 0x000000},
-    {"clMaroon", 0x000080},
-    {"clGreen", 0x008000},
-    {"clOlive", 0x008080},
-    {"clNavy", 0x800000},
-    {"clPurple", 0x800080},
-    {"clTeal", 0x808000},
-    {"clGray", 0x808080},
-    {"clSilver", 0xC0C0C0},
-    {"clRed", 0x0000FF},
-    {"clLime", 0x00FF00},
-    {"clYellow", 0x00FFFF},
-    {"clBlue", 0xFF0000},
-    {"clFuchsia", 0xFF00FF},
-    {"clAqua", 0xFFFF00},
-    {"clWhite", 0xFFFFFF},
-    {"clScrollBar", sys(0)},
-    {"clBackground", sys(1)},
-    {"clActiveCaption", sys(2)},
-    {"clInactiveCaption", sys(3)},
-    {"clMenu", sys(4)},
-    {"clWindow", sys(5)},
-    {"clWindowFrame", sys(6)},
-    {"clMenuText", sys(7)},
-    {"clWindowText", sys(8)},
-    {"clCaptionText", sys(9)},
-    {"clActiveBorder", sys(10)},
-    {"clInactiveBorder", sys(11)},
-    {"clAppWorkSpace", sys(12)},
-    {"clHighlight", sys(13)},
-    {"clHighlightText", sys(14)},
-    {"clBtnFace", sys(15)},
-    {"clBtnShadow", sys(16)},
-    {"clGrayText", sys(17)},
-    {"clBtnText", sys(18)},
-    {"clInactiveCaptionText", sys(19)},
-    {"clBtnHighlight", sys(20)},
-    {"cl3DDkShadow", sys(21)},
-    {"cl3DLight", sys(22)},
-    {"clInfoText", sys(23)},
-    {"clInfoBk", sys(24)},
-    {"clNone", None},
+    {"clBlack", 0x000000},        {"clMaroon", 0x000080},
+    {"clGreen", 0x008000},        {"clOlive", 0x008080},
+    {"clNavy", 0x800000},         {"clPurple", 0x800080},
+    {"clTeal", 0x808000},         {"clGray", 0x808080},
+    {"clSilver", 0xC0C0C0},       {"clRed", 0x0000FF},
+    {"clLime", 0x00FF00},         {"clYellow", 0x00FFFF},
+    {"clBlue", 0xFF0000},         {"clFuchsia", 0xFF00FF},
+    {"clAqua", 0xFFFF00},         {"clWhite", 0xFFFFFF},
+    {"clScrollBar", sys(0)},      {"clBackground", sys(1)},
+    {"clActiveCaption", sys(2)},  {"clInactiveCaption", sys(3)},
+    {"clMenu", sys(4)},           {"clWindow", sys(5)},
+    {"clWindowFrame", sys(6)},    {"clMenuText", sys(7)},
+    {"clWindowText", sys(8)},     {"clCaptionText", sys(9)},
+    {"clActiveBorder", sys(10)},  {"clInactiveBorder", sys(11)},
+    {"clAppWorkSpace", sys(12)},  {"clHighlight", sys(13)},
+    {"clHighlightText", sys(14)}, {"clBtnFace", sys(15)},
+    {"clBtnShadow", sys(16)},     {"clGrayText", sys(17)},
+    {"clBtnText", sys(18)},       {"clInactiveCaptionText", sys(19)},
+    {"clBtnHighlight", sys(20)},  {"cl3DDkShadow", sys(21)},
+    {"cl3DLight", sys(22)},       {"clInfoText", sys(23)},
+    {"clInfoBk", sys(24)},        {"clNone", None},
 }};
 
 struct PaletteColor {
@@ -105,7 +86,6 @@ constexpr std::array<PaletteColor, 31> SystemRoles{{
     {QPalette::Active, QPalette::Highlight},       // menu highlight
     {QPalette::Active, QPalette::Window},          // menu bar
 }};
-
 
 // Decimal texts come from the platform's signed colour type, so system colours may be negative
 // ("-2147483633" is the button face).

@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <optional>
 
-namespace ColorText {
+namespace ColorText
+{
 
 // Colour values are 00BBGGRR; 0x80000000 + n is system colour n; clNone is 0x1FFFFFFF.
 constexpr std::uint32_t SystemColorBase = 0x80000000u;

@@ -3,7 +3,8 @@
 
 #include "app/Main.h"
 
-namespace {
+namespace
+{
 
 constexpr Qt::ToolBarArea Top = Qt::TopToolBarArea;
 constexpr Qt::ToolBarArea Left = Qt::LeftToolBarArea;
@@ -211,14 +212,32 @@ const DropDownSpec dropDowns[] = {
 
 } // namespace
 
-std::span<const ForwardSpec> forwardSpecs() { return forwards; }
+std::span<const ForwardSpec> forwardSpecs()
+{
+    return forwards;
+}
 
-std::span<const DropDownSpec> dropDownSpecs() { return dropDowns; }
+std::span<const DropDownSpec> dropDownSpecs()
+{
+    return dropDowns;
+}
 
-std::span<const ToolBarSpec> toolBarSpecs() { return toolBars; }
+std::span<const ToolBarSpec> toolBarSpecs()
+{
+    return toolBars;
+}
 
-std::span<const int> switchMenuOrder() { return switchOrder; }
+std::span<const int> switchMenuOrder()
+{
+    return switchOrder;
+}
 
-std::span<const TopMenuSpec> topMenuSpecs() { return topMenus; }
+std::span<const TopMenuSpec> topMenuSpecs()
+{
+    return topMenus;
+}
 
-std::span<const ToolButtonSpec> toolButtonSpecs() { return toolButtons; }
+std::span<const ToolButtonSpec> toolButtonSpecs()
+{
+    return toolButtons;
+}

@@ -9,8 +9,8 @@
 class TMainForm;
 
 struct ToolBarSpec {
-    const char* name;       // "XToolBar1" ... "XToolBar10"
-    const char* caption;    // shown while it floats
+    const char* name;    // "XToolBar1" ... "XToolBar10"
+    const char* caption; // shown while it floats
     ToolBarPlace designed;
     const char* switchItem; // its item in PopupMenuLeiste
 };

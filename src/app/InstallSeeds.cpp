@@ -30,9 +30,11 @@ QString defaultEditorFont()
     return resolved.isEmpty() ? fixed.family() : resolved;
 }
 
-namespace {
+namespace
+{
 
-void seedString(SettingsStore& store, const char* section, const QString& name, const QString& value)
+void seedString(SettingsStore& store, const char* section, const QString& name,
+                const QString& value)
 {
     const QString s = QString::fromLatin1(section);
     if (!store.hasValue(s, name))

@@ -84,8 +84,9 @@ void TMainForm::buildStatusBar()
                               Qt::AlignLeft | Qt::AlignVCenter, QColor(), false, false});
     setStatusBar(HintStatusBar1);
     HintStatusBar1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(HintStatusBar1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { PopupMenuLeiste->popup(HintStatusBar1->mapToGlobal(pos)); });
+    connect(HintStatusBar1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        PopupMenuLeiste->popup(HintStatusBar1->mapToGlobal(pos));
+    });
 }
 
 void TMainForm::buildMenuBar()
@@ -282,7 +283,8 @@ void TMainForm::FormCreate(const StartOptions& options)
     connect(clipboard, &QClipboard::dataChanged, this, readClipboard);
     readClipboard();
 
-    m_state.helpFile = QDir::toNativeSeparators(programDirectory() + QStringLiteral("/tessaline.HLP"));
+    m_state.helpFile =
+        QDir::toNativeSeparators(programDirectory() + QStringLiteral("/tessaline.HLP"));
     m_state.urlListMayOpen = true;
     m_state.plugInMayOpen = true;
     try {
@@ -408,7 +410,10 @@ QList<TMDIChild*> TMainForm::children() const
     return result;
 }
 
-int TMainForm::documentCount() const { return m_mdiArea->subWindowList().size(); }
+int TMainForm::documentCount() const
+{
+    return m_mdiArea->subWindowList().size();
+}
 
 TMDIChild* TMainForm::createChild()
 {

@@ -22,7 +22,8 @@ struct StartOptions {
     bool seedStore = true;
 };
 
-class TMainForm : public QMainWindow, public DocumentHost {
+class TMainForm : public QMainWindow, public DocumentHost
+{
     Q_OBJECT
 public:
     explicit TMainForm(const StartOptions& options = {}, QWidget* parent = nullptr);
@@ -143,8 +144,8 @@ private:
     void buildRecentFileEntries();
     void buildDropDownMenus();
     void buildForwardingControls();
-    QAction* addToolButton(int toolBar, const QString& name, const QString& hint,
-                           const QIcon& icon, bool needsDocument);
+    QAction* addToolButton(int toolBar, const QString& name, const QString& hint, const QIcon& icon,
+                           bool needsDocument);
     void registerFrameActions(const QHash<QString, QAction*>& actions);
     void mergeMenus(TMDIChild* child);
     void applyWindowBounds();

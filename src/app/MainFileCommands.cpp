@@ -125,7 +125,10 @@ void TMainForm::AktuellesFensterschlieen1Click()
         child->Close1Click();
 }
 
-void TMainForm::FileExitItemClick() { close(); }
+void TMainForm::FileExitItemClick()
+{
+    close();
+}
 
 void TMainForm::FileDrag1Drop()
 {
@@ -133,9 +136,15 @@ void TMainForm::FileDrag1Drop()
         openDocument(path);
 }
 
-void TMainForm::WindowCascadeItemClick() { m_mdiArea->cascadeSubWindows(); }
+void TMainForm::WindowCascadeItemClick()
+{
+    m_mdiArea->cascadeSubWindows();
+}
 
-void TMainForm::WindowTileItemClick() { m_mdiArea->tileSubWindows(); }
+void TMainForm::WindowTileItemClick()
+{
+    m_mdiArea->tileSubWindows();
+}
 
 void TMainForm::WindowArrangeItemClick()
 {

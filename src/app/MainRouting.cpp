@@ -12,7 +12,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
-namespace {
+namespace
+{
 
 struct FontSizeItem {
     const char* name;
@@ -41,7 +42,10 @@ constexpr HeadingAlignment headingAlignments[] = {
 
 } // namespace
 
-QMenu* TMainForm::dropDownMenu(const QString& name) const { return m_dropDownMenus.value(name); }
+QMenu* TMainForm::dropDownMenu(const QString& name) const
+{
+    return m_dropDownMenus.value(name);
+}
 
 void TMainForm::buildDropDownMenus()
 {
@@ -96,9 +100,9 @@ void TMainForm::buildForwardingControls()
     }
 
     for (const DropDownSpec& spec : dropDownSpecs()) {
-        QAction* action =
-            addToolButton(spec.toolBar, QString::fromLatin1(spec.name), QString::fromUtf8(spec.hint),
-                          glyphIcon(QString::fromUtf8(spec.glyph)), true);
+        QAction* action = addToolButton(spec.toolBar, QString::fromLatin1(spec.name),
+                                        QString::fromUtf8(spec.hint),
+                                        glyphIcon(QString::fromUtf8(spec.glyph)), true);
         action->setMenu(dropDownMenu(QString::fromLatin1(spec.menu)));
         if (auto* button = qobject_cast<QToolButton*>(
                 m_toolBars.at(spec.toolBar - 1)->widgetForAction(action)))
@@ -109,9 +113,9 @@ void TMainForm::buildForwardingControls()
     auto* group = new QActionGroup(this);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const HeadingAlignment& alignment : headingAlignments) {
-        QAction* action = addToolButton(8, QString::fromLatin1(alignment.name),
-                                        QString::fromUtf8(alignment.hint),
-                                        glyphIcon(QString::fromUtf8(alignment.glyph)), true);
+        QAction* action =
+            addToolButton(8, QString::fromLatin1(alignment.name), QString::fromUtf8(alignment.hint),
+                          glyphIcon(QString::fromUtf8(alignment.glyph)), true);
         action->setCheckable(true);
         action->setProperty("attribute", QString::fromLatin1(alignment.attribute));
         group->addAction(action);
@@ -134,7 +138,8 @@ void TMainForm::headingClick(int level)
     QString attribute;
     for (const HeadingAlignment& alignment : headingAlignments)
         if (control(QString::fromLatin1(alignment.name))->isChecked())
-            attribute = control(QString::fromLatin1(alignment.name))->property("attribute").toString();
+            attribute =
+                control(QString::fromLatin1(alignment.name))->property("attribute").toString();
     m_state.headingOpen = QStringLiteral("<h%1%2>").arg(level).arg(attribute);
     m_state.headingClose = QStringLiteral("</h%1>").arg(level);
     child->HeaderClick();

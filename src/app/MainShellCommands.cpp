@@ -13,9 +13,15 @@ void TMainForm::buildToolsMenu(const SettingsStore& store)
                   [this](int i) { runTool(this, m_state.tools.at(i)); });
 }
 
-void TMainForm::Browser1Click() { frameBrowserCommand(this, m_state, 1); }
+void TMainForm::Browser1Click()
+{
+    frameBrowserCommand(this, m_state, 1);
+}
 
-void TMainForm::Browser2Click() { frameBrowserCommand(this, m_state, 2); }
+void TMainForm::Browser2Click()
+{
+    frameBrowserCommand(this, m_state, 2);
+}
 
 void TMainForm::SBtnBrowser1Click()
 {
@@ -33,12 +39,27 @@ void TMainForm::SBtnBrowser2Click()
         Browser2Click();
 }
 
-void TMainForm::Inhalt1Click() { showHelpContents(this); }
+void TMainForm::Inhalt1Click()
+{
+    showHelpContents(this);
+}
 
-void TMainForm::Index1Click() { showHelpIndex(this); }
+void TMainForm::Index1Click()
+{
+    showHelpIndex(this);
+}
 
-void TMainForm::EinekleineEinfhrunginHTML1Click() { showHelpTopic(this, 500); }
+void TMainForm::EinekleineEinfhrunginHTML1Click()
+{
+    showHelpTopic(this, 500);
+}
 
-void TMainForm::Tastatur1Click() { showHelpTopic(this, 501); }
+void TMainForm::Tastatur1Click()
+{
+    showHelpTopic(this, 501);
+}
 
-void TMainForm::Info1Click() { showAboutBox(this, m_state); }
+void TMainForm::Info1Click()
+{
+    showAboutBox(this, m_state);
+}

@@ -10,7 +10,8 @@
 #include <limits>
 #include <memory>
 
-namespace {
+namespace
+{
 
 QString g_iniPath;
 // Bumped by every change made through any open store, so each instance knows when the names it
@@ -129,12 +130,10 @@ QString rootGroup(SettingsStore::Key key)
 
 SettingsError saveError(const QSettings& s)
 {
-    return SettingsError(
-        QStringLiteral("Die Einstellungen konnten nicht gespeichert werden: %1")
-            .arg(s.fileName())
-            .toStdString());
+    return SettingsError(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden: %1")
+                             .arg(s.fileName())
+                             .toStdString());
 }
-
 
 } // namespace
 
@@ -226,10 +225,7 @@ struct SettingsStore::Impl {
         return *it;
     }
 
-    QString sectionPath(const QString& storedSection) const
-    {
-        return root + u'/' + storedSection;
-    }
+    QString sectionPath(const QString& storedSection) const { return root + u'/' + storedSection; }
 
     std::optional<QString> valuePath(const QString& section, const QString& name) const
     {

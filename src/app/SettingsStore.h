@@ -9,7 +9,8 @@
 #include <stdexcept>
 
 // Raised when the platform store cannot be opened or written; the general error report shows it.
-class SettingsError : public std::runtime_error {
+class SettingsError : public std::runtime_error
+{
 public:
     using std::runtime_error::runtime_error;
 };
@@ -18,7 +19,8 @@ public:
 // Opening creates nothing on disk until something is written; the destructor commits (close).
 // Section and value names are compared without regard to case; a "/" or "\" inside a name
 // never splits the key, so a section may be called "Rot/Blau".
-class SettingsStore {
+class SettingsStore
+{
 public:
     enum class Key { Settings, Toolbars };
 

@@ -7,11 +7,15 @@
 #include <QDir>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const QString Default = QStringLiteral("Default");
 
-QString path(const char* section) { return QString::fromLatin1(section); }
+QString path(const char* section)
+{
+    return QString::fromLatin1(section);
+}
 
 } // namespace
 
@@ -23,8 +27,8 @@ void ShellState::readRecentFiles(const SettingsStore& store)
     recentLastIndex = std::min(recentLastIndex, recentMaxIndex);
     recentFiles.clear();
     for (int i = 0; i <= recentLastIndex; ++i)
-        recentFiles.append(
-            store.readString(path("History"), QStringLiteral("File") + QString::number(i), Default));
+        recentFiles.append(store.readString(path("History"),
+                                            QStringLiteral("File") + QString::number(i), Default));
 }
 
 void ShellState::readEditorOptions(const SettingsStore& store)
@@ -92,9 +96,11 @@ void ShellState::readDirectories(SettingsStore& store)
 void ShellState::readUserData(const SettingsStore& store)
 {
     const QString u = path("User");
-    auto read = [&](const char* name) { return store.readString(u, QString::fromLatin1(name), Default); };
-    user = {read("UserName"), read("UserFirma"),  read("UserStreet"), read("UserZip"),
-            read("UserState"), read("UserTel"),   read("UserFax"),    read("UserEMail"),
+    auto read = [&](const char* name) {
+        return store.readString(u, QString::fromLatin1(name), Default);
+    };
+    user = {read("UserName"),   read("UserFirma"),   read("UserStreet"), read("UserZip"),
+            read("UserState"),  read("UserTel"),     read("UserFax"),    read("UserEMail"),
             read("UserEMail1"), read("UserHomepage")};
 }
 

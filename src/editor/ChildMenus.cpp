@@ -3,7 +3,8 @@
 
 #include "editor/Childwin.h"
 
-namespace {
+namespace
+{
 
 using R = ChildRow;
 using C = TMDIChild;
@@ -11,7 +12,10 @@ constexpr auto Sep = R{R::Separator};
 constexpr auto End = R{R::End};
 constexpr unsigned Shown = MenuFlag::ShowShortcutOnly;
 
-constexpr R sub(const char* name, const char* caption) { return R{R::Submenu, name, caption}; }
+constexpr R sub(const char* name, const char* caption)
+{
+    return R{R::Submenu, name, caption};
+}
 
 // An item that runs the simple command registered under that handler name.
 constexpr R cmd(const char* name, const char* caption, const char* shortcut, const char* command,
@@ -198,8 +202,8 @@ const ChildRow popUpRows[] = {
     {R::Item, "Ausschneiden1", "&Ausschneiden", "Ctrl+X", "Auswahl ausschneiden", &C::Cut1Click,
      Shown},
     {R::Item, "Kopieren1", "&Kopieren", "Ctrl+C", "Auswahl kopieren", &C::Copy1Click, Shown},
-    {R::Item, "Einfgen1", "&Einfügen", "Ctrl+V", "Aus der Zwischenablage einfügen",
-     &C::Paste1Click, Shown},
+    {R::Item, "Einfgen1", "&Einfügen", "Ctrl+V", "Aus der Zwischenablage einfügen", &C::Paste1Click,
+     Shown},
     {R::Item, "Lschen1", "Lösc&hen", "Ctrl+Del", "Auswahl löschen", &C::Delete1Click, Shown},
     {R::Item, "Allesauswhlen1", "Alles aus&wählen", "", "Alles auswählen", &C::SelectAll1Click},
     Sep,
@@ -231,6 +235,12 @@ const ChildRow popUpRows[] = {
 
 } // namespace
 
-std::span<const ChildMenu> childMenus() { return menus; }
+std::span<const ChildMenu> childMenus()
+{
+    return menus;
+}
 
-std::span<const ChildRow> memoPopUpRows() { return popUpRows; }
+std::span<const ChildRow> memoPopUpRows()
+{
+    return popUpRows;
+}

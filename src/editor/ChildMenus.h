@@ -10,9 +10,9 @@ class TMDIChild;
 using ChildRow = MenuRow<TMDIChild>;
 
 struct ChildMenu {
-    const char* name;    // objectName of the top-level menu
+    const char* name; // objectName of the top-level menu
     const char* caption;
-    int group;           // merge group in the frame's menu bar
+    int group; // merge group in the frame's menu bar
     std::span<const ChildRow> rows;
 };
 

@@ -8,7 +8,8 @@
 
 #include <QAction>
 
-namespace {
+namespace
+{
 
 struct HeadingAlignment {
     const char* item;
@@ -23,7 +24,10 @@ constexpr HeadingAlignment headingAlignments[] = {
 
 } // namespace
 
-void TMDIChild::Insert(const QString& text) { TextMemo->replaceSelection(text); }
+void TMDIChild::Insert(const QString& text)
+{
+    TextMemo->replaceSelection(text);
+}
 
 void TMDIChild::WrapSelection(const QString& open, const QString& close)
 {
@@ -78,4 +82,7 @@ void TMDIChild::SelectAlignHeader(QAction* sender)
         sender->setChecked(true);
 }
 
-void TMDIChild::SelectAlignHeaderClick() { SelectAlignHeader(qobject_cast<QAction*>(sender())); }
+void TMDIChild::SelectAlignHeaderClick()
+{
+    SelectAlignHeader(qobject_cast<QAction*>(sender()));
+}

@@ -5,15 +5,15 @@
 #include "app/ShellLaunch.h"
 #include "app/ShellState.h"
 #include "editor/ChildMenus.h"
+#include "editor/Conversions.h"
 #include "editor/DocumentFileFilters.h"
 #include "editor/DocumentHost.h"
-#include "editor/Conversions.h"
 #include "editor/ExtRich.h"
 #include "editor/FindReplace.h"
 #include "editor/Rtf.h"
 #include "editor/Ruler.h"
-#include "editor/Sonderz.h"
 #include "editor/SimpleCommands.h"
+#include "editor/Sonderz.h"
 #include "editor/filedrag.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileIo.h"
@@ -39,7 +39,8 @@
 
 const QString TMDIChild::Untitled = QStringLiteral("Dokument");
 
-namespace {
+namespace
+{
 
 // The document text with '\n' between lines and every character as typed (QTextDocument's
 // toPlainText would turn non-breaking spaces into blanks).
@@ -49,7 +50,6 @@ QString rawDocumentText(const TExtRich* memo)
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     return text;
 }
-
 
 // A zero interval would write at every idle moment: it switches the timer off instead.
 void applyInterval(QTimer* timer, int interval)
@@ -290,10 +290,9 @@ void TMDIChild::FormShowN()
     if (!m_host)
         return;
     const QAction* autoUmlaute = twin("AutoUmlaute1");
-    m_host->hintStatusBar()->setPanelText(QStringLiteral("HintStatusPanel1"),
-                                          autoUmlaute && autoUmlaute->isChecked()
-                                              ? QStringLiteral("AUML")
-                                              : QStringLiteral("UML"));
+    m_host->hintStatusBar()->setPanelText(
+        QStringLiteral("HintStatusPanel1"),
+        autoUmlaute && autoUmlaute->isChecked() ? QStringLiteral("AUML") : QStringLiteral("UML"));
 }
 
 void TMDIChild::TextMemoPosChange(int col, int row)
@@ -418,9 +417,15 @@ void TMDIChild::launchBrowser(int browser)
                       : QDir::toNativeSeparators(QFileInfo(FileName).absoluteFilePath()));
 }
 
-void TMDIChild::Browser1aufrufenClick() { launchBrowser(1); }
+void TMDIChild::Browser1aufrufenClick()
+{
+    launchBrowser(1);
+}
 
-void TMDIChild::Browser2aufrufenClick() { launchBrowser(2); }
+void TMDIChild::Browser2aufrufenClick()
+{
+    launchBrowser(2);
+}
 
 void TMDIChild::WordWrap1Click()
 {
@@ -434,19 +439,40 @@ void TMDIChild::Tabulatorverwenden1Click()
     action(QStringLiteral("Tabulatorverwenden1"))->setChecked(TextMemo->wantTabs());
 }
 
-void TMDIChild::Suchen2Click() { m_findReplace->Suchen2Click(); }
+void TMDIChild::Suchen2Click()
+{
+    m_findReplace->Suchen2Click();
+}
 
-void TMDIChild::FindNext1Click() { m_findReplace->FindNext1Click(); }
+void TMDIChild::FindNext1Click()
+{
+    m_findReplace->FindNext1Click();
+}
 
-void TMDIChild::Ersetzen2Click() { m_findReplace->Ersetzen2Click(); }
+void TMDIChild::Ersetzen2Click()
+{
+    m_findReplace->Ersetzen2Click();
+}
 
-void TMDIChild::mZAnsiOemClick() { Conversions::ansiToOem(TextMemo, FileExt); }
+void TMDIChild::mZAnsiOemClick()
+{
+    Conversions::ansiToOem(TextMemo, FileExt);
+}
 
-void TMDIChild::mZOemAnsiClick() { Conversions::oemToAnsi(TextMemo, FileExt); }
+void TMDIChild::mZOemAnsiClick()
+{
+    Conversions::oemToAnsi(TextMemo, FileExt);
+}
 
-void TMDIChild::UmlautezuHTML1Click() { Conversions::umlautsToEntities(TextMemo); }
+void TMDIChild::UmlautezuHTML1Click()
+{
+    Conversions::umlautsToEntities(TextMemo);
+}
 
-void TMDIChild::HTMLzuUmlauten1Click() { Conversions::entitiesToUmlauts(TextMemo); }
+void TMDIChild::HTMLzuUmlauten1Click()
+{
+    Conversions::entitiesToUmlauts(TextMemo);
+}
 
 void TMDIChild::AutoUmlaute1Click()
 {
@@ -460,19 +486,40 @@ void TMDIChild::WeitereSonderzeichen1Click()
         m_host->showSpecialCharacters();
 }
 
-void TMDIChild::S1() { Insert(TFSonderZeichen::PendingEntity); }
+void TMDIChild::S1()
+{
+    Insert(TFSonderZeichen::PendingEntity);
+}
 
-void TMDIChild::Rckgngig2Click() { TextMemo->undoLast(); }
+void TMDIChild::Rckgngig2Click()
+{
+    TextMemo->undoLast();
+}
 
-void TMDIChild::Cut1Click() { TextMemo->cutSelection(); }
+void TMDIChild::Cut1Click()
+{
+    TextMemo->cutSelection();
+}
 
-void TMDIChild::Copy1Click() { TextMemo->copySelection(); }
+void TMDIChild::Copy1Click()
+{
+    TextMemo->copySelection();
+}
 
-void TMDIChild::Paste1Click() { TextMemo->pasteClipboard(); }
+void TMDIChild::Paste1Click()
+{
+    TextMemo->pasteClipboard();
+}
 
-void TMDIChild::Delete1Click() { TextMemo->deleteSelection(); }
+void TMDIChild::Delete1Click()
+{
+    TextMemo->deleteSelection();
+}
 
-void TMDIChild::SelectAll1Click() { TextMemo->selectAllText(); }
+void TMDIChild::SelectAll1Click()
+{
+    TextMemo->selectAllText();
+}
 
 void TMDIChild::Edit1Click()
 {
@@ -524,9 +571,15 @@ void TMDIChild::writeAutoSave()
     TextMemo->setModified(false);
 }
 
-void TMDIChild::Timer1Timer() { runTimerWrite(&TMDIChild::writeBackup); }
+void TMDIChild::Timer1Timer()
+{
+    runTimerWrite(&TMDIChild::writeBackup);
+}
 
-void TMDIChild::Timer2Timer() { runTimerWrite(&TMDIChild::writeAutoSave); }
+void TMDIChild::Timer2Timer()
+{
+    runTimerWrite(&TMDIChild::writeAutoSave);
+}
 
 void TMDIChild::dropListEntry(const QString& entry)
 {

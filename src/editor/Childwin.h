@@ -21,7 +21,8 @@ class TFileDrag;
 class TFindReplace;
 class TRuler;
 
-class TMDIChild : public QWidget {
+class TMDIChild : public QWidget
+{
     Q_OBJECT
 public:
     explicit TMDIChild(DocumentHost* host, QWidget* parent = nullptr);

@@ -8,7 +8,8 @@
 struct ShellState;
 class THintStatusBar;
 
-class DocumentHost {
+class DocumentHost
+{
 public:
     virtual ~DocumentHost() = default;
     virtual ShellState& shellState() = 0;

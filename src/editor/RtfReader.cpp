@@ -238,9 +238,12 @@ bool isDigit(char c)
 
 int hexValue(char c)
 {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
@@ -262,7 +265,8 @@ public:
                 openGroup();
             } else if (c == '}') {
                 ++m_pos;
-                if (closeGroup()) break; // the document's outermost group has ended
+                if (closeGroup())
+                    break; // the document's outermost group has ended
             } else if (c == '\\') {
                 ++m_pos;
                 control();
@@ -325,8 +329,10 @@ private:
             --m_extraDepth;
             return false;
         }
-        if (m_groups.empty()) return false;
-        if (top().destination == Destination::FontTable) commitFont();
+        if (m_groups.empty())
+            return false;
+        if (top().destination == Destination::FontTable)
+            commitFont();
         if (m_groups.size() == 1) {
             m_last = top();
             m_groups.pop_back();
@@ -339,14 +345,16 @@ private:
     // At the character after a backslash.
     void control()
     {
-        if (m_pos >= m_size) return;
+        if (m_pos >= m_size)
+            return;
         const char c = m_data[m_pos];
         if (isLetter(c)) {
             controlWord();
             return;
         }
         ++m_pos;
-        if (m_groups.empty()) return;
+        if (m_groups.empty())
+            return;
         switch (c) {
         case '\'': {
             int value = 0;
@@ -356,7 +364,8 @@ private:
                 ++m_pos;
                 ++digits;
             }
-            if (digits > 0) character(ansiChar(static_cast<unsigned char>(value)));
+            if (digits > 0)
+                character(ansiChar(static_cast<unsigned char>(value)));
             break;
         }
         case '\\':
@@ -385,7 +394,8 @@ private:
         }
         if (c == '*') {
             // An ignorable destination: everything we need is reachable without one.
-            if (m_groups.size() > 1) top().destination = Destination::Skip;
+            if (m_groups.size() > 1)
+                top().destination = Destination::Skip;
         } else if (c == '\r' || c == '\n') {
             keyword(Keyword::Par, false, 0);
         }
@@ -407,21 +417,26 @@ private:
         qint64 value = 0;
         while (m_pos < m_size && isDigit(m_data[m_pos])) {
             hasParam = true;
-            if (value < 100000000000LL) value = value * 10 + (m_data[m_pos] - '0');
+            if (value < 100000000000LL)
+                value = value * 10 + (m_data[m_pos] - '0');
             ++m_pos;
         }
-        if (m_pos < m_size && m_data[m_pos] == ' ') ++m_pos;
+        if (m_pos < m_size && m_data[m_pos] == ' ')
+            ++m_pos;
         value = std::clamp<qint64>(negative ? -value : value, -2147483647LL, 2147483647LL);
-        if (m_groups.empty()) return;
+        if (m_groups.empty())
+            return;
         const auto found = keywords().find(name);
         if (found == keywords().end()) {
-            if (m_skipChars > 0) --m_skipChars;
+            if (m_skipChars > 0)
+                --m_skipChars;
             return;
         }
         if (found->second.keyword == Keyword::Binary) {
             // Raw bytes that must not be parsed, whatever the destination.
             m_pos += std::min<size_t>(size_t(std::max<qint64>(value, 0)), m_size - m_pos);
-            if (m_skipChars > 0) --m_skipChars;
+            if (m_skipChars > 0)
+                --m_skipChars;
             return;
         }
         if (m_skipChars > 0) {
@@ -567,7 +582,8 @@ private:
         // 16 bits, and the non-characters U+FFFE/U+FFFF, is garbage and dropped.
         if (value >= -32768 && value <= 65535) {
             const int unit = (value + 65536) % 65536;
-            if (unit < 0xFFFE) character(QChar(char16_t(unit)));
+            if (unit < 0xFFFE)
+                character(QChar(char16_t(unit)));
         }
         m_skipChars = top().unicodeSkip;
     }
@@ -634,7 +650,8 @@ private:
     void commitFont()
     {
         const QString name = m_fontName.trimmed();
-        if (!name.isEmpty()) m_fonts.insert_or_assign(m_fontNumber, name);
+        if (!name.isEmpty())
+            m_fonts.insert_or_assign(m_fontNumber, name);
         m_fontName.clear();
     }
 
@@ -646,7 +663,8 @@ private:
         Paragraph& last = m_paragraphs.back();
         last.para = group.para;
         last.mark = group.chr;
-        if (m_paragraphs.size() > 1 && last.runs.empty()) m_paragraphs.pop_back();
+        if (m_paragraphs.size() > 1 && last.runs.empty())
+            m_paragraphs.pop_back();
     }
 
     QTextBlockFormat blockFormat(const ParaState& para) const

@@ -30,7 +30,8 @@ struct RunFormat {
 // are not used: other readers would not map them back to the C1 controls.
 int ansiByte(char16_t c)
 {
-    if (c >= 0xA0 && c <= 0xFF) return c;
+    if (c >= 0xA0 && c <= 0xFF)
+        return c;
     static const std::array<char16_t, 32> high = [] {
         QByteArray bytes;
         for (int b = 0x80; b < 0xA0; ++b)
@@ -41,9 +42,11 @@ int ansiByte(char16_t c)
             table[size_t(k)] = chars.at(k).unicode();
         return table;
     }();
-    if (c < 0x80) return -1;
+    if (c < 0x80)
+        return -1;
     for (int k = 0; k < 32; ++k) {
-        if (high[size_t(k)] == c) return c == k + 0x80 ? -1 : k + 0x80;
+        if (high[size_t(k)] == c)
+            return c == k + 0x80 ? -1 : k + 0x80;
     }
     return -1;
 }
@@ -66,7 +69,8 @@ void appendEscaped(QByteArray& out, QStringView text, bool& needDelimiter)
             out += "\\line";
             needDelimiter = true;
         } else if (c >= 0x20 && c < 0x7F) {
-            if (needDelimiter) out += ' ';
+            if (needDelimiter)
+                out += ' ';
             out += char(c);
             needDelimiter = false;
         } else if (c == 0xFFFC) {
@@ -137,20 +141,25 @@ private:
         const int first = qRound(format.textIndent() * kTwipsPerPixel);
         const int left = qRound(format.leftMargin() * kTwipsPerPixel);
         const int right = qRound(format.rightMargin() * kTwipsPerPixel);
-        if (first != 0) word("fi", first);
-        if (left != 0) word("li", left);
-        if (right != 0) word("ri", right);
+        if (first != 0)
+            word("fi", first);
+        if (left != 0)
+            word("li", left);
+        if (right != 0)
+            word("ri", right);
 
         bool empty = true;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (!fragment.isValid() || fragment.length() == 0) continue;
+            if (!fragment.isValid() || fragment.length() == 0)
+                continue;
             switchTo(runFormat(fragment.charFormat()));
             appendEscaped(m_body, fragment.text(), m_needDelimiter);
             empty = false;
         }
         // An empty line keeps the size and font of its paragraph mark.
-        if (empty) switchTo(runFormat(block.charFormat()));
+        if (empty)
+            switchTo(runFormat(block.charFormat()));
         m_body += "\\par\r\n";
         m_needDelimiter = false;
     }
@@ -204,13 +213,20 @@ private:
 
     void switchTo(const RunFormat& run)
     {
-        if (run.bold != m_current.bold) word(run.bold ? "b" : "b0");
-        if (run.italic != m_current.italic) word(run.italic ? "i" : "i0");
-        if (run.underline != m_current.underline) word(run.underline ? "ul" : "ulnone");
-        if (run.strike != m_current.strike) word(run.strike ? "strike" : "strike0");
-        if (run.font != m_current.font) word("f", run.font);
-        if (run.halfPoints != m_current.halfPoints) word("fs", run.halfPoints);
-        if (run.colour != m_current.colour) word("cf", run.colour);
+        if (run.bold != m_current.bold)
+            word(run.bold ? "b" : "b0");
+        if (run.italic != m_current.italic)
+            word(run.italic ? "i" : "i0");
+        if (run.underline != m_current.underline)
+            word(run.underline ? "ul" : "ulnone");
+        if (run.strike != m_current.strike)
+            word(run.strike ? "strike" : "strike0");
+        if (run.font != m_current.font)
+            word("f", run.font);
+        if (run.halfPoints != m_current.halfPoints)
+            word("fs", run.halfPoints);
+        if (run.colour != m_current.colour)
+            word("cf", run.colour);
         m_current = run;
     }
 

@@ -3,7 +3,8 @@
 
 #include <QLatin1StringView>
 
-namespace {
+namespace
+{
 
 constexpr auto W = SimpleCommand::Wrap;
 constexpr auto I = SimpleCommand::Insert;
@@ -84,7 +85,10 @@ const SimpleCommand commands[] = {
 
 } // namespace
 
-std::span<const SimpleCommand> simpleCommands() { return commands; }
+std::span<const SimpleCommand> simpleCommands()
+{
+    return commands;
+}
 
 const SimpleCommand* findSimpleCommand(QStringView handler)
 {

@@ -36,10 +36,12 @@ bool isValidUtf8(const unsigned char* p, qsizetype n)
         while (i + 8 <= n) {
             quint64 word;
             std::memcpy(&word, p + i, 8);
-            if (word & 0x8080808080808080ULL) break;
+            if (word & 0x8080808080808080ULL)
+                break;
             i += 8;
         }
-        if (i >= n) break;
+        if (i >= n)
+            break;
         const unsigned char c = p[i];
         if (c < 0x80) {
             ++i;
@@ -64,10 +66,13 @@ bool isValidUtf8(const unsigned char* p, qsizetype n)
         } else {
             return false; // continuation byte, overlong lead C0/C1, or F5..FF
         }
-        if (i + length > n) return false;
-        if (p[i + 1] < lo || p[i + 1] > hi) return false;
+        if (i + length > n)
+            return false;
+        if (p[i + 1] < lo || p[i + 1] > hi)
+            return false;
         for (int k = 2; k < length; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80) return false;
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
         }
         i += length;
     }
@@ -81,7 +86,8 @@ void collapseCrLf(QString* text)
     const qsizetype n = text->size();
     qsizetype out = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        if (data[i] == u'\r' && i + 1 < n && data[i + 1] == u'\n') continue;
+        if (data[i] == u'\r' && i + 1 < n && data[i + 1] == u'\n')
+            continue;
         data[out++] = data[i];
     }
     text->truncate(out);
@@ -91,7 +97,8 @@ void collapseCrLf(QString* text)
 QByteArray widenLineBreaks(const QByteArray& bytes)
 {
     const qsizetype lfCount = bytes.count('\n');
-    if (lfCount == 0) return bytes;
+    if (lfCount == 0)
+        return bytes;
     QByteArray out(bytes.size() + lfCount, Qt::Uninitialized);
     char* dst = out.data();
     const char* src = bytes.constData();
@@ -101,7 +108,8 @@ QByteArray widenLineBreaks(const QByteArray& bytes)
         const char* stop = lf ? lf : end;
         std::memcpy(dst, src, size_t(stop - src));
         dst += stop - src;
-        if (!lf) break;
+        if (!lf)
+            break;
         *dst++ = '\r';
         *dst++ = '\n';
         src = lf + 1;
@@ -112,8 +120,10 @@ QByteArray widenLineBreaks(const QByteArray& bytes)
 TextFileFormat::LineBreak detectLineBreak(const QByteArray& bytes)
 {
     const qsizetype lf = bytes.indexOf('\n');
-    if (lf > 0 && bytes.at(lf - 1) == '\r') return TextFileFormat::LineBreak::CrLf;
-    if (lf >= 0) return TextFileFormat::LineBreak::Lf;
+    if (lf > 0 && bytes.at(lf - 1) == '\r')
+        return TextFileFormat::LineBreak::CrLf;
+    if (lf >= 0)
+        return TextFileFormat::LineBreak::Lf;
     return TextFileFormat::LineBreak::CrLf;
 }
 
@@ -157,7 +167,8 @@ QByteArray encodeWindows1252(const QString& text, bool* ok)
         }
         out[i] = char(byte);
     }
-    if (ok) *ok = allMapped;
+    if (ok)
+        *ok = allMapped;
     return bytes;
 }
 
@@ -179,7 +190,8 @@ DecodedText decodeTextFile(const QByteArray& bytes)
         result.format.encoding = TextFileFormat::Encoding::Windows1252;
         result.text = decodeWindows1252(bytes);
     }
-    if (result.format.lineBreak == TextFileFormat::LineBreak::CrLf) collapseCrLf(&result.text);
+    if (result.format.lineBreak == TextFileFormat::LineBreak::CrLf)
+        collapseCrLf(&result.text);
     return result;
 }
 
@@ -189,12 +201,15 @@ QByteArray encodeTextFile(const QString& text, TextFileFormat* format)
     if (format->encoding == TextFileFormat::Encoding::Windows1252) {
         bool ok = true;
         bytes = encodeWindows1252(text, &ok);
-        if (!ok) format->encoding = TextFileFormat::Encoding::Utf8;
+        if (!ok)
+            format->encoding = TextFileFormat::Encoding::Utf8;
     }
     if (format->encoding != TextFileFormat::Encoding::Windows1252) {
         bytes = text.toUtf8();
-        if (format->encoding == TextFileFormat::Encoding::Utf8Bom) bytes.prepend("\xEF\xBB\xBF");
+        if (format->encoding == TextFileFormat::Encoding::Utf8Bom)
+            bytes.prepend("\xEF\xBB\xBF");
     }
-    if (format->lineBreak == TextFileFormat::LineBreak::CrLf) bytes = widenLineBreaks(bytes);
+    if (format->lineBreak == TextFileFormat::LineBreak::CrLf)
+        bytes = widenLineBreaks(bytes);
     return bytes;
 }

@@ -14,9 +14,11 @@ namespace
 QStringList localPaths(const QMimeData* data)
 {
     QStringList paths;
-    if (!data || !data->hasUrls()) return paths;
+    if (!data || !data->hasUrls())
+        return paths;
     for (const QUrl& url : data->urls())
-        if (url.isLocalFile()) paths.append(url.toLocalFile());
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
     return paths;
 }
 
@@ -41,7 +43,8 @@ TFileDrag::~TFileDrag()
 void TFileDrag::setEnableDrop(bool enable)
 {
     m_enableDrop = enable;
-    if (m_owner) m_owner->setAcceptDrops(enable);
+    if (m_owner)
+        m_owner->setAcceptDrops(enable);
 }
 
 void TFileDrag::takeDrop(const QStringList& paths)
@@ -64,19 +67,22 @@ void TFileDrag::takeDrop(const QStringList& paths)
 
 bool TFileDrag::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_enableDrop || watched != m_owner.data()) return QObject::eventFilter(watched, event);
+    if (!m_enableDrop || watched != m_owner.data())
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (localPaths(drag->mimeData()).isEmpty()) break;
+        if (localPaths(drag->mimeData()).isEmpty())
+            break;
         drag->acceptProposedAction();
         return true;
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         const QStringList paths = localPaths(drop->mimeData());
-        if (paths.isEmpty()) break;
+        if (paths.isEmpty())
+            break;
         drop->acceptProposedAction();
         takeDrop(paths);
         return true;

@@ -5,7 +5,8 @@
 
 class QWidget;
 
-namespace AppInfo {
+namespace AppInfo
+{
 inline const QString Title = QStringLiteral("Tessaline 3.0 light 32");
 inline const QString FrameCaption = QStringLiteral("Tessaline 3.0l32");
 inline const QString Version = QStringLiteral("3.0 light 32");

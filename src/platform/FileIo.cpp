@@ -18,7 +18,8 @@ QString cannotCreateText(const QString& path)
     return QStringLiteral("Kann Datei %1 nicht erstellen").arg(QDir::toNativeSeparators(path));
 }
 
-namespace {
+namespace
+{
 
 UserError tooLarge(const QString& path, qint64 size)
 {

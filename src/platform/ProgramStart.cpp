@@ -7,9 +7,11 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-namespace ProgramStart {
+namespace ProgramStart
+{
 
-namespace {
+namespace
+{
 
 bool hasDirectory(const QString& program)
 {
@@ -23,7 +25,8 @@ bool looksRunnable(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return true; // cannot tell: leave it to the access error
     const QByteArray head = file.read(4);
-    return head.startsWith("#!") || head == "\x7f" "ELF";
+    return head.startsWith("#!") || head == "\x7f"
+                                            "ELF";
 }
 
 } // namespace
@@ -68,23 +71,40 @@ int start(const QString& program, const QStringList& arguments, const QString& w
 QString errorText(int code)
 {
     switch (code) {
-    case 0: return QStringLiteral("Zu wenig Speicher");
-    case 2: return QStringLiteral("Auszuführendes Programm nicht gefunden");
-    case 3: return QStringLiteral("Pfad zum Programm nicht gefunden");
-    case 5: return QStringLiteral("Zugriffsfehler/Netzwerk-Zugriffsverletzung");
-    case 6: return QStringLiteral("Windows-Speicherfehler");
-    case 8: return QStringLiteral("Zu wenig Speicher für Anwendung");
-    case 10: return QStringLiteral("Falsche Windows-Version");
-    case 11: return QStringLiteral("Ungültige EXE-Datei");
-    case 12: return QStringLiteral("Programm für anderes Betriebssystem");
-    case 13: return QStringLiteral("DOS-4.0-Anwendung");
-    case 14: return QStringLiteral("Unbekanntes EXE-Format");
-    case 15: return QStringLiteral("Windows 1.x/2.x-Anwendung");
-    case 16: return QStringLiteral("Programm bereits aktiv");
-    case 19: return QStringLiteral("Komprimierte Datei");
-    case 20: return QStringLiteral("DLL-Fehler");
-    case 21: return QStringLiteral("Anwendung benötigt Win32-Extension");
-    default: return QStringLiteral("Unbekannter Fehler (Nummer %1)").arg(code);
+    case 0:
+        return QStringLiteral("Zu wenig Speicher");
+    case 2:
+        return QStringLiteral("Auszuführendes Programm nicht gefunden");
+    case 3:
+        return QStringLiteral("Pfad zum Programm nicht gefunden");
+    case 5:
+        return QStringLiteral("Zugriffsfehler/Netzwerk-Zugriffsverletzung");
+    case 6:
+        return QStringLiteral("Windows-Speicherfehler");
+    case 8:
+        return QStringLiteral("Zu wenig Speicher für Anwendung");
+    case 10:
+        return QStringLiteral("Falsche Windows-Version");
+    case 11:
+        return QStringLiteral("Ungültige EXE-Datei");
+    case 12:
+        return QStringLiteral("Programm für anderes Betriebssystem");
+    case 13:
+        return QStringLiteral("DOS-4.0-Anwendung");
+    case 14:
+        return QStringLiteral("Unbekanntes EXE-Format");
+    case 15:
+        return QStringLiteral("Windows 1.x/2.x-Anwendung");
+    case 16:
+        return QStringLiteral("Programm bereits aktiv");
+    case 19:
+        return QStringLiteral("Komprimierte Datei");
+    case 20:
+        return QStringLiteral("DLL-Fehler");
+    case 21:
+        return QStringLiteral("Anwendung benötigt Win32-Extension");
+    default:
+        return QStringLiteral("Unbekannter Fehler (Nummer %1)").arg(code);
     }
 }
 

@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace ProgramStart {
+namespace ProgramStart
+{
 
 constexpr int Success = 33;        // any result above 32 means the program started
 constexpr int FileNotFound = 2;    // the program does not exist

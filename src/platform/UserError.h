@@ -4,9 +4,12 @@
 #include <QString>
 #include <stdexcept>
 
-class UserError : public std::runtime_error {
+class UserError : public std::runtime_error
+{
 public:
-    explicit UserError(const QString& text) : std::runtime_error(text.toStdString()), m_text(text) {}
+    explicit UserError(const QString& text) : std::runtime_error(text.toStdString()), m_text(text)
+    {
+    }
     const QString& text() const { return m_text; }
 
 private:

@@ -8,9 +8,11 @@
 #include <QPalette>
 #include <QPixmap>
 
-namespace {
+namespace
+{
 
-class GlyphIconEngine : public QIconEngine {
+class GlyphIconEngine : public QIconEngine
+{
 public:
     explicit GlyphIconEngine(const QString& glyph) : m_glyph(glyph) {}
 
@@ -50,7 +52,10 @@ private:
 
 } // namespace
 
-QIcon glyphIcon(const QString& glyph) { return QIcon(new GlyphIconEngine(glyph)); }
+QIcon glyphIcon(const QString& glyph)
+{
+    return QIcon(new GlyphIconEngine(glyph));
+}
 
 QIcon themeOrGlyphIcon(const QString& themeName, const QString& glyph)
 {

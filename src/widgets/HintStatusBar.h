@@ -7,7 +7,8 @@
 
 class QLabel;
 
-class THintStatusBar : public QStatusBar {
+class THintStatusBar : public QStatusBar
+{
     Q_OBJECT
 public:
     struct PanelSpec {

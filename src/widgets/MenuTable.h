@@ -8,7 +8,8 @@
 #include <QString>
 #include <span>
 
-namespace MenuFlag {
+namespace MenuFlag
+{
 constexpr unsigned Checkable = 1;
 constexpr unsigned Checked = 2 | Checkable;
 constexpr unsigned Disabled = 4;

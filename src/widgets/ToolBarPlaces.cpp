@@ -55,7 +55,8 @@ void remember(QToolBar* toolBar, const ToolBarPlace& place)
 std::optional<ToolBarPlace> rememberedPlace(const QToolBar* toolBar)
 {
     const QList<int> values = toolBar->property(RememberedPlace).value<QList<int>>();
-    if (values.size() != 3) return std::nullopt;
+    if (values.size() != 3)
+        return std::nullopt;
     return ToolBarPlace{Qt::ToolBarArea(values[0]), values[1], values[2]};
 }
 
@@ -68,7 +69,8 @@ bool explicitlyHidden(const QWidget* widget)
 std::optional<int> readNumber(const SettingsStore& store, const QString& section,
                               const QString& name, int def)
 {
-    if (!store.hasValue(section, name)) return def;
+    if (!store.hasValue(section, name))
+        return def;
     return parseStoreInteger(store.readString(section, name, QString()));
 }
 
@@ -76,7 +78,8 @@ std::optional<int> readNumber(const SettingsStore& store, const QString& section
 std::optional<int> readOptionalNumber(const SettingsStore& store, const QString& section,
                                       const QString& name)
 {
-    if (!store.hasValue(section, name)) return std::nullopt;
+    if (!store.hasValue(section, name))
+        return std::nullopt;
     return parseStoreInteger(store.readString(section, name, QString()));
 }
 
@@ -91,10 +94,12 @@ StoredPlace readStoredPlace(const SettingsStore& store, const QToolBar* toolBar)
 {
     StoredPlace stored;
     const QString section = toolBar->objectName();
-    if (section.isEmpty() || !store.hasValue(section, DockedTo)) return stored;
+    if (section.isEmpty() || !store.hasValue(section, DockedTo))
+        return stored;
     const QString dock = store.readString(section, DockedTo, QString());
     if (dock.isEmpty()) {
-        if (!toolBar->isFloatable()) return stored;
+        if (!toolBar->isFloatable())
+            return stored;
         stored.kind = StoredPlace::Kind::Floating;
         const auto left = readOptionalNumber(store, section, Left);
         const auto top = readOptionalNumber(store, section, Top);
@@ -110,7 +115,8 @@ StoredPlace readStoredPlace(const SettingsStore& store, const QToolBar* toolBar)
     const Qt::ToolBarArea area = dockArea(dock);
     const auto line = readNumber(store, section, DockLine, 0);
     const auto pos = readNumber(store, section, DockPos, 0);
-    if (area == Qt::NoToolBarArea || !toolBar->isAreaAllowed(area) || !line || !pos) return stored;
+    if (area == Qt::NoToolBarArea || !toolBar->isAreaAllowed(area) || !line || !pos)
+        return stored;
     stored.kind = StoredPlace::Kind::Docked;
     stored.docked = {area, *line, *pos};
     return stored;
@@ -130,8 +136,10 @@ QRect onScreen(QRect rect, const QWidget* window)
             best = screen;
         }
     }
-    if (!best) best = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!best) return rect;
+    if (!best)
+        best = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!best)
+        return rect;
     const QRect available = best->availableGeometry();
     rect.setSize(rect.size().boundedTo(available.size()));
     rect.moveLeft(std::clamp(rect.left(), available.left(), available.right() - rect.width() + 1));
@@ -159,7 +167,8 @@ void dockInLines(QMainWindow* window, Qt::ToolBarArea area, std::vector<DockedEn
     int storedLine = 0;
     for (const DockedEntry& entry : entries) {
         if (ordinal < 0 || entry.place.line != storedLine) {
-            if (ordinal >= 0) window->addToolBarBreak(area);
+            if (ordinal >= 0)
+                window->addToolBarBreak(area);
             ++ordinal;
             storedLine = entry.place.line;
         }
@@ -192,15 +201,19 @@ void makeFloating(QMainWindow* window, const FloatingEntry& entry)
 int lineOf(const QMainWindow* window, const QToolBar* toolBar, Qt::ToolBarArea area)
 {
     const QLayout* layout = window->layout();
-    if (!layout) return 0;
+    if (!layout)
+        return 0;
     int line = 0;
     bool first = true;
     for (int i = 0; const QLayoutItem* item = layout->itemAt(i); ++i) {
         auto* candidate = qobject_cast<QToolBar*>(item->widget());
-        if (!candidate || window->toolBarArea(candidate) != area) continue;
-        if (!first && window->toolBarBreak(candidate)) ++line;
+        if (!candidate || window->toolBarArea(candidate) != area)
+            continue;
+        if (!first && window->toolBarBreak(candidate))
+            ++line;
         first = false;
-        if (candidate == toolBar) return line;
+        if (candidate == toolBar)
+            return line;
     }
     return 0;
 }
@@ -215,7 +228,8 @@ bool isLaidOutInDock(const QMainWindow* window, const QToolBar* toolBar, Qt::Too
 int offsetInDock(const QMainWindow* window, const QToolBar* toolBar, Qt::ToolBarArea area)
 {
     const QRect layoutRect = window->layout() ? window->layout()->geometry() : window->rect();
-    if (isHorizontal(area)) return toolBar->x() - layoutRect.left();
+    if (isHorizontal(area))
+        return toolBar->x() - layoutRect.left();
     int start = layoutRect.top();
     for (const QToolBar* other : window->findChildren<QToolBar*>(Qt::FindDirectChildrenOnly))
         if (isLaidOutInDock(window, other, Qt::TopToolBarArea))
@@ -280,20 +294,23 @@ QString dockName(Qt::ToolBarArea area)
 Qt::ToolBarArea dockArea(const QString& name)
 {
     for (Qt::ToolBarArea area : DockAreas)
-        if (name.compare(dockName(area), Qt::CaseInsensitive) == 0) return area;
+        if (name.compare(dockName(area), Qt::CaseInsensitive) == 0)
+            return area;
     return Qt::NoToolBarArea;
 }
 
 void placeToolBars(QMainWindow* window, const QList<ToolBarEntry>& toolBars,
                    const SettingsStore& store)
 {
-    if (!window) return;
+    if (!window)
+        return;
     std::vector<DockedEntry> docked;
     std::vector<FloatingEntry> floating;
     std::vector<std::pair<QToolBar*, bool>> wanted; // toolbar, whether it is meant to show
     for (const ToolBarEntry& entry : toolBars) {
         QToolBar* toolBar = entry.toolBar;
-        if (!toolBar) continue;
+        if (!toolBar)
+            continue;
         wanted.emplace_back(toolBar, !explicitlyHidden(toolBar));
         const ToolBarPlace designed{isDockArea(entry.designed.area) ? entry.designed.area
                                                                     : Qt::TopToolBarArea,
@@ -334,10 +351,12 @@ void placeToolBars(QMainWindow* window, const QList<ToolBarEntry>& toolBars,
 ToolBarPlace currentPlace(QMainWindow* window, QToolBar* toolBar)
 {
     ToolBarPlace place;
-    if (!window || !toolBar) return place;
+    if (!window || !toolBar)
+        return place;
     const Qt::ToolBarArea area = window->toolBarArea(toolBar);
     const std::optional<ToolBarPlace> remembered = rememberedPlace(toolBar);
-    if (!isDockArea(area)) return remembered.value_or(place);
+    if (!isDockArea(area))
+        return remembered.value_or(place);
     place.area = area;
     place.line = lineOf(window, toolBar, area);
     if (isLaidOutInDock(window, toolBar, area)) {
@@ -351,11 +370,14 @@ ToolBarPlace currentPlace(QMainWindow* window, QToolBar* toolBar)
 
 void storeToolBarPlaces(QMainWindow* window, const QList<QToolBar*>& toolBars, SettingsStore& store)
 {
-    if (!window) return;
+    if (!window)
+        return;
     // Geometry is read below; moves made just now must be laid out first.
-    if (QLayout* layout = window->layout()) layout->activate();
+    if (QLayout* layout = window->layout())
+        layout->activate();
     for (QToolBar* toolBar : toolBars) {
-        if (!toolBar || toolBar->objectName().isEmpty()) continue;
+        if (!toolBar || toolBar->objectName().isEmpty())
+            continue;
         const QString section = toolBar->objectName();
         if (toolBar->isFloating()) {
             const QRect rect = toolBar->geometry();
@@ -366,7 +388,8 @@ void storeToolBarPlaces(QMainWindow* window, const QList<QToolBar*>& toolBars, S
             store.writeInteger(section, Height, rect.height());
             continue;
         }
-        if (!isDockArea(window->toolBarArea(toolBar))) continue;
+        if (!isDockArea(window->toolBarArea(toolBar)))
+            continue;
         const ToolBarPlace place = currentPlace(window, toolBar);
         store.writeString(section, DockedTo, dockName(place.area));
         store.writeInteger(section, DockLine, place.line);

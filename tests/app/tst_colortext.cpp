@@ -5,7 +5,8 @@
 
 #include <QPalette>
 
-class TestColorText : public QObject {
+class TestColorText : public QObject
+{
     Q_OBJECT
 private slots:
     void readTexts_data();

@@ -15,7 +15,8 @@
 #include <QToolBar>
 #include <memory>
 
-class TestCommandTables : public QObject {
+class TestCommandTables : public QObject
+{
     Q_OBJECT
 private slots:
     void init() { m_env = std::make_unique<TestEnvironment>(); }
@@ -203,7 +204,8 @@ void TestCommandTables::toolsMenuComesFromTheStore()
         SettingsStore store;
         store.writeInteger(QStringLiteral("Tools"), QStringLiteral("Count"), 2);
         store.writeString(QStringLiteral("Tools"), QStringLiteral("Name0"), QStringLiteral("-"));
-        store.writeString(QStringLiteral("Tools"), QStringLiteral("Name1"), QStringLiteral("Prüfer"));
+        store.writeString(QStringLiteral("Tools"), QStringLiteral("Name1"),
+                          QStringLiteral("Prüfer"));
     }
     TMainForm frame;
     auto* tools = frame.findChild<QMenu*>(QStringLiteral("Tools1"));

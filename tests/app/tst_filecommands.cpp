@@ -16,7 +16,8 @@
 #include <QMenuBar>
 #include <memory>
 
-namespace {
+namespace
+{
 
 void putHistory(const char* name, int value)
 {
@@ -58,7 +59,8 @@ QStringList fileMenuCaptions(TMainForm& frame)
 
 } // namespace
 
-class TestFileCommands : public QObject {
+class TestFileCommands : public QObject
+{
     Q_OBJECT
 private slots:
     void init()
@@ -265,13 +267,13 @@ void TestFileCommands::commandsNeedADocument()
     TMainForm frame;
     frame.show();
     runIdle();
-    for (const char* name : {"Dokumentspeichern1", "Dokumentspeichernunter1", "Drucken1",
-                             "DruckerSetup1", "AktuellesFensterschlieen1", "SaveBtn",
-                             "SBtnFSaveAs", "SBtnFPrint", "SBtnFPrintSetup", "SBtnWCascade",
-                             "SBtnWTile", "SBtnWFull", "WindowCascadeItem", "WindowTileItem"})
+    for (const char* name :
+         {"Dokumentspeichern1", "Dokumentspeichernunter1", "Drucken1", "DruckerSetup1",
+          "AktuellesFensterschlieen1", "SaveBtn", "SBtnFSaveAs", "SBtnFPrint", "SBtnFPrintSetup",
+          "SBtnWCascade", "SBtnWTile", "SBtnWFull", "WindowCascadeItem", "WindowTileItem"})
         QVERIFY2(!frame.control(QString::fromLatin1(name))->isEnabled(), name);
-    for (const char* name : {"NeuesDokument1", "FileOpenItem", "FileExitItem", "SBtnFileNew",
-                             "OpenBtn", "ExitBtn"})
+    for (const char* name :
+         {"NeuesDokument1", "FileOpenItem", "FileExitItem", "SBtnFileNew", "OpenBtn", "ExitBtn"})
         QVERIFY2(frame.control(QString::fromLatin1(name))->isEnabled(), name);
     // The handlers do nothing without a document, even when called directly.
     frame.Dokumentspeichern1Click();

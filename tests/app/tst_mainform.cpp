@@ -22,7 +22,8 @@
 #include <QToolTip>
 #include <memory>
 
-namespace {
+namespace
+{
 
 QString store(const char* section, const char* name, const QString& def = QStringLiteral("?"))
 {
@@ -79,7 +80,8 @@ bool reachable(QAction* action, int depth = 0)
 
 } // namespace
 
-class TestMainForm : public QObject {
+class TestMainForm : public QObject
+{
     Q_OBJECT
 private slots:
     void init() { m_env = std::make_unique<TestEnvironment>(); }
@@ -137,9 +139,8 @@ void TestMainForm::firstStartSeedsAndCreatesDirectories()
     QCOMPARE(store("History", "MaxCount"), QStringLiteral("7"));
     for (const char* list : {"Link", "Target", "InlineImage", "BackPicture"})
         QCOMPARE(store(list, "MaxCount"), QStringLiteral("20"));
-    const QStringList targets =
-        SettingsStore().readList(QStringLiteral("Target"), QStringLiteral("T"),
-                                 SettingsStore::CountForm::HighestIndex);
+    const QStringList targets = SettingsStore().readList(
+        QStringLiteral("Target"), QStringLiteral("T"), SettingsStore::CountForm::HighestIndex);
     QCOMPARE(targets.mid(0, 4), (QStringList{"_blank", "_self", "_parent", "_top"}));
     QCOMPARE(targets.size(), 5);
 
@@ -182,11 +183,16 @@ void TestMainForm::invalidIntervalsAndColoursFallBack_data()
 {
     QTest::addColumn<QString>("interval");
     QTest::addColumn<QString>("colour");
-    QTest::newRow("words") << "jede Minute" << "Rotbraun";
-    QTest::newRow("negative") << "-5" << "-";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("beyond 32 bits") << "99999999999" << "$1234567890";
-    QTest::newRow("bad hex") << "0xZZ" << "$";
+    QTest::newRow("words") << "jede Minute"
+                           << "Rotbraun";
+    QTest::newRow("negative") << "-5"
+                              << "-";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("beyond 32 bits") << "99999999999"
+                                    << "$1234567890";
+    QTest::newRow("bad hex") << "0xZZ"
+                             << "$";
 }
 
 void TestMainForm::invalidIntervalsAndColoursFallBack()
@@ -421,7 +427,8 @@ void TestMainForm::documentMenusMergeIntoTheMenuBar()
     QCOMPARE(names.at(5), QStringLiteral("MDIHelfer"));
     QCOMPARE(names.size(), 9);
     // The menus shown are those of the active document.
-    QVERIFY(frame.menuBar()->actions().contains(second->mergedMenus().first().second->menuAction()));
+    QVERIFY(
+        frame.menuBar()->actions().contains(second->mergedMenus().first().second->menuAction()));
     frame.mdiArea()->setActiveSubWindow(frame.mdiArea()->subWindowList().first());
     QCOMPARE(frame.activeChild(), first);
     QVERIFY(frame.menuBar()->actions().contains(first->mergedMenus().first().second->menuAction()));
@@ -612,7 +619,8 @@ void TestMainForm::commandErrorIsReportedAndLoopGoesOn()
         box->accept();
         return true;
     });
-    QTimer::singleShot(0, &frame, [] { throw UserError(QStringLiteral("Kann Datei x nicht öffnen")); });
+    QTimer::singleShot(0, &frame,
+                       [] { throw UserError(QStringLiteral("Kann Datei x nicht öffnen")); });
     QTRY_COMPARE(text, QStringLiteral("Kann Datei x nicht öffnen"));
     QCOMPARE(title, QStringLiteral("Tessaline 3.0 light 32"));
     QVERIFY(waitNoModal());

@@ -10,7 +10,8 @@
 
 using Form = SettingsStore::CountForm;
 
-class TestSettingsStore : public QObject {
+class TestSettingsStore : public QObject
+{
     Q_OBJECT
 
 private slots:

@@ -13,7 +13,8 @@
 #include <QToolButton>
 #include <memory>
 
-namespace {
+namespace
+{
 
 // QTest types only Latin-1 letters by key code; umlauts arrive as text of a key event.
 void typeText(QWidget* widget, const QString& text)
@@ -28,7 +29,8 @@ void typeText(QWidget* widget, const QString& text)
 
 } // namespace
 
-class TestEditorCommands : public QObject {
+class TestEditorCommands : public QObject
+{
     Q_OBJECT
 private slots:
     void init()

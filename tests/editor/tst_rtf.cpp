@@ -7,7 +7,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-namespace {
+namespace
+{
 
 struct RunSpec {
     QString text;
@@ -20,7 +21,8 @@ struct RunSpec {
 
 Q_DECLARE_METATYPE(RunSpec)
 
-namespace {
+namespace
+{
 
 QTextCharFormat formatOf(const RunSpec& run)
 {
@@ -39,8 +41,8 @@ QList<RunSpec> runsOf(const QTextDocument& document)
         const QTextCharFormat format = it.fragment().charFormat();
         RunSpec run{it.fragment().text(), format.fontWeight() >= QFont::DemiBold,
                     format.fontItalic(), format.fontUnderline()};
-        if (!runs.isEmpty() && runs.last().bold == run.bold &&
-            runs.last().italic == run.italic && runs.last().underline == run.underline)
+        if (!runs.isEmpty() && runs.last().bold == run.bold && runs.last().italic == run.italic &&
+            runs.last().underline == run.underline)
             runs.last().text += run.text;
         else
             runs.append(run);
@@ -75,7 +77,8 @@ const char* const kWordPadSample =
 
 } // namespace
 
-class TestRtf : public QObject {
+class TestRtf : public QObject
+{
     Q_OBJECT
 private slots:
     void indents_data();
@@ -188,9 +191,11 @@ void TestRtf::characterStyles_data()
     QTest::newRow("underline") << runs({{"a"}, {"unter", false, false, true}, {"b"}});
     QTest::newRow("all at once, then off one by one")
         << runs({{"x", true, true, true}, {"y", true, true}, {"z", true}, {"w"}});
-    QTest::newRow("overlapping") << runs(
-        {{"b", true}, {"bi", true, true}, {"i", false, true}, {"iu", false, true, true},
-         {"u", false, false, true}});
+    QTest::newRow("overlapping") << runs({{"b", true},
+                                          {"bi", true, true},
+                                          {"i", false, true},
+                                          {"iu", false, true, true},
+                                          {"u", false, false, true}});
     QTest::newRow("digits and spaces after a switch")
         << runs({{"1", true}, {" 2"}, {"-3", false, true}});
 }
@@ -300,8 +305,7 @@ void TestRtf::emptyDocumentAndEmptyLines_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("empty") << QString();
     QTest::newRow("one empty line") << QStringLiteral("\u2029");
-    QTest::newRow("empty lines between and after")
-        << QStringLiteral("a\u2029\u2029b\u2029\u2029");
+    QTest::newRow("empty lines between and after") << QStringLiteral("a\u2029\u2029b\u2029\u2029");
 }
 
 void TestRtf::emptyDocumentAndEmptyLines()
@@ -341,9 +345,9 @@ void TestRtf::wordPadSample()
     QCOMPARE(titleFormat.fontPointSize(), 14.0);
 
     const QTextBlock third = document.findBlockByNumber(2);
-    QCOMPARE(third.blockFormat().leftMargin(), 48.0);   // 720 twips
-    QCOMPARE(third.blockFormat().rightMargin(), 24.0);  // 360 twips
-    QCOMPARE(third.blockFormat().textIndent(), -24.0);  // -360 twips
+    QCOMPARE(third.blockFormat().leftMargin(), 48.0);  // 720 twips
+    QCOMPARE(third.blockFormat().rightMargin(), 24.0); // 360 twips
+    QCOMPARE(third.blockFormat().textIndent(), -24.0); // -360 twips
     QCOMPARE(third.blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     const QTextCharFormat red = charFormatAt(document, third.position());
     QCOMPARE(red.foreground().color(), QColor(255, 0, 0));
@@ -396,8 +400,7 @@ void TestRtf::replacesContentAndClearsUndo()
 
     readRtf("{\\rtf1 neu}", &document);
     QCOMPARE(document.toRawText(), QStringLiteral("neu"));
-    QCOMPARE(document.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
-             Qt::AlignLeft);
+    QCOMPARE(document.begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
     QVERIFY(!document.isUndoAvailable());
     QVERIFY(document.isUndoRedoEnabled());
 
@@ -412,8 +415,7 @@ void TestRtf::malformed_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("unclosed groups") << QByteArray("{\\rtf1 {\\b {{ fett") << " fett";
-    QTest::newRow("extra closing braces")
-        << QByteArray("{\\rtf1 a}}}} b") << "a";
+    QTest::newRow("extra closing braces") << QByteArray("{\\rtf1 a}}}} b") << "a";
     QTest::newRow("huge numbers")
         << QByteArray("{\\rtf1\\fs99999999999999999999\\li-99999999999999\\cf12345678901 x"
                       "\\f-2147483648 y\\uc99999 z\\u99999999999 q}")
@@ -425,10 +427,9 @@ void TestRtf::malformed_data()
     QTest::newRow("bad hex escape") << QByteArray("{\\rtf1 a\\'zz}") << "azz";
     QTest::newRow("long control word")
         << QByteArray("{\\rtf1 \\" + QByteArray(100000, 'a') + " b}") << "b";
-    QTest::newRow("deep nesting")
-        << QByteArray("{\\rtf1 " + QByteArray(200000, '{') + "tief" + QByteArray(200000, '}') +
-                      " hinten}")
-        << "tief hinten";
+    QTest::newRow("deep nesting") << QByteArray("{\\rtf1 " + QByteArray(200000, '{') + "tief" +
+                                                QByteArray(200000, '}') + " hinten}")
+                                  << "tief hinten";
     QTest::newRow("font table without semicolons")
         << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial}{\\f1\\'e4}}\\f1 x}") << "x";
     QTest::newRow("colour table garbage")
@@ -483,7 +484,6 @@ void TestRtf::randomGarbage()
         writeRtf(&document);
     }
 }
-
 
 QTEST_MAIN(TestRtf)
 #include "tst_rtf.moc"

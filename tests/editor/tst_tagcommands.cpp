@@ -9,7 +9,8 @@
 #include <QMenu>
 #include <memory>
 
-class TstTagCommands : public QObject {
+class TstTagCommands : public QObject
+{
     Q_OBJECT
 private slots:
     void init();

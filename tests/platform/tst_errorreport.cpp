@@ -24,7 +24,8 @@ void recordNextBox(SeenBox* seen)
 {
     whenModal([seen](QWidget* w) {
         auto* box = qobject_cast<QMessageBox*>(w);
-        if (!box) return false;
+        if (!box)
+            return false;
         seen->title = box->windowTitle();
         seen->text = box->text();
         seen->icon = box->icon();
@@ -79,7 +80,8 @@ void TstErrorReport::boxBelongsToTheActiveWindowWithoutParent()
     QWidget frame;
     frame.show();
     frame.activateWindow();
-    if (!QTest::qWaitForWindowActive(&frame)) QSKIP("the platform does not activate windows");
+    if (!QTest::qWaitForWindowActive(&frame))
+        QSKIP("the platform does not activate windows");
     SeenBox seen;
     recordNextBox(&seen);
     reportError(nullptr, QStringLiteral("Kann Datei a nicht erstellen"));

@@ -106,7 +106,8 @@ void TstFileIo::oversizedFileIsRefused()
 
 void TstFileIo::endlessDeviceIsRefused()
 {
-    if (!QFileInfo::exists(QStringLiteral("/dev/zero"))) QSKIP("no endless device here");
+    if (!QFileInfo::exists(QStringLiteral("/dev/zero")))
+        QSKIP("no endless device here");
     // A device reports no size: reading must stop at the limit instead of filling the memory.
     QElapsedTimer timer;
     timer.start();
@@ -123,7 +124,8 @@ void TstFileIo::pipeIsReadToTheEnd()
     const QByteArray payload = QByteArray("<p>aus dem Rohr</p>\r\n").repeated(5000);
     std::thread writer([&] {
         QFile out(path);
-        if (out.open(QIODevice::WriteOnly)) out.write(payload);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(payload);
     });
     const QByteArray read = readWholeFile(path);
     writer.join();
@@ -172,7 +174,8 @@ void TstFileIo::failedWriteLeavesTheOldFileWhole()
 
 void TstFileIo::readOnlyDirectoryLeavesTheOldFileWhole()
 {
-    if (geteuid() == 0) QSKIP("directory permissions do not bind the superuser");
+    if (geteuid() == 0)
+        QSKIP("directory permissions do not bind the superuser");
     const QString dir = m_env.path(QStringLiteral("schreibgeschuetzt"));
     QVERIFY(QDir().mkpath(dir));
     const QString path = dir + QStringLiteral("/seite.htm");

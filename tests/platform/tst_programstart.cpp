@@ -35,7 +35,8 @@ QString TstProgramStart::writeRecorder(const QString& name)
     const QString out = m_env.path(QStringLiteral("recorded.txt"));
     QFile::remove(out);
     QFile file(script);
-    if (!file.open(QIODevice::WriteOnly)) return {};
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
     file.write("#!/bin/sh\n"
                "out='" +
                out.toUtf8() +
@@ -52,9 +53,11 @@ QString TstProgramStart::writeRecorder(const QString& name)
 QStringList TstProgramStart::recorded()
 {
     const QString out = m_env.path(QStringLiteral("recorded.txt"));
-    if (!QTest::qWaitFor([&] { return QFileInfo::exists(out); }, 5000)) return {};
+    if (!QTest::qWaitFor([&] { return QFileInfo::exists(out); }, 5000))
+        return {};
     QFile file(out);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 

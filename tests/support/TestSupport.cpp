@@ -35,7 +35,8 @@ void TestEnvironment::clearSettings()
     SettingsStore::useFile(settingsFile());
 }
 
-namespace {
+namespace
+{
 
 struct PendingAnswer {
     std::function<bool(QWidget*)> handler;
@@ -44,7 +45,8 @@ struct PendingAnswer {
 };
 
 // One poller serves every queued answer in order, so two answers never race for one dialog.
-class ModalPoller : public QObject {
+class ModalPoller : public QObject
+{
 public:
     ModalPoller()
     {

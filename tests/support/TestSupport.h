@@ -4,15 +4,16 @@
 #include "app/Application.h"
 
 #include <QMessageBox>
-#include <QTest>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 #include <memory>
 
 // Redirects the settings store into a fresh INI file inside a temporary directory for the
 // lifetime of the object, so tests never touch the user's settings or files.
-class TestEnvironment {
+class TestEnvironment
+{
 public:
     TestEnvironment();
     ~TestEnvironment();
@@ -45,11 +46,11 @@ void runIdle(int ms = 30);
 
 // Like QTEST_MAIN, but with the program's own application object, so that a command's error
 // reaches the general error report exactly as in the editor.
-#define TESSALINE_TEST_MAIN(TestObject)                                                           \
-    int main(int argc, char** argv)                                                               \
-    {                                                                                             \
-        TessalineApplication app(argc, argv);                                                     \
-        TestObject tc;                                                                            \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                \
-        return QTest::qExec(&tc, argc, argv);                                                     \
+#define TESSALINE_TEST_MAIN(TestObject)                                                            \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        TessalineApplication app(argc, argv);                                                      \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
     }
