@@ -1,4 +1,5 @@
 // Benchmark of the whole-document conversions on large pages with one umlaut in a hundred.
+#include "BenchSandbox.h"
 #include "app/Application.h"
 #include "app/Main.h"
 #include "app/SettingsStore.h"
@@ -124,15 +125,11 @@ void print(const char* name, double value)
 int main(int argc, char** argv)
 {
     TessalineApplication app(argc, argv);
-    // Settings, data and configuration go to a temporary directory, never to the user's own.
-    QTemporaryDir dir;
+    BenchSandbox dir;
     if (!dir.isValid()) {
         std::fprintf(stderr, "no temporary directory\n");
         return 1;
     }
-    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
-    SettingsStore::useFile(dir.filePath(QStringLiteral("settings.ini")));
 
     {
         TMainForm frame{StartOptions{}};
@@ -160,6 +157,5 @@ int main(int argc, char** argv)
         std::printf("  10 MB within 2 s ............. %s (%.0f ms)\n",
                     large.toHtml <= 2000 ? "OK" : "FAILED", large.toHtml);
     }
-    SettingsStore::useFile(QString());
     return 0;
 }

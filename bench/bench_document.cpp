@@ -1,4 +1,5 @@
 // Benchmark of the document window: loading, saving, typing and caret access on large pages.
+#include "BenchSandbox.h"
 #include "app/Application.h"
 #include "app/Main.h"
 #include "app/SettingsStore.h"
@@ -319,19 +320,13 @@ void Bench::run()
 int main(int argc, char** argv)
 {
     TessalineApplication app(argc, argv);
-    // Settings, data and configuration all go to a temporary directory: the benchmark never
-    // reads or writes the user's own.
-    QTemporaryDir dir;
+    BenchSandbox dir;
     if (!dir.isValid()) {
         std::fprintf(stderr, "no temporary directory\n");
         return 1;
     }
-    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
-    SettingsStore::useFile(dir.filePath(QStringLiteral("settings.ini")));
 
     Bench bench(dir.path());
     bench.run();
-    SettingsStore::useFile(QString());
     return 0;
 }

@@ -1,4 +1,5 @@
 // Benchmark of find and replace: absent strings in large documents, replace-all at scale.
+#include "BenchSandbox.h"
 #include "app/Application.h"
 #include "app/SettingsStore.h"
 #include "editor/ExtRich.h"
@@ -83,16 +84,11 @@ double replaceAll(int occurrences)
 int main(int argc, char** argv)
 {
     TessalineApplication app(argc, argv);
-    // Settings, data and configuration all go to a temporary directory: the benchmark never
-    // reads or writes the user's own.
-    QTemporaryDir dir;
+    BenchSandbox dir;
     if (!dir.isValid()) {
         std::fprintf(stderr, "no temporary directory\n");
         return 1;
     }
-    qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("data")).toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
-    SettingsStore::useFile(dir.filePath(QStringLiteral("settings.ini")));
 
     struct Variant {
         const char* name;
@@ -119,6 +115,5 @@ int main(int argc, char** argv)
     std::printf("  1 000 occurrences   %9.2f ms\n", r1);
     std::printf("  10 000 occurrences  %9.2f ms   ratio %.2f\n", r10, r10 / r1);
 
-    SettingsStore::useFile(QString());
     return 0;
 }
