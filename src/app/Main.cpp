@@ -455,6 +455,12 @@ void TMainForm::subWindowActivated(QMdiSubWindow* window)
         child->FormActivate();
 }
 
+void TMainForm::toActiveChild(void (TMDIChild::*handler)())
+{
+    if (TMDIChild* child = activeChild())
+        (child->*handler)();
+}
+
 void TMainForm::setFindNextEnabled(bool enabled)
 {
     if (QAction* button = control(QStringLiteral("SBtnGoto")))
@@ -531,32 +537,27 @@ void TMainForm::UpdateMenuItems()
 
 void TMainForm::SBtnUndoClick()
 {
-    if (TMDIChild* child = activeChild())
-        child->Rckgngig2Click();
+    toActiveChild(&TMDIChild::Rckgngig2Click);
 }
 
 void TMainForm::SBtnCutClick()
 {
-    if (TMDIChild* child = activeChild())
-        child->Cut1Click();
+    toActiveChild(&TMDIChild::Cut1Click);
 }
 
 void TMainForm::SBtnCopyClick()
 {
-    if (TMDIChild* child = activeChild())
-        child->Copy1Click();
+    toActiveChild(&TMDIChild::Copy1Click);
 }
 
 void TMainForm::SBtnPasteClick()
 {
-    if (TMDIChild* child = activeChild())
-        child->Paste1Click();
+    toActiveChild(&TMDIChild::Paste1Click);
 }
 
 void TMainForm::SBtnSelectAllClick()
 {
-    if (TMDIChild* child = activeChild())
-        child->SelectAll1Click();
+    toActiveChild(&TMDIChild::SelectAll1Click);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)

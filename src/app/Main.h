@@ -136,6 +136,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Runs one handler of the active document window; does nothing without one.
+    void toActiveChild(void (TMDIChild::*handler)());
     void FormCreate(const StartOptions& options);
     void FormClose();
     void buildStatusBar();

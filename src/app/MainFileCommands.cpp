@@ -92,20 +92,17 @@ void TMainForm::FileOpenItemClick()
 
 void TMainForm::Dokumentspeichern1Click()
 {
-    if (TMDIChild* child = activeChild())
-        child->Save1Click();
+    toActiveChild(&TMDIChild::Save1Click);
 }
 
 void TMainForm::Dokumentspeichernunter1Click()
 {
-    if (TMDIChild* child = activeChild())
-        child->SaveAs1Click();
+    toActiveChild(&TMDIChild::SaveAs1Click);
 }
 
 void TMainForm::Drucken1Click()
 {
-    if (TMDIChild* child = activeChild())
-        child->Print1Click();
+    toActiveChild(&TMDIChild::Print1Click);
 }
 
 void TMainForm::DruckerSetup1Click()
@@ -121,8 +118,7 @@ void TMainForm::DruckerSetup1Click()
 
 void TMainForm::AktuellesFensterschlieen1Click()
 {
-    if (TMDIChild* child = activeChild())
-        child->Close1Click();
+    toActiveChild(&TMDIChild::Close1Click);
 }
 
 void TMainForm::FileExitItemClick()

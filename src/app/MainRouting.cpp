@@ -156,26 +156,22 @@ void TMainForm::fontSizeClick(const QString& size)
 
 void TMainForm::SBtnUmbClick()
 {
-    if (TMDIChild* child = activeChild())
-        child->WordWrap1Click();
+    toActiveChild(&TMDIChild::WordWrap1Click);
 }
 
 void TMainForm::SBtnSearchClick()
 {
-    if (TMDIChild* child = activeChild())
-        child->Suchen2Click();
+    toActiveChild(&TMDIChild::Suchen2Click);
 }
 
 void TMainForm::SBtnGotoClick()
 {
-    if (TMDIChild* child = activeChild())
-        child->FindNext1Click();
+    toActiveChild(&TMDIChild::FindNext1Click);
 }
 
 void TMainForm::SBtnReplaceClick()
 {
-    if (TMDIChild* child = activeChild())
-        child->Ersetzen2Click();
+    toActiveChild(&TMDIChild::Ersetzen2Click);
 }
 
 void TMainForm::SBtnAUClick()
@@ -194,6 +190,5 @@ void TMainForm::SonderZeichenClick()
 
 void TMainForm::SonderzeichenKlick()
 {
-    if (TMDIChild* child = activeChild())
-        child->S1();
+    toActiveChild(&TMDIChild::S1);
 }
