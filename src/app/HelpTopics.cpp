@@ -101,10 +101,10 @@ void collectKeys(std::span<const MenuRow<Target>> rows, const QString& menu, QLi
                 QKeySequence(QString::fromLatin1(row.shortcut)).toString(QKeySequence::NativeText);
             const QString command = withoutMnemonic(row.caption);
             const QString where = path.join(QStringLiteral(" › "));
-            // The context menu repeats items of the menu bar: one row names both places.
-            auto same = std::find_if(out.begin(), out.end(), [&](const KeyEntry& e) {
-                return e.key == key && e.command == command;
-            });
+            // Each key has one command; the context menu only repeats items of the menu bar
+            // (under captions of its own), so one row names both places.
+            auto same = std::find_if(out.begin(), out.end(),
+                                     [&](const KeyEntry& e) { return e.key == key; });
             if (same == out.end())
                 out.append({key, command, where});
             else if (!same->menus.split(QStringLiteral(", ")).contains(where))
