@@ -46,6 +46,16 @@ public:
     {
         return i >= 0 && i < m_text.size() ? m_text[i].unicode() : char16_t(0);
     }
+    // The first position in [from, end) whose character maps to target, else end.
+    template <class Map>
+    qsizetype findMapped(qsizetype from, qsizetype end, char16_t target, Map map)
+    {
+        const char16_t* data = reinterpret_cast<const char16_t*>(m_text.data());
+        for (qsizetype i = from; i < std::min(end, m_text.size()); ++i)
+            if (map(data[i]) == target)
+                return i;
+        return end;
+    }
 
 private:
     QStringView m_text;
@@ -71,6 +81,23 @@ public:
             return 0;
         load(i);
         return m_window[i - m_base].unicode();
+    }
+    // The first position in [from, end) whose character maps to target, else end. Scans the
+    // windows directly: the search spends most of its time here.
+    template <class Map>
+    qsizetype findMapped(qsizetype from, qsizetype end, char16_t target, Map map)
+    {
+        qsizetype i = from;
+        while (i < std::min(end, m_length)) {
+            if (i < m_base || i >= m_base + m_window.size())
+                load(i);
+            const char16_t* data = reinterpret_cast<const char16_t*>(m_window.constData());
+            const qsizetype stop = std::min(end, m_base + m_window.size());
+            for (; i < stop; ++i)
+                if (map(data[i - m_base]) == target)
+                    return i;
+        }
+        return end;
     }
 
 private:
@@ -192,10 +219,9 @@ qsizetype searchChars(Chars& text, qsizetype selStart, qsizetype selLength, QStr
             }
         } else if (options.down) {
             // Nothing but the first character can start a match: pass the rest quickly.
-            while (count > 0 && map(text.at(c)) != first) {
-                ++c;
-                --count;
-            }
+            const qsizetype next = text.findMapped(c, c + count, first, map);
+            count -= next - c;
+            c = next;
         }
         if (matchesAt(c) && (!options.wholeWord || count == 0 || delimiter(c + m)))
             return c;
