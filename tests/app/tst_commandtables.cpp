@@ -6,9 +6,12 @@
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
 #include "editor/SimpleCommands.h"
+#include "platform/Paths.h"
 #include "support/TestSupport.h"
 #include "widgets/HintStatusBar.h"
 
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QSet>
 #include <QTextBrowser>
@@ -34,6 +37,7 @@ private slots:
     void helpCommandsOpenTheirTopics();
     void toolsMenuComesFromTheStore();
     void documentSwitchesFromMenuAndToolbar();
+    void browserButtonWithAndWithoutADocument();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -238,6 +242,42 @@ void TestCommandTables::documentSwitchesFromMenuAndToolbar()
     child->action(QStringLiteral("Tabulatorverwenden1"))->trigger();
     QVERIFY(!child->TextMemo->wantTabs());
     QVERIFY(!child->action(QStringLiteral("Tabulatorverwenden1"))->isChecked());
+}
+
+void TestCommandTables::browserButtonWithAndWithoutADocument()
+{
+    // A stand-in browser that writes its arguments into a file.
+    const QString record = m_env->path(QStringLiteral("argumente.txt"));
+    const QString browser = m_env->path(QStringLiteral("mein browser.sh"));
+    QFile script(browser);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + record.toLocal8Bit() + ".part\"\nmv \"" +
+                 record.toLocal8Bit() + ".part\" \"" + record.toLocal8Bit() + "\"\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    auto argumentsOfNextStart = [&record] {
+        QFile file(record);
+        [&] { QTRY_VERIFY(file.exists()); }();
+        file.open(QIODevice::ReadOnly);
+        const QString text = QString::fromLocal8Bit(file.readAll()).trimmed();
+        file.close();
+        file.remove();
+        return text;
+    };
+
+    TMainForm frame;
+    frame.show();
+    frame.shellState().browser1Selected = true;
+    frame.shellState().browser1Path = browser;
+    runIdle();
+    frame.control(QStringLiteral("SBtnBrowser1"))->trigger();
+    QCOMPARE(QDir::fromNativeSeparators(argumentsOfNextStart()), programDirectory());
+
+    const QString page = m_env->path(QStringLiteral("eine Seite.html"));
+    QFile(page).open(QIODevice::WriteOnly);
+    QVERIFY(frame.openDocument(page));
+    frame.control(QStringLiteral("SBtnBrowser1"))->trigger();
+    QCOMPARE(QDir::fromNativeSeparators(argumentsOfNextStart()), page);
 }
 
 TESSALINE_TEST_MAIN(TestCommandTables)
