@@ -4,13 +4,19 @@
 #include "app/SettingsStore.h"
 
 #include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
 
-class BenchSandbox {
+class BenchSandbox
+{
 public:
     BenchSandbox()
     {
-        if (!m_dir.isValid())
-            return;
+        if (!m_dir.isValid()) {
+            // Without a sandbox the figures would come from the user's own settings: stop.
+            std::fprintf(stderr, "no temporary directory\n");
+            std::exit(1);
+        }
         qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
         SettingsStore::useFile(m_dir.filePath(QStringLiteral("settings.ini")));
@@ -19,7 +25,6 @@ public:
     BenchSandbox(const BenchSandbox&) = delete;
     BenchSandbox& operator=(const BenchSandbox&) = delete;
 
-    bool isValid() const { return m_dir.isValid(); }
     QString path() const { return m_dir.path(); }
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
 
