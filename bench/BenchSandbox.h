@@ -1,7 +1,7 @@
 // Benchmarks run against a private settings file and temporary data directories, never the user's.
 #pragma once
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QTemporaryDir>
 #include <cstdio>

@@ -2,7 +2,7 @@
 #include "BenchSandbox.h"
 #include "app/Application.h"
 #include "app/Main.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "editor/Childwin.h"
 #include "editor/Conversions.h"
 #include "editor/ExtRich.h"

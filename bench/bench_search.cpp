@@ -1,7 +1,7 @@
 // Benchmark of find and replace: absent strings in large documents, replace-all at scale.
 #include "BenchSandbox.h"
 #include "app/Application.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "editor/ExtRich.h"
 #include "editor/FindReplace.h"
 #include "editor/Search.h"

@@ -1,7 +1,7 @@
 // The about box: program name, version and the two browsers the settings name.
 #include "app/AboutBox.h"
 
-#include "app/ShellState.h"
+#include "core/ShellState.h"
 #include "platform/ErrorReport.h"
 
 #include <QDialog>

@@ -1,7 +1,7 @@
 // TessalineApplication: the Qt application with German standard texts and the general error report.
 #include "app/Application.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "platform/ErrorReport.h"
 #include "platform/UserError.h"
 

@@ -1,7 +1,7 @@
 // Values an installation provides: written at each start where absent, never over a stored one.
 #include "app/InstallSeeds.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>

@@ -3,7 +3,7 @@
 
 #include "app/FrameTables.h"
 #include "app/InstallSeeds.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "editor/ChildMenus.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"

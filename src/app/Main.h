@@ -1,7 +1,7 @@
 // TMainForm: the frame window with its menu bar, ten toolbars, status bar and document windows.
 #pragma once
 
-#include "app/ShellState.h"
+#include "core/ShellState.h"
 #include "editor/DocumentHost.h"
 
 #include <QHash>

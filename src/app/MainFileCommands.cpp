@@ -2,7 +2,7 @@
 #include "app/Main.h"
 
 #include "app/RecentFiles.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "editor/Childwin.h"
 #include "editor/DocumentFileFilters.h"
 #include "editor/ExtRich.h"

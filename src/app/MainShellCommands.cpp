@@ -3,7 +3,7 @@
 
 #include "app/AboutBox.h"
 #include "app/HelpWindow.h"
-#include "app/ShellLaunch.h"
+#include "app/Browsers.h"
 #include "app/Tools.h"
 #include "editor/Childwin.h"
 

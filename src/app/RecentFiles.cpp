@@ -1,8 +1,8 @@
 // The recent-file list: new paths go to the front, entries 0 ... MaxCount are stored and shown.
 #include "app/RecentFiles.h"
 
-#include "app/SettingsStore.h"
-#include "app/ShellState.h"
+#include "core/SettingsStore.h"
+#include "core/ShellState.h"
 
 void insertRecentFile(ShellState& state, const QString& path)
 {

@@ -1,8 +1,8 @@
 // The Tools menu: reading the tool list, building the menu and starting a tool without a shell.
 #include "app/Tools.h"
 
-#include "app/SettingsStore.h"
-#include "app/ShellState.h"
+#include "core/SettingsStore.h"
+#include "core/ShellState.h"
 #include "platform/ErrorReport.h"
 #include "platform/Paths.h"
 #include "platform/ProgramStart.h"

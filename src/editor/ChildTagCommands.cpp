@@ -1,7 +1,7 @@
 // TMDIChild's markup primitives: inserting at the caret, wrapping the selection, headings.
 #include "editor/Childwin.h"
 
-#include "app/ShellState.h"
+#include "core/ShellState.h"
 #include "editor/DocumentHost.h"
 #include "editor/ExtRich.h"
 #include "editor/SimpleCommands.h"

@@ -1,9 +1,9 @@
 // TMDIChild: the document window with its text control, menus, timers and file handling.
 #include "editor/Childwin.h"
 
-#include "app/ColorText.h"
-#include "app/ShellLaunch.h"
-#include "app/ShellState.h"
+#include "core/ColorText.h"
+#include "platform/ShellLaunch.h"
+#include "core/ShellState.h"
 #include "editor/ChildMenus.h"
 #include "editor/Conversions.h"
 #include "editor/DocumentFileFilters.h"
@@ -19,7 +19,7 @@
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
 #include "platform/UserError.h"
-#include "widgets/EntityKeyFilter.h"
+#include "editor/EntityKeyFilter.h"
 #include "widgets/HintStatusBar.h"
 
 #include <QAbstractItemView>

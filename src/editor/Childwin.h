@@ -1,7 +1,7 @@
 // TMDIChild: the document window with its text control, menus, timers and file handling.
 #pragma once
 
-#include "editor/TextFileCodec.h"
+#include "core/TextFileCodec.h"
 #include "widgets/MenuTable.h"
 
 #include <QHash>

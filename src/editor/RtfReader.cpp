@@ -1,7 +1,7 @@
 // Reads RTF into a QTextDocument: a tolerant state machine over groups and control words.
 #include "editor/Rtf.h"
 
-#include "editor/TextFileCodec.h"
+#include "core/TextFileCodec.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

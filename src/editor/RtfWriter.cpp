@@ -1,7 +1,7 @@
 // Writes a QTextDocument as RTF: paragraph alignment and indents, character formats, escapes.
 #include "editor/Rtf.h"
 
-#include "editor/TextFileCodec.h"
+#include "core/TextFileCodec.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

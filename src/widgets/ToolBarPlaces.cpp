@@ -2,7 +2,7 @@
 // store.
 #include "widgets/ToolBarPlaces.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QGuiApplication>
 #include <QLayout>

@@ -2,7 +2,7 @@
 #include "app/FrameTables.h"
 #include "app/HelpWindow.h"
 #include "app/Main.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
 #include "editor/SimpleCommands.h"

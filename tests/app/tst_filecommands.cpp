@@ -1,6 +1,6 @@
 // Tests of the frame's file commands: New, Open with the recent-file list, Save As, drops, windows.
 #include "app/Main.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
 #include "editor/filedrag.h"

@@ -2,7 +2,7 @@
 #include "app/AboutBox.h"
 #include "app/HelpTopics.h"
 #include "app/HelpWindow.h"
-#include "app/ShellState.h"
+#include "core/ShellState.h"
 #include "platform/ErrorReport.h"
 #include "support/TestSupport.h"
 

@@ -1,6 +1,6 @@
 // Tests of the frame window: start-up reading, shutdown writes, toolbars, menus, hooks, keys.
 #include "app/Main.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
 #include "platform/ErrorReport.h"

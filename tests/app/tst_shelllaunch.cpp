@@ -1,6 +1,7 @@
 // Tests of starting the browsers: button captions, the single parameter, the frame's command.
-#include "app/ShellLaunch.h"
-#include "app/ShellState.h"
+#include "app/Browsers.h"
+#include "platform/ShellLaunch.h"
+#include "core/ShellState.h"
 #include "platform/Paths.h"
 #include "support/TestSupport.h"
 

@@ -1,6 +1,6 @@
 // Tests of the Tools menu: the tool list from the store, the menu items, starting a tool.
-#include "app/SettingsStore.h"
-#include "app/ShellState.h"
+#include "core/SettingsStore.h"
+#include "core/ShellState.h"
 #include "app/Tools.h"
 #include "support/TestSupport.h"
 

@@ -1,7 +1,7 @@
 // Test helpers: a private settings store and temporary directory, and answers to modal dialogs.
 #include "support/TestSupport.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 #include <QAbstractButton>
 #include <QApplication>

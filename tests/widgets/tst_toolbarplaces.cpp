@@ -1,5 +1,5 @@
 // Tests of the toolbar places: designed places, stored docked and floating places, bad values.
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "support/TestSupport.h"
 #include "widgets/ToolBarPlaces.h"
 

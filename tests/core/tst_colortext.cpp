@@ -1,6 +1,6 @@
 // Tests of the colour texts: names, "$" hex texts, integer texts and the screen colours.
-#include "app/ColorText.h"
-#include "app/SettingsStore.h"
+#include "core/ColorText.h"
+#include "core/SettingsStore.h"
 #include "support/TestSupport.h"
 
 #include <QPalette>

@@ -1,5 +1,5 @@
 // EntityKeyFilter: turns each umlaut typed into a text field into its HTML entity.
-#include "widgets/EntityKeyFilter.h"
+#include "editor/EntityKeyFilter.h"
 
 #include "editor/Conversions.h"
 

@@ -1,6 +1,6 @@
 // Tests of the settings store: typed reads, names, indexed lists and what ends up in the file.
-#include "app/ColorText.h"
-#include "app/SettingsStore.h"
+#include "core/ColorText.h"
+#include "core/SettingsStore.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

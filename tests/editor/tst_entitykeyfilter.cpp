@@ -2,7 +2,7 @@
 // fields and combo boxes, with selections, overwrite mode, undo and the switch.
 #include "editor/ExtRich.h"
 #include "support/TestSupport.h"
-#include "widgets/EntityKeyFilter.h"
+#include "editor/EntityKeyFilter.h"
 
 #include <QComboBox>
 #include <QInputMethodEvent>

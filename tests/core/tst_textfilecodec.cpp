@@ -1,5 +1,5 @@
 // Tests of the document file codec: golden round trips of encodings and line breaks.
-#include "editor/TextFileCodec.h"
+#include "core/TextFileCodec.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,5 +1,5 @@
 // Byte-exact decoding and encoding of document files (UTF-8 or Windows-1252, CR LF or LF).
-#include "editor/TextFileCodec.h"
+#include "core/TextFileCodec.h"
 
 #include <QStringDecoder>
 

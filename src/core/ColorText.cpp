@@ -1,7 +1,7 @@
 // Colour texts of the settings store and the screen colours of stored colour values.
-#include "app/ColorText.h"
+#include "core/ColorText.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include <QGuiApplication>
 #include <QLatin1StringView>
 #include <QPalette>

@@ -1,7 +1,7 @@
 // The application-wide values the frame loads at start and every command reads while it runs.
-#include "app/ShellState.h"
+#include "core/ShellState.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "platform/Paths.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // Per-user settings store over QSettings: escaped, case-insensitive names and typed text values.
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
-#include "app/ColorText.h"
+#include "core/ColorText.h"
 
 #include <QHash>
 #include <QSettings>

@@ -1,11 +1,8 @@
 // Starting the browsers: one program with one parameter, failures shown in a "Fehler" box.
-#include "app/ShellLaunch.h"
+#include "platform/ShellLaunch.h"
 
-#include "app/ShellState.h"
-#include "platform/Paths.h"
 #include "platform/ProgramStart.h"
 
-#include <QDir>
 #include <QMessageBox>
 
 bool launchInShell(QWidget* owner, const QString& program, const QString& parameter)
@@ -19,10 +16,4 @@ bool launchInShell(QWidget* owner, const QString& program, const QString& parame
                     QMessageBox::Ok, owner);
     box.exec();
     return false;
-}
-
-bool frameBrowserCommand(QWidget* frame, const ShellState& state, int browser)
-{
-    const QString& program = browser == 2 ? state.browser2Path : state.browser1Path;
-    return launchInShell(frame, program, QDir::toNativeSeparators(programDirectory()));
 }

@@ -4,12 +4,8 @@
 #include <QString>
 
 class QWidget;
-struct ShellState;
 
 // Starts program with parameter as its only argument (none when parameter is empty), never
 // through a shell. On failure a critical message box owned by owner shows the German start
 // error. Returns whether the program started; the caller never waits for it.
 bool launchInShell(QWidget* owner, const QString& program, const QString& parameter);
-
-// The frame's browser command (browser 1 or 2): the browser gets the program directory.
-bool frameBrowserCommand(QWidget* frame, const ShellState& state, int browser);
