@@ -5,8 +5,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 QString cannotOpenText(const QString& path)
 {
@@ -16,6 +24,11 @@ QString cannotOpenText(const QString& path)
 QString cannotCreateText(const QString& path)
 {
     return QStringLiteral("Kann Datei %1 nicht erstellen").arg(QDir::toNativeSeparators(path));
+}
+
+size_t contentHash(const QByteArray& bytes)
+{
+    return qHash(QByteArrayView(bytes), size_t(0));
 }
 
 namespace
@@ -31,15 +44,8 @@ UserError tooLarge(const QString& path, qint64 size)
                          .arg(MaxDocumentBytes / megabyte));
 }
 
-} // namespace
-
-QByteArray readWholeFile(const QString& path)
+QByteArray readOpenFile(QFile& file, const QString& path)
 {
-    if (path.isEmpty())
-        throw UserError(cannotOpenText(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw UserError(cannotOpenText(path));
     const qint64 size = file.size();
     if (size > MaxDocumentBytes)
         throw tooLarge(path, size);
@@ -66,15 +72,88 @@ QByteArray readWholeFile(const QString& path)
     return data;
 }
 
-void writeFileAtomically(const QString& path, const QByteArray& data)
+// Opens a regular file for reading; anything else is refused before it could block the open.
+void openRegularFile(QFile& file, const QString& path)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        throw UserError(cannotOpenText(path));
+#ifdef Q_OS_UNIX
+    // The name may have become a FIFO since the look above: a non-blocking open returns at once
+    // even then, and the open file itself is checked again.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw UserError(cannotOpenText(path));
+    struct stat info = {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw UserError(cannotOpenText(path));
+    }
+#else
+    if (!file.open(QIODevice::ReadOnly))
+        throw UserError(cannotOpenText(path));
+#endif
+}
+
+} // namespace
+
+QByteArray readWholeFile(const QString& path)
+{
+    if (path.isEmpty())
+        throw UserError(cannotOpenText(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UserError(cannotOpenText(path));
+    return readOpenFile(file, path);
+}
+
+QByteArray readDocumentFile(const QString& path, FileStamp* stamp)
+{
+    QFile file;
+    openRegularFile(file, path);
+    // The time before the bytes: a change while reading then shows as a change later.
+    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
+    QByteArray data = readOpenFile(file, path);
+    if (stamp)
+        *stamp = {true, data.size(), modified, contentHash(data)};
+    return data;
+}
+
+void writeFileAtomically(const QString& path, const QByteArray& data, FileStamp* stamp)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw UserError(cannotCreateText(path));
-    if (file.write(data) != data.size()) {
+    if (file.write(data) != data.size() || !file.flush()) {
         file.cancelWriting();
         throw UserError(cannotCreateText(path));
     }
+    // The rename keeps the written file's time; taken now, no later writer can slip in.
+    const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
     if (!file.commit())
         throw UserError(cannotCreateText(path));
+    if (stamp)
+        *stamp = {true, data.size(), modified, contentHash(data)};
+}
+
+bool fileMatchesStamp(const QString& path, FileStamp& stamp)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return !stamp.exists;
+    if (!stamp.exists || !info.isFile() || info.size() != stamp.size)
+        return false;
+    if (info.lastModified() == stamp.modified)
+        return true;
+    // Touched, or rewritten with the same length: only the bytes can tell.
+    try {
+        FileStamp now;
+        readDocumentFile(path, &now);
+        if (now.size != stamp.size || now.hash != stamp.hash)
+            return false;
+        stamp.modified = now.modified;
+        return true;
+    } catch (const UserError&) {
+        return false;
+    }
 }

@@ -2,16 +2,34 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 // Larger files are refused with a message instead of exhausting memory.
 constexpr qint64 MaxDocumentBytes = 512ll * 1024 * 1024;
 
+// What a file held when the editor last read or wrote it: enough to tell later whether another
+// program has changed it since.
+struct FileStamp {
+    bool exists = false;
+    qint64 size = 0;
+    QDateTime modified;
+    size_t hash = 0; // of the bytes
+};
+
 // Throws UserError("Kann Datei %s nicht öffnen") when the file cannot be read.
 QByteArray readWholeFile(const QString& path);
+// Like readWholeFile for a document: anything but a regular file (a FIFO, a device, a socket, a
+// directory) is refused at once, without waiting for a writer. Fills *stamp when given.
+QByteArray readDocumentFile(const QString& path, FileStamp* stamp = nullptr);
 // Writes through a temporary file renamed over the target, so a failed write leaves the old file
-// whole. Throws UserError("Kann Datei %s nicht erstellen") on failure.
-void writeFileAtomically(const QString& path, const QByteArray& data);
+// whole. Throws UserError("Kann Datei %s nicht erstellen") on failure. Fills *stamp when given.
+void writeFileAtomically(const QString& path, const QByteArray& data, FileStamp* stamp = nullptr);
+
+// Whether the file on disk still holds what stamp describes (both missing counts as the same).
+// A new modification time over the same bytes counts as unchanged and refreshes the stamp's time.
+bool fileMatchesStamp(const QString& path, FileStamp& stamp);
+size_t contentHash(const QByteArray& bytes);
 
 QString cannotOpenText(const QString& path);
 QString cannotCreateText(const QString& path);

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString programDirectory()
@@ -50,4 +51,45 @@ QString backupPath(const QString& documentPath, const QString& backupExt, const 
 QString userDataDirectory()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+namespace
+{
+
+QString& lastUsedFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+QString existingFolderOf(const QString& filePath)
+{
+    if (filePath.isEmpty())
+        return QString();
+    const QString folder = QFileInfo(filePath).absolutePath();
+    return QFileInfo(folder).isDir() ? folder : QString();
+}
+
+} // namespace
+
+QString dialogStartFolder(const QString& documentPath)
+{
+    // Never the process's working directory: a confirmed name would land in a folder the user
+    // never chose.
+    QString folder = existingFolderOf(documentPath);
+    if (folder.isEmpty() && QFileInfo(lastUsedFolder()).isDir())
+        folder = lastUsedFolder();
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    return QDir::toNativeSeparators(folder);
+}
+
+void rememberUsedFolder(const QString& filePath)
+{
+    if (filePath.isEmpty()) {
+        lastUsedFolder().clear();
+        return;
+    }
+    if (const QString folder = existingFolderOf(filePath); !folder.isEmpty())
+        lastUsedFolder() = folder;
 }

@@ -14,3 +14,10 @@ QString fileExtension(const QString& path);
 QString backupPath(const QString& documentPath, const QString& backupExt, const QString& backupDir);
 // Per-user data directory of the program (created on demand by callers).
 QString userDataDirectory();
+// The folder the open and save dialogs start in: the folder of documentPath when that exists
+// (pass an empty path for an untitled document), else the folder last used in this run, else
+// the user's home.
+QString dialogStartFolder(const QString& documentPath);
+// Remembers the folder of a file just opened or saved for dialogs of untitled documents; an
+// empty path forgets it.
+void rememberUsedFolder(const QString& filePath);

@@ -1,13 +1,19 @@
-// Tests of whole-file reading and atomic writing: exact bytes, size limit, failures, German texts.
+// Tests of whole-file reading and atomic writing: exact bytes, size limit, failures, German texts,
+// documents that are no regular files, and stamps that tell another program's changes.
 #include "platform/FileIo.h"
 #include "platform/UserError.h"
 #include "support/TestSupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
@@ -49,6 +55,9 @@ private slots:
     void failedWriteLeavesTheOldFileWhole();
     void readOnlyDirectoryLeavesTheOldFileWhole();
     void overwriteKeepsLinkAndPermissions();
+    void documentMustBeARegularFile_data();
+    void documentMustBeARegularFile();
+    void stampTellsChangesFromTouches();
 
 private:
     TestEnvironment m_env;
@@ -204,6 +213,135 @@ void TstFileIo::overwriteKeepsLinkAndPermissions()
     // Owner, group and others; the "user" bits describe the tester, not the file.
     const QFile::Permissions modeBits = QFile::Permissions::fromInt(0x7077);
     QCOMPARE(QFileInfo(target).permissions() & modeBits, perms);
+}
+
+// Should the reader wait in the open call for a writer, this thread plays the writer after a
+// while: the read then ends with the bytes instead of hanging the test.
+class FifoRescue
+{
+public:
+    explicit FifoRescue(const QString& path) : m_path(QFile::encodeName(path))
+    {
+        m_thread = std::thread([this] {
+            const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+            while (!m_done && std::chrono::steady_clock::now() < end) {
+                // Succeeds only while a reader is waiting on the other end.
+                const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    [[maybe_unused]] const auto written = ::write(fd, "blockiert", 9);
+                    ::close(fd);
+                    return;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+    }
+    ~FifoRescue()
+    {
+        m_done = true;
+        m_thread.join();
+    }
+
+private:
+    QByteArray m_path;
+    std::atomic<bool> m_done{false};
+    std::thread m_thread;
+};
+
+void TstFileIo::documentMustBeARegularFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to a FIFO") << "link";
+    QTest::newRow("directory") << "directory";
+    QTest::newRow("character device") << "/dev/null";
+    QTest::newRow("endless device") << "/dev/zero";
+    QTest::newRow("missing") << "missing";
+}
+
+void TstFileIo::documentMustBeARegularFile()
+{
+    QFETCH(QString, kind);
+    QString path = m_env.path(QStringLiteral("nie-angelegt.htm"));
+    if (kind == QLatin1String("fifo") || kind == QLatin1String("link")) {
+        const QString fifo = m_env.path(QStringLiteral("rohr.htm"));
+        QFile::remove(fifo);
+        QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        path = fifo;
+        if (kind == QLatin1String("link")) {
+            path = m_env.path(QStringLiteral("verweis.htm"));
+            QFile::remove(path);
+            QVERIFY(QFile::link(fifo, path));
+        }
+    } else if (kind == QLatin1String("directory")) {
+        path = m_env.path(QStringLiteral("ordner.htm"));
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind.startsWith(QLatin1String("/dev/"))) {
+        if (!QFileInfo::exists(kind))
+            QSKIP("no such device here");
+        path = kind;
+    }
+    FileStamp stamp{true, 1, {}, 1};
+    QString text;
+    {
+        std::optional<FifoRescue> rescue;
+        if (kind == QLatin1String("fifo") || kind == QLatin1String("link"))
+            rescue.emplace(path);
+        text = userErrorOf([&] { readDocumentFile(path, &stamp); });
+    }
+    QCOMPARE(text, cannotOpenText(path));
+    QCOMPARE(stamp.size, 1); // untouched
+
+    // A regular file next to them reads as ever, with its stamp.
+    const QString page = m_env.path(QStringLiteral("echt.htm"));
+    writeFileAtomically(page, "<p>da</p>");
+    QCOMPARE(readDocumentFile(page, &stamp), QByteArray("<p>da</p>"));
+    QVERIFY(stamp.exists);
+    QCOMPARE(stamp.size, 9);
+    QCOMPARE(stamp.modified, QFileInfo(page).lastModified());
+    QCOMPARE(stamp.hash, contentHash("<p>da</p>"));
+}
+
+void TstFileIo::stampTellsChangesFromTouches()
+{
+    const QString path = m_env.path(QStringLiteral("gestempelt.htm"));
+    FileStamp stamp;
+    writeFileAtomically(path, "<p>eins</p>", &stamp);
+    QVERIFY(stamp.exists);
+    QCOMPARE(stamp.size, 11);
+    // The stamp of the write is the stamp a later read finds.
+    QCOMPARE(stamp.modified, QFileInfo(path).lastModified());
+    QVERIFY(fileMatchesStamp(path, stamp));
+
+    auto setTime = [&path](qint64 secondsLater) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(secondsLater),
+                                 QFileDevice::FileModificationTime));
+    };
+    // Touched with the same bytes: unchanged, and the stamp learns the new time.
+    setTime(100);
+    QVERIFY(fileMatchesStamp(path, stamp));
+    QCOMPARE(stamp.modified, QFileInfo(path).lastModified());
+
+    // The same length with other bytes, another length, another kind of file, gone.
+    FileStamp copy = stamp;
+    writeFileAtomically(path, "<p>zwei</p>");
+    setTime(200);
+    QVERIFY(!fileMatchesStamp(path, copy));
+    writeFileAtomically(path, "<p>drei!</p>");
+    QVERIFY(!fileMatchesStamp(path, copy));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    QVERIFY(!fileMatchesStamp(path, copy));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(!fileMatchesStamp(path, copy));
+
+    // A file known as missing matches while it stays missing.
+    FileStamp missing;
+    QVERIFY(fileMatchesStamp(path, missing));
+    writeFileAtomically(path, "");
+    QVERIFY(!fileMatchesStamp(path, missing));
 }
 
 TESSALINE_TEST_MAIN(TstFileIo)

@@ -18,6 +18,8 @@ private slots:
     void backupPath();
     void userDataDirectoryFollowsDataHome();
     void programDirectoryHoldsTheProgram();
+    void dialogStartFolder_data();
+    void dialogStartFolder();
 };
 
 void TstPaths::fileNamePart_data()
@@ -152,6 +154,51 @@ void TstPaths::programDirectoryHoldsTheProgram()
     QVERIFY(!dir.endsWith('/') && !dir.endsWith('\\'));
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     QVERIFY(QFileInfo::exists(QDir::fromNativeSeparators(dir) + "/" + program));
+}
+
+void TstPaths::dialogStartFolder_data()
+{
+    QTest::addColumn<QString>("used");     // folder remembered before, relative to the test dir
+    QTest::addColumn<QString>("document"); // the document's path, empty when untitled
+    QTest::addColumn<QString>("expected"); // "~" for the user's home
+
+    QTest::newRow("untitled, nothing used yet") << ""
+                                                << ""
+                                                << "~";
+    QTest::newRow("untitled, a folder used") << "benutzt"
+                                             << ""
+                                             << "benutzt";
+    QTest::newRow("titled") << "benutzt"
+                            << "seiten/index.html"
+                            << "seiten";
+    QTest::newRow("titled, its folder gone") << "benutzt"
+                                             << "weg/index.html"
+                                             << "benutzt";
+    QTest::newRow("used folder gone since") << "geloescht"
+                                            << ""
+                                            << "~";
+}
+
+void TstPaths::dialogStartFolder()
+{
+    QFETCH(QString, used);
+    QFETCH(QString, document);
+    QFETCH(QString, expected);
+    TestEnvironment env;
+    for (const char* folder : {"benutzt", "seiten", "geloescht"})
+        QVERIFY(QDir().mkpath(env.path(QString::fromLatin1(folder))));
+    rememberUsedFolder(QString());
+    if (!used.isEmpty())
+        rememberUsedFolder(env.path(used + QStringLiteral("/datei.html")));
+    QVERIFY(QDir(env.path(QStringLiteral("geloescht"))).removeRecursively());
+    // A file in a missing folder is no use and leaves the remembered one alone.
+    rememberUsedFolder(env.path(QStringLiteral("weg/datei.html")));
+
+    const QString start = ::dialogStartFolder(document.isEmpty() ? QString() : env.path(document));
+    // Never the working directory, which the user never chose.
+    const QString want = expected == QLatin1String("~") ? QDir::homePath() : env.path(expected);
+    QCOMPARE(QDir::cleanPath(QDir::fromNativeSeparators(start)), QDir::cleanPath(want));
+    rememberUsedFolder(QString());
 }
 
 TESSALINE_TEST_MAIN(TstPaths)
