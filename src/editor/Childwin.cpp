@@ -2,12 +2,13 @@
 #include "editor/Childwin.h"
 
 #include "core/ColorText.h"
-#include "platform/ShellLaunch.h"
 #include "core/ShellState.h"
 #include "editor/ChildMenus.h"
 #include "editor/Conversions.h"
+#include "editor/DiskWatch.h"
 #include "editor/DocumentFileFilters.h"
 #include "editor/DocumentHost.h"
+#include "editor/EntityKeyFilter.h"
 #include "editor/ExtRich.h"
 #include "editor/FindReplace.h"
 #include "editor/Rtf.h"
@@ -18,8 +19,8 @@
 #include "platform/ErrorReport.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
+#include "platform/ShellLaunch.h"
 #include "platform/UserError.h"
-#include "editor/EntityKeyFilter.h"
 #include "widgets/HintStatusBar.h"
 
 #include <QAbstractItemView>
@@ -30,12 +31,15 @@
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 const QString TMDIChild::Untitled = QStringLiteral("Dokument");
 
@@ -60,6 +64,15 @@ void applyInterval(QTimer* timer, int interval)
     }
     if (timer->interval() != interval || !timer->isActive())
         timer->start(interval);
+}
+
+// Forgets the undo history. Switching undo off and on again also makes the text as it stands
+// the unmodified one, so undoing a later edit cannot mark it modified (clearing the stacks alone
+// leaves the document's idea of its unmodified state behind).
+void forgetUndo(TExtRich* memo)
+{
+    memo->document()->setUndoRedoEnabled(false);
+    memo->document()->setUndoRedoEnabled(true);
 }
 
 } // namespace
@@ -110,6 +123,16 @@ TMDIChild::TMDIChild(DocumentHost* host, QWidget* parent) : QWidget(parent), m_h
 
     buildMenus();
     TextMemo->setEditRect();
+    // Setting up the control's margins counts as an edit of the document: a new document has
+    // nothing to undo.
+    forgetUndo(TextMemo);
+
+    m_disk = new DiskWatch(this);
+    connect(m_disk, &DiskWatch::touched, this, [this] {
+        // While the user works elsewhere, the next activation asks.
+        if (isActiveDocument() && window()->isActiveWindow() && !QApplication::activeModalWidget())
+            checkDisk();
+    });
 
     EntityKeyFilter::attach(TextMemo, [this] { return twin("AutoUmlaute1")->isChecked(); });
 
@@ -203,6 +226,7 @@ QFileDialog* TMDIChild::saveFileDialog()
 void TMDIChild::NewChildWindow()
 {
     TextMemo->clearLines();
+    forgetUndo(TextMemo);
     TextMemo->setModified(false);
 }
 
@@ -214,7 +238,8 @@ void TMDIChild::LoadFile(const QString& path)
     FileExt = fileExtension(path).left(255);
     if (FileExt == QLatin1String(".rtf"))
         TextMemo->setPlainTextMode(false);
-    const QByteArray bytes = readWholeFile(path);
+    FileStamp stamp;
+    const QByteArray bytes = readDocumentFile(path, &stamp);
     if (TextMemo->isPlainTextMode()) {
         const DecodedText decoded = decodeTextFile(bytes);
         m_format = decoded.format;
@@ -224,6 +249,8 @@ void TMDIChild::LoadFile(const QString& path)
     }
     TextMemo->setSelStart(0);
     TextMemo->setModified(false);
+    m_disk->remember(path, stamp);
+    rememberUsedFolder(path);
 }
 
 void TMDIChild::FormActivate()
@@ -275,6 +302,11 @@ void TMDIChild::FormActivate()
     applyInterval(Timer2, state.autoSaveInterval);
     TextMemo->viewport()->update();
     TextMemo->setEditRect();
+    // After the activation has settled, so the question never interrupts the window switch.
+    QTimer::singleShot(0, this, [this] {
+        if (isActiveDocument() && !QApplication::activeModalWidget())
+            checkDisk();
+    });
 }
 
 void TMDIChild::Modifiziert()
@@ -317,13 +349,17 @@ void TMDIChild::writeDocument(const QString& path)
         bytes = encodeTextFile(rawDocumentText(TextMemo), &m_format);
     else
         bytes = writeRtf(TextMemo->document());
-    writeFileAtomically(path, bytes);
+    FileStamp stamp;
+    writeFileAtomically(path, bytes, &stamp);
+    m_disk->remember(path, stamp);
 }
 
 bool TMDIChild::save()
 {
     if (FileName == Untitled)
         return saveAs();
+    if (!mayOverwrite())
+        return false;
     writeDocument(FileName);
     TextMemo->setModified(false);
     return true;
@@ -332,7 +368,9 @@ bool TMDIChild::save()
 bool TMDIChild::saveAs()
 {
     QFileDialog* dialog = saveFileDialog();
-    dialog->selectFile(FileName);
+    const bool untitled = FileName == Untitled;
+    dialog->setDirectory(dialogStartFolder(untitled ? QString() : FileName));
+    dialog->selectFile(fileNamePart(FileName));
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return false;
     const QString path = QDir::toNativeSeparators(dialog->selectedFiles().constFirst());
@@ -341,7 +379,81 @@ bool TMDIChild::saveAs()
     setWindowTitle(fileNamePart(path));
     if (m_host)
         m_host->documentSavedAs(path);
-    return save();
+    // The dialog has asked about replacing an existing file already.
+    writeDocument(FileName);
+    TextMemo->setModified(false);
+    rememberUsedFolder(path);
+    return true;
+}
+
+bool TMDIChild::isActiveDocument() const
+{
+    const auto* window = qobject_cast<const QMdiSubWindow*>(parentWidget());
+    return window && window->mdiArea() && window->mdiArea()->currentSubWindow() == window;
+}
+
+bool TMDIChild::mayOverwrite()
+{
+    // A deleted file has nothing left to lose; saving brings it back.
+    if (m_disk->change() != DiskWatch::Change::Changed)
+        return true;
+    return QMessageBox::question(
+               this, QStringLiteral("Hinweis"),
+               QStringLiteral("Die Datei %1 wurde seit dem Laden oder letzten Speichern von einem "
+                              "anderen Programm geändert.\nTrotzdem überschreiben? Die Änderungen "
+                              "des anderen Programms gehen dann verloren.")
+                   .arg(FileName),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+void TMDIChild::checkDisk()
+{
+    if (m_checkingDisk || FileName == Untitled)
+        return;
+    const DiskWatch::Change change = m_disk->newChange();
+    if (change == DiskWatch::Change::None)
+        return;
+    m_checkingDisk = true;
+    if (change == DiskWatch::Change::Deleted) {
+        // The text is all that is left of the file: closing must offer to save it.
+        TextMemo->setModified(true);
+        QMessageBox::information(
+            this, QStringLiteral("Hinweis"),
+            QStringLiteral("Die Datei %1 wurde von einem anderen Programm gelöscht oder "
+                           "umbenannt.\nDas Dokument bleibt geöffnet und gilt als geändert; "
+                           "speichern Sie es, um die Datei wiederherzustellen.")
+                .arg(FileName));
+    } else {
+        const bool modified = TextMemo->isModified();
+        const QString question =
+            modified ? QStringLiteral("Die Datei %1 wurde von einem anderen Programm geändert.\n"
+                                      "Neu laden und die Änderungen in diesem Fenster verwerfen?")
+                     : QStringLiteral("Die Datei %1 wurde von einem anderen Programm geändert.\n"
+                                      "Neu laden?");
+        const auto answer = QMessageBox::question(
+            this, QStringLiteral("Hinweis"), question.arg(FileName),
+            QMessageBox::Yes | QMessageBox::No, modified ? QMessageBox::No : QMessageBox::Yes);
+        if (answer == QMessageBox::Yes)
+            reloadFromDisk();
+        else
+            TextMemo->setModified(true); // the text differs from its file now
+    }
+    m_checkingDisk = false;
+}
+
+void TMDIChild::reloadFromDisk()
+{
+    const int caret = TextMemo->selStart();
+    try {
+        LoadFile(FileName);
+    } catch (const UserError& error) {
+        // The text stays as it was; it no longer matches its file.
+        TextMemo->setModified(true);
+        reportError(this, error.text());
+        return;
+    }
+    TextMemo->setSelStart(std::min(caret, TextMemo->textLength()));
+    TextMemo->ensureCursorVisible();
 }
 
 bool TMDIChild::FormCloseQuery()
@@ -567,6 +679,10 @@ void TMDIChild::writeBackup()
 
 void TMDIChild::writeAutoSave()
 {
+    // Only the user's changes are written, and never over a file another program has changed
+    // or deleted since: the window asks about that on its next activation, not every period.
+    if (!TextMemo->isModified() || m_disk->change() != DiskWatch::Change::None)
+        return;
     writeDocument(FileName);
     TextMemo->setModified(false);
 }

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <memory>
 
+class DiskWatch;
 class DocumentHost;
 class QFileDialog;
 class QMenu;
@@ -125,6 +126,10 @@ public:
     void Timer1Timer();
     void Timer2Timer();
 
+    // Whether another program has changed or deleted the file since it was read or written;
+    // asks whether to reload, or tells about the deletion, once per change.
+    void checkDisk();
+
     void TextMemoPosChange(int col, int row);
     void TextMemoModeChange(bool insertMode);
 
@@ -138,6 +143,11 @@ protected:
 private:
     void buildMenus();
     void writeDocument(const QString& path);
+    // Before a save over a file another program has changed: the user decides.
+    bool mayOverwrite();
+    // Reads the file again after a change on disk, the caret kept where it was.
+    void reloadFromDisk();
+    bool isActiveDocument() const;
     void launchBrowser(int browser);
     // Timer writes report a failure once; while that report is open no timer opens another.
     void runTimerWrite(void (TMDIChild::*write)());
@@ -155,4 +165,6 @@ private:
     TFindReplace* m_findReplace = nullptr;
     bool m_timerReportOpen = false;
     bool m_closeAsked = false;
+    DiskWatch* m_disk = nullptr;
+    bool m_checkingDisk = false;
 };

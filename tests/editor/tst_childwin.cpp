@@ -1,14 +1,17 @@
 // Tests of the document window inside the real frame: file round trips, RTF, timers, closing,
-// load failures, printing, list drops, caret reports, edit items and command keys.
+// load failures, printing, list drops, caret reports, edit items, command keys, changes made to
+// the file by other programs, the save dialog's folder and the undo state of new documents.
 #include "app/Main.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
+#include "platform/Paths.h"
 #include "support/TestSupport.h"
 #include "widgets/HintStatusBar.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QElapsedTimer>
@@ -17,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
@@ -72,6 +76,29 @@ void answerSaveDialog(const QString& path)
     });
 }
 
+// Gives the file another modification time, as a program would that touches it.
+void touchFile(const QString& path, int secondsLater)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(secondsLater),
+                             QFileDevice::FileModificationTime));
+}
+
+// What another program does to the document's file while it is open.
+void changeFromOutside(const QString& path, const QString& how)
+{
+    if (how == QLatin1String("changed")) {
+        writeBytes(path, "neu von au\xc3\x9f"
+                         "en\r\n");
+        touchFile(path, 60); // a second write within the same millisecond shows only by size
+    } else if (how == QLatin1String("touched")) {
+        touchFile(path, 60);
+    } else if (how == QLatin1String("deleted")) {
+        QVERIFY(QFile::remove(path));
+    }
+}
+
 int visibleMessageBoxes()
 {
     int count = 0;
@@ -100,6 +127,7 @@ private slots:
     void backupCopy_data();
     void backupCopy();
     void failedBackupKeepsOldCopy();
+    void autoSave_data();
     void autoSave();
     void autoSaveFollowsInterval();
     void untitledTimersDoNothing();
@@ -118,6 +146,17 @@ private slots:
     void editItems();
     void editItemsComeBackWhenMenuCloses();
     void controlKeysLeftToCommands();
+
+    void changedOnDisk_data();
+    void changedOnDisk();
+    void saveOverChangedFileAsks_data();
+    void saveOverChangedFileAsks();
+    void changeNoticedWhileWorking();
+    void reloadKeepsTheFileFormat();
+    void nothingToUndoAtStart_data();
+    void nothingToUndoAtStart();
+    void saveDialogStartFolder_data();
+    void saveDialogStartFolder();
 
 private:
     TMDIChild* openFile(const QString& name, const QByteArray& bytes);
@@ -182,7 +221,10 @@ TMDIChild* TstChildwin::openFile(const QString& name, const QByteArray& bytes)
 {
     const QString path = m_env->path(name);
     writeBytes(path, bytes);
-    return m_frame->openDocument(path);
+    TMDIChild* child = m_frame->openDocument(path);
+    // The activation's own look at the file comes first.
+    QCoreApplication::processEvents();
+    return child;
 }
 
 void TstChildwin::showFrame()
@@ -428,21 +470,66 @@ void TstChildwin::failedBackupKeepsOldCopy()
     QCOMPARE(readBytes(old), QByteArray("alte Kopie"));
 }
 
+void TstChildwin::autoSave_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<QString>("outside"); // what another program does meanwhile
+    QTest::addColumn<QByteArray>("file"); // "<none>": no file
+    QTest::addColumn<bool>("modified");
+
+    const QByteArray theirs("neu von au\xc3\x9f"
+                            "en\r\n");
+    QTest::newRow("edited") << true << "" << QByteArray("eins\nzwei") << false;
+    QTest::newRow("untouched") << false << "" << QByteArray("eins\n") << false;
+    QTest::newRow("untouched, changed outside") << false << "changed" << theirs << false;
+    QTest::newRow("edited, changed outside") << true << "changed" << theirs << true;
+    QTest::newRow("edited, deleted outside") << true << "deleted" << QByteArray("<none>") << true;
+}
+
 void TstChildwin::autoSave()
 {
-    TMDIChild* child = openFile(QStringLiteral("auto.html"), "eins\n");
+    QFETCH(bool, edited);
+    QFETCH(QString, outside);
+    QFETCH(QByteArray, file);
+    QFETCH(bool, modified);
+    const QString path = m_env->path(QStringLiteral("auto.html"));
+    writeBytes(path, "eins\n");
+    // An old time shows whether the file was written again, even with the same bytes.
+    const QDateTime old = QDateTime::currentDateTime().addYears(-3);
+    {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    TMDIChild* child = m_frame->openDocument(path);
     QVERIFY(child);
-    child->TextMemo->setSelStart(child->TextMemo->textLength());
-    child->TextMemo->replaceSelection(QStringLiteral("zwei"));
+    QCoreApplication::processEvents();
+    if (edited) {
+        child->TextMemo->setSelStart(child->TextMemo->textLength());
+        child->TextMemo->replaceSelection(QStringLiteral("zwei"));
+    }
+    changeFromOutside(path, outside);
     child->Timer2Timer();
-    QCOMPARE(readBytes(child->FileName), QByteArray("eins\nzwei"));
-    QVERIFY(!child->TextMemo->isModified());
+    // The timer never asks: the question waits for the next activation.
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(QFileInfo::exists(path) ? readBytes(path) : QByteArray("<none>"), file);
+    QCOMPARE(child->TextMemo->isModified(), modified);
+    if (!edited && outside.isEmpty())
+        QCOMPARE(QFileInfo(path).lastModified(), old);
     QVERIFY(!QFileInfo::exists(m_frame->shellState().backupDir + "/auto.bak"));
 
-    // An unchanged document is written as well.
-    writeBytes(child->FileName, "von außen");
+    if (outside.isEmpty() || !edited)
+        return;
+    // The next activation asks once; the next periods still leave the file alone.
+    answerMessageBox(outside == QLatin1String("changed") ? QMessageBox::No : QMessageBox::Ok);
+    child->FormActivate();
+    runIdle(50);
+    QVERIFY(waitNoModal());
+    child->FormActivate();
+    runIdle(50);
     child->Timer2Timer();
-    QCOMPARE(readBytes(child->FileName), QByteArray("eins\nzwei"));
+    QCOMPARE(QFileInfo::exists(path) ? readBytes(path) : QByteArray("<none>"), file);
+    QVERIFY(child->TextMemo->isModified());
 }
 
 void TstChildwin::autoSaveFollowsInterval()
@@ -478,9 +565,10 @@ void TstChildwin::untitledTimersDoNothing()
 
 void TstChildwin::failingTimerWriteOpensOneReport()
 {
-    TMDIChild* child = openFile(QStringLiteral("weg/seite.html"), "a");
+    // The document's temporary file gets a name longer than the file system allows, so its
+    // write fails while the file itself stays as it was.
+    TMDIChild* child = openFile(QString(250, QLatin1Char('s')) + QStringLiteral(".html"), "a");
     QVERIFY(child);
-    QVERIFY(QDir(m_env->path(QStringLiteral("weg"))).removeRecursively());
     // The backup directory cannot be made either: a file stands in its place.
     const QString blocked = m_env->path(QStringLiteral("blockiert"));
     writeBytes(blocked, "kein Ordner");
@@ -931,6 +1019,309 @@ void TstChildwin::controlKeysLeftToCommands()
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(readBytes(child->FileName), memo->text().toUtf8());
     QVERIFY(!memo->isModified());
+}
+
+// ---- changes made by other programs ------------------------------------------------------
+
+void TstChildwin::changedOnDisk_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<QString>("outside");
+    QTest::addColumn<int>("answer"); // NoButton: no question expected
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("modified");
+
+    const QString changed =
+        QStringLiteral("Die Datei %1 wurde von einem anderen Programm geändert.\nNeu laden?");
+    const QString changedEdited =
+        QStringLiteral("Die Datei %1 wurde von einem anderen Programm geändert.\nNeu laden und "
+                       "die Änderungen in diesem Fenster verwerfen?");
+    const QString deleted = QStringLiteral(
+        "Die Datei %1 wurde von einem anderen Programm gelöscht oder umbenannt.\nDas Dokument "
+        "bleibt geöffnet und gilt als geändert; speichern Sie es, um die Datei "
+        "wiederherzustellen.");
+    const QString theirs = QStringLiteral("neu von außen\r\n");
+    const int yes = QMessageBox::Yes, no = QMessageBox::No;
+    QTest::newRow("changed, reloaded") << false << "changed" << yes << changed << theirs << false;
+    QTest::newRow("changed, kept") << false << "changed" << no << changed << "alt\r\n" << true;
+    QTest::newRow("edited, changed, reloaded")
+        << true << "changed" << yes << changedEdited << theirs << false;
+    QTest::newRow("edited, changed, kept")
+        << true << "changed" << no << changedEdited << "alt\r\n!" << true;
+    QTest::newRow("only touched") << false << "touched" << int(QMessageBox::NoButton) << ""
+                                  << "alt\r\n"
+                                  << false;
+    QTest::newRow("deleted") << false << "deleted" << int(QMessageBox::Ok) << deleted << "alt\r\n"
+                             << true;
+}
+
+void TstChildwin::changedOnDisk()
+{
+    QFETCH(bool, edited);
+    QFETCH(QString, outside);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    QFETCH(QString, text);
+    QFETCH(bool, modified);
+    TMDIChild* child = openFile(QStringLiteral("extern.html"), "alt\r\n");
+    QVERIFY(child);
+    TExtRich* memo = child->TextMemo;
+    if (edited) {
+        memo->setSelStart(memo->textLength());
+        memo->replaceSelection(QStringLiteral("!"));
+    }
+    changeFromOutside(child->FileName, outside);
+
+    QString asked;
+    if (answer != QMessageBox::NoButton)
+        answerMessageBox(QMessageBox::StandardButton(answer), &asked);
+    child->FormActivate();
+    runIdle(50);
+    QVERIFY(waitNoModal());
+    QCOMPARE(asked, question.arg(child->FileName));
+    QCOMPARE(memo->text(), text);
+    QCOMPARE(memo->isModified(), modified);
+    QCOMPARE(m_frame->documentCount(), 1);
+    if (answer == QMessageBox::Yes)
+        QVERIFY(!memo->canUndo()); // a reload is a fresh start
+
+    // Asked once: the next activation is quiet while the file stays as it is.
+    child->FormActivate();
+    runIdle(50);
+    QVERIFY(!QApplication::activeModalWidget());
+
+    // Saving a text the user kept over the other program's file asks first; bringing a deleted
+    // file back or writing over the reloaded one does not.
+    if (answer == QMessageBox::No)
+        answerMessageBox(QMessageBox::Yes);
+    memo->setSelStart(0);
+    memo->replaceSelection(QStringLiteral("<"));
+    child->Save1Click();
+    QVERIFY(waitNoModal());
+    QCOMPARE(QString::fromUtf8(readBytes(child->FileName)), memo->text());
+    QVERIFY(!memo->isModified());
+}
+
+void TstChildwin::saveOverChangedFileAsks_data()
+{
+    QTest::addColumn<QString>("how");   // "save" or "close"
+    QTest::addColumn<int>("overwrite"); // the answer to the question
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("save, overwrite") << "save" << int(QMessageBox::Yes) << true;
+    QTest::newRow("save, keep theirs") << "save" << int(QMessageBox::No) << false;
+    QTest::newRow("close, overwrite") << "close" << int(QMessageBox::Yes) << true;
+    QTest::newRow("close, keep theirs") << "close" << int(QMessageBox::No) << false;
+}
+
+void TstChildwin::saveOverChangedFileAsks()
+{
+    QFETCH(QString, how);
+    QFETCH(int, overwrite);
+    QFETCH(bool, written);
+    TMDIChild* child = openFile(QStringLiteral("beide.html"), "alt");
+    QVERIFY(child);
+    child->TextMemo->selectAllText();
+    child->TextMemo->replaceSelection(QStringLiteral("meins"));
+    // Changed without an activation in between: the save is the first to notice.
+    changeFromOutside(child->FileName, QStringLiteral("changed"));
+    const QByteArray theirs = readBytes(child->FileName);
+
+    QString closeQuestion, question;
+    if (how == QLatin1String("close"))
+        answerMessageBox(QMessageBox::Yes, &closeQuestion);
+    answerMessageBox(QMessageBox::StandardButton(overwrite), &question);
+    QPointer<TMDIChild> guard(child);
+    if (how == QLatin1String("close"))
+        child->Close1Click();
+    else
+        child->Save1Click();
+    QVERIFY(waitNoModal());
+    QCOMPARE(question, QStringLiteral("Die Datei %1 wurde seit dem Laden oder letzten Speichern "
+                                      "von einem anderen Programm geändert.\nTrotzdem "
+                                      "überschreiben? Die Änderungen des anderen Programms gehen "
+                                      "dann verloren.")
+                           .arg(m_env->path(QStringLiteral("beide.html"))));
+    QCOMPARE(readBytes(m_env->path(QStringLiteral("beide.html"))),
+             written ? QByteArray("meins") : theirs);
+    if (how == QLatin1String("close") && written) {
+        QTRY_VERIFY(guard.isNull());
+        return;
+    }
+    // Nothing written: the window and its text stay, still marked changed.
+    QTest::qWait(20);
+    QVERIFY(guard);
+    QCOMPARE(child->TextMemo->text(), QStringLiteral("meins"));
+    QCOMPARE(child->TextMemo->isModified(), !written);
+}
+
+void TstChildwin::changeNoticedWhileWorking()
+{
+    // The user stays in the window: the question comes without waiting for an activation.
+    showFrame();
+    TMDIChild* child = openFile(QStringLiteral("laufend.html"), "alt");
+    QVERIFY(child);
+    runIdle(200);
+    QString asked;
+    answerMessageBox(QMessageBox::Yes, &asked);
+    changeFromOutside(child->FileName, QStringLiteral("changed"));
+    QTRY_VERIFY(!asked.isEmpty());
+    QVERIFY(waitNoModal());
+    QCOMPARE(child->TextMemo->text(), QStringLiteral("neu von außen\r\n"));
+
+    // The window's own saves replace the file as well, and ask nothing.
+    child->TextMemo->replaceSelection(QStringLiteral("!"));
+    child->Save1Click();
+    child->TextMemo->replaceSelection(QStringLiteral("?"));
+    child->Save1Click();
+    runIdle(400);
+    QVERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(readBytes(child->FileName), QByteArray("!?neu von au\xc3\x9f"
+                                                    "en\r\n"));
+
+    // A change after that is noticed again: the watch follows the replaced file. (The window
+    // system gives the frame back its activation after a message box; here the test does.)
+    showFrame();
+    runIdle(50);
+    asked.clear();
+    answerMessageBox(QMessageBox::No, &asked);
+    writeBytes(child->FileName, "dritte Fassung");
+    QTRY_VERIFY(!asked.isEmpty());
+    QVERIFY(waitNoModal());
+    QCOMPARE(child->TextMemo->text(), QStringLiteral("!?neu von außen\r\n"));
+    QVERIFY(child->TextMemo->isModified());
+}
+
+void TstChildwin::reloadKeepsTheFileFormat()
+{
+    TMDIChild* child = openFile(QStringLiteral("ansi.txt"), "Gr\xfc\xdf"
+                                                            "e\r\n");
+    QVERIFY(child);
+    writeBytes(child->FileName, "M\xfchle\r\nzwei\r\n");
+    answerMessageBox(QMessageBox::Yes);
+    child->FormActivate();
+    runIdle(50);
+    QVERIFY(waitNoModal());
+    QCOMPARE(child->TextMemo->text(), QStringLiteral("Mühle\r\nzwei\r\n"));
+    child->TextMemo->setSelStart(child->TextMemo->textLength());
+    child->TextMemo->replaceSelection(QStringLiteral("ä"));
+    child->Save1Click();
+    QCOMPARE(readBytes(child->FileName), QByteArray("M\xfchle\r\nzwei\r\n\xe4"));
+
+    // A rich-text document reads its file again as rich text.
+    TMDIChild* rich = openFile(QStringLiteral("brief.rtf"), "{\\rtf1\\ansi Alt\\par}");
+    QVERIFY(rich);
+    writeBytes(rich->FileName, "{\\rtf1\\ansi {\\b Neu}\\par}");
+    answerMessageBox(QMessageBox::Yes);
+    rich->FormActivate();
+    runIdle(50);
+    QVERIFY(waitNoModal());
+    QVERIFY(!rich->TextMemo->isPlainTextMode());
+    QCOMPARE(rich->TextMemo->line(0), QStringLiteral("Neu"));
+    QVERIFY(!rich->TextMemo->isModified());
+}
+
+// ---- a fresh start ------------------------------------------------------------------------
+
+void TstChildwin::nothingToUndoAtStart_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("new document") << "new";
+    QTest::newRow("plain file") << "plain";
+    QTest::newRow("rich-text file") << "rich";
+}
+
+void TstChildwin::nothingToUndoAtStart()
+{
+    QFETCH(QString, how);
+    TMDIChild* child = nullptr;
+    if (how == QLatin1String("new")) {
+        m_frame->FileNewItemClick();
+        child = m_frame->activeChild();
+    } else if (how == QLatin1String("plain")) {
+        child = openFile(QStringLiteral("start.html"), "<p>Start</p>\r\n");
+    } else {
+        child = openFile(QStringLiteral("start.rtf"), "{\\rtf1\\ansi Start\\par}");
+    }
+    QVERIFY(child);
+    TExtRich* memo = child->TextMemo;
+    child->FormActivate();
+    runIdle(20);
+    const QString text = memo->text();
+    QVERIFY(!memo->canUndo());
+    child->Edit1Click();
+    QVERIFY(!child->action(QStringLiteral("Rckgngig2"))->isEnabled());
+    QVERIFY(!child->action(QStringLiteral("Rckgngig1"))->isEnabled());
+
+    // Undo does nothing, and undoing the user's own edit returns to an unmodified document.
+    child->Rckgngig2Click();
+    QCOMPARE(memo->text(), text);
+    QVERIFY(!memo->isModified());
+    memo->replaceSelection(QStringLiteral("x"));
+    QVERIFY(memo->isModified());
+    child->Rckgngig2Click();
+    QCOMPARE(memo->text(), text);
+    QVERIFY(!memo->isModified());
+    child->Rckgngig2Click();
+    QCOMPARE(memo->text(), text);
+    QVERIFY(!memo->isModified());
+}
+
+void TstChildwin::saveDialogStartFolder_data()
+{
+    QTest::addColumn<QString>("document"); // empty: untitled
+    QTest::addColumn<QString>("opened");   // a file opened before, empty: none
+    QTest::addColumn<QString>("folder");   // expected start, "~" for the user's home
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("untitled, first run") << ""
+                                         << ""
+                                         << "~"
+                                         << "Dokument";
+    QTest::newRow("untitled after an open") << ""
+                                            << "zuletzt/a.html"
+                                            << "zuletzt"
+                                            << "Dokument";
+    QTest::newRow("titled") << "seiten/index.html"
+                            << "zuletzt/a.html"
+                            << "seiten"
+                            << "index.html";
+}
+
+void TstChildwin::saveDialogStartFolder()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, opened);
+    QFETCH(QString, folder);
+    QFETCH(QString, name);
+    rememberUsedFolder(QString()); // a fresh run
+    if (!opened.isEmpty())
+        QVERIFY(openFile(opened, "vorher"));
+    TMDIChild* child =
+        document.isEmpty() ? m_frame->createChild() : openFile(document, "<p>Seite</p>");
+    QVERIFY(child);
+    if (!opened.isEmpty() && !document.isEmpty())
+        QVERIFY(openFile(opened, "danach")); // the last file opened elsewhere
+    m_frame->mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(child->parentWidget()));
+    child->saveFileDialog()->setOption(QFileDialog::DontUseNativeDialog);
+    QString start, proposed;
+    whenModal([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog)
+            return false;
+        start = dialog->directory().absolutePath();
+        if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            proposed = edit->text();
+        dialog->reject();
+        return true;
+    });
+    QVERIFY(!child->saveAs());
+    QCOMPARE(
+        QDir::cleanPath(start),
+        QDir::cleanPath(folder == QLatin1String("~") ? QDir::homePath() : m_env->path(folder)));
+    QCOMPARE(proposed, name);
+    rememberUsedFolder(QString());
 }
 
 TESSALINE_TEST_MAIN(TstChildwin)
