@@ -47,6 +47,8 @@ public:
     // The file in a new document window; when it cannot be loaded the report is shown and the
     // window closed again, so no empty window stays bound to that path.
     TMDIChild* openDocument(const QString& path);
+    // Makes the document the active window with the keyboard focus in its text.
+    void focusDocument(TMDIChild* child);
 
     QToolBar* toolBar(int number) const; // 1 ... 10
     // Any menu item, toolbar button or switch item of the frame by name.

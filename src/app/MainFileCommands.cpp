@@ -7,6 +7,7 @@
 #include "editor/DocumentFileFilters.h"
 #include "editor/ExtRich.h"
 #include "editor/filedrag.h"
+#include "platform/Paths.h"
 
 #include <QFileDialog>
 #include <QMdiArea>
@@ -80,14 +81,33 @@ QFileDialog* TMainForm::openFileDialog()
 void TMainForm::FileOpenItemClick()
 {
     QFileDialog* dialog = openFileDialog();
+    const TMDIChild* active = activeChild();
+    dialog->setDirectory(dialogStartFolder(
+        active && active->FileName != TMDIChild::Untitled ? active->FileName : QString()));
     if (dialog->exec() != QDialog::Accepted)
         return;
+    TMDIChild* opened = nullptr;
     for (const QString& chosen : dialog->selectedFiles()) {
         const QString path = QDir::toNativeSeparators(chosen);
         insertRecentFile(m_state, path);
         HistoryAktualisieren();
-        openDocument(path);
+        if (TMDIChild* child = openDocument(path))
+            opened = child;
     }
+    if (opened)
+        focusDocument(opened);
+}
+
+void TMainForm::focusDocument(TMDIChild* child)
+{
+    // The closed dialog leaves the activation to the window system, which may hand it to no
+    // window of ours: keys and mnemonics would then reach nothing until a click.
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        if (window->widget() == child)
+            m_mdiArea->setActiveSubWindow(window);
+    raise();
+    activateWindow();
+    child->TextMemo->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::Dokumentspeichern1Click()

@@ -1,11 +1,15 @@
-// Tests of the frame's file commands: New, Open with the recent-file list, Save As, drops, windows.
+// Tests of the frame's file commands: New, Open with the recent-file list, Save As, drops, windows,
+// the open dialog's folder, the focus after opening, and names that are no regular files.
 #include "app/Main.h"
 #include "core/SettingsStore.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
 #include "editor/filedrag.h"
+#include "platform/FileIo.h"
+#include "platform/Paths.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -14,7 +18,14 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
 #include <memory>
+#include <optional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace
 {
@@ -57,6 +68,38 @@ QStringList fileMenuCaptions(TMainForm& frame)
     return captions;
 }
 
+// Should opening wait for a writer at the other end of a FIFO, this thread plays the writer after
+// a while: the document then opens instead of hanging the test.
+class FifoRescue
+{
+public:
+    explicit FifoRescue(const QString& path) : m_path(QFile::encodeName(path))
+    {
+        m_thread = std::thread([this] {
+            const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+            while (!m_done && std::chrono::steady_clock::now() < end) {
+                const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    [[maybe_unused]] const auto written = ::write(fd, "blockiert", 9);
+                    ::close(fd);
+                    return;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+    }
+    ~FifoRescue()
+    {
+        m_done = true;
+        m_thread.join();
+    }
+
+private:
+    QByteArray m_path;
+    std::atomic<bool> m_done{false};
+    std::thread m_thread;
+};
+
 } // namespace
 
 class TestFileCommands : public QObject
@@ -90,6 +133,11 @@ private slots:
     void commandsNeedADocument();
     void droppedFilesOpenWithoutListing();
     void windowCommands();
+    void openDialogStartFolder_data();
+    void openDialogStartFolder();
+    void openedDocumentHasTheFocus();
+    void nonRegularFilesAreRefused_data();
+    void nonRegularFilesAreRefused();
 
 private:
     QString path(int i) const { return m_env->path(QStringLiteral("seite%1.html").arg(i)); }
@@ -333,6 +381,144 @@ void TestFileCommands::windowCommands()
     const bool wasMaximized = frame.isMaximized();
     frame.GanzesFenster1Click();
     QCOMPARE(frame.isMaximized(), !wasMaximized);
+}
+
+void TestFileCommands::openDialogStartFolder_data()
+{
+    QTest::addColumn<QString>("before"); // what happened earlier in the run
+    QTest::addColumn<QString>("folder"); // expected start, "~" for the user's home
+
+    QTest::newRow("first run, no document") << ""
+                                            << "~";
+    QTest::newRow("first run, untitled document") << "new"
+                                                  << "~";
+    QTest::newRow("titled document") << "open ordner/a.html, open anders/b.html, back"
+                                     << "ordner";
+    QTest::newRow("untitled after an open") << "open anders/b.html, new"
+                                            << "anders";
+    QTest::newRow("no document after an open") << "open anders/b.html, close"
+                                               << "anders";
+    QTest::newRow("untitled after a save as") << "save as gespeichert/c.html, new"
+                                              << "gespeichert";
+}
+
+void TestFileCommands::openDialogStartFolder()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, folder);
+    rememberUsedFolder(QString()); // a fresh run
+    TMainForm frame;
+    for (const QString& step : before.split(QStringLiteral(", "), Qt::SkipEmptyParts)) {
+        const QString file = m_env->path(step.section(QLatin1Char(' '), -1));
+        if (step.startsWith(QLatin1String("open"))) {
+            QDir().mkpath(QFileInfo(file).absolutePath());
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.close();
+            QVERIFY(frame.openDocument(file));
+        } else if (step.startsWith(QLatin1String("save as"))) {
+            QDir().mkpath(QFileInfo(file).absolutePath());
+            frame.FileNewItemClick();
+            frame.activeChild()->saveFileDialog()->setOption(QFileDialog::DontUseNativeDialog);
+            chooseFiles({file});
+            frame.Dokumentspeichernunter1Click();
+            QVERIFY(QFile::exists(file));
+        } else if (step == QLatin1String("new")) {
+            frame.FileNewItemClick();
+        } else if (step == QLatin1String("close")) {
+            frame.activeChild()->closeWithoutQuery();
+            QTRY_COMPARE(frame.documentCount(), 0);
+        } else if (step == QLatin1String("back")) {
+            frame.mdiArea()->setActiveSubWindow(frame.mdiArea()->subWindowList().first());
+        }
+    }
+    QString start;
+    whenModal([&start](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog)
+            return false;
+        start = dialog->directory().absolutePath();
+        dialog->reject();
+        return true;
+    });
+    frame.FileOpenItemClick();
+    QVERIFY(waitNoModal());
+    QCOMPARE(
+        QDir::cleanPath(start),
+        QDir::cleanPath(folder == QLatin1String("~") ? QDir::homePath() : m_env->path(folder)));
+    rememberUsedFolder(QString());
+}
+
+void TestFileCommands::openedDocumentHasTheFocus()
+{
+    TMainForm frame;
+    frame.show();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    frame.FileNewItemClick();
+    chooseFiles({path(1), path(2)});
+    frame.FileOpenItemClick();
+    QVERIFY(waitNoModal());
+    // The last file chosen is in front, and keys reach it and the frame's commands at once.
+    TMDIChild* child = frame.activeChild();
+    QVERIFY(child);
+    const QStringList chosen = frame.openFileDialog()->selectedFiles();
+    QCOMPARE(QDir::fromNativeSeparators(child->FileName), chosen.last());
+    QTRY_COMPARE(QApplication::activeWindow(), &frame);
+    QCOMPARE(QApplication::focusWidget(), child->TextMemo);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("x"));
+    QVERIFY(child->TextMemo->text().startsWith(QLatin1Char('x')));
+    runIdle(); // the frame enables its document commands when it is idle
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!child->TextMemo->isModified());
+}
+
+void TestFileCommands::nonRegularFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("kind");
+    for (const char* source : {"command line", "recent file", "drop"})
+        for (const char* kind : {"FIFO", "/dev/null"})
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(source, kind)))
+                << QString::fromLatin1(source) << QString::fromLatin1(kind);
+}
+
+void TestFileCommands::nonRegularFilesAreRefused()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, kind);
+    QString name = kind;
+    std::optional<FifoRescue> rescue;
+    if (kind == QLatin1String("FIFO")) {
+        name = m_env->path(QStringLiteral("rohr.html"));
+        QVERIFY(mkfifo(QFile::encodeName(name).constData(), 0600) == 0);
+        rescue.emplace(name);
+    } else if (!QFileInfo::exists(name)) {
+        QSKIP("no such device here");
+    }
+    putHistory("MaxCount", 3);
+    putHistory("Count", 0);
+    SettingsStore().writeString(QStringLiteral("History"), QStringLiteral("File0"), name);
+
+    QString message;
+    answerMessageBox(QMessageBox::Ok, &message);
+    std::unique_ptr<TMainForm> frame;
+    if (source == QLatin1String("command line")) {
+        frame = std::make_unique<TMainForm>(StartOptions{name});
+        frame->FormActivate();
+    } else {
+        frame = std::make_unique<TMainForm>();
+        if (source == QLatin1String("recent file"))
+            frame->recentFileActions().at(0)->trigger();
+        else
+            frame->FileDrag1->takeDrop({name, path(1)});
+    }
+    QVERIFY(waitNoModal());
+    rescue.reset();
+    QCOMPARE(message, cannotOpenText(name));
+    QTRY_COMPARE(frame->documentCount(), source == QLatin1String("drop") ? 1 : 0);
+    for (TMDIChild* child : frame->children())
+        QCOMPARE(child->FileName, path(1));
 }
 
 TESSALINE_TEST_MAIN(TestFileCommands)
