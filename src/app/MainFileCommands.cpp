@@ -6,6 +6,7 @@
 #include "editor/Childwin.h"
 #include "editor/DocumentFileFilters.h"
 #include "editor/ExtRich.h"
+#include "editor/FileDialogs.h"
 #include "editor/filedrag.h"
 #include "platform/Paths.h"
 
@@ -84,7 +85,7 @@ void TMainForm::FileOpenItemClick()
     const TMDIChild* active = activeChild();
     dialog->setDirectory(dialogStartFolder(
         active && active->FileName != TMDIChild::Untitled ? active->FileName : QString()));
-    if (dialog->exec() != QDialog::Accepted)
+    if (runFileDialog(dialog) != QDialog::Accepted)
         return;
     TMDIChild* opened = nullptr;
     for (const QString& chosen : dialog->selectedFiles()) {
@@ -100,8 +101,8 @@ void TMainForm::FileOpenItemClick()
 
 void TMainForm::focusDocument(TMDIChild* child)
 {
-    // The closed dialog leaves the activation to the window system, which may hand it to no
-    // window of ours: keys and mnemonics would then reach nothing until a click.
+    // Whichever window the window system activates once the dialog has gone, the keys belong to
+    // the document just opened.
     for (QMdiSubWindow* window : m_mdiArea->subWindowList())
         if (window->widget() == child)
             m_mdiArea->setActiveSubWindow(window);

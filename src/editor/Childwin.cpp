@@ -10,6 +10,7 @@
 #include "editor/DocumentHost.h"
 #include "editor/EntityKeyFilter.h"
 #include "editor/ExtRich.h"
+#include "editor/FileDialogs.h"
 #include "editor/FindReplace.h"
 #include "editor/Rtf.h"
 #include "editor/Ruler.h"
@@ -371,7 +372,7 @@ bool TMDIChild::saveAs()
     const bool untitled = FileName == Untitled;
     dialog->setDirectory(dialogStartFolder(untitled ? QString() : FileName));
     dialog->selectFile(fileNamePart(FileName));
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    if (runFileDialog(dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return false;
     const QString path = QDir::toNativeSeparators(dialog->selectedFiles().constFirst());
     FileName = path;

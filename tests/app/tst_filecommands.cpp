@@ -456,9 +456,23 @@ void TestFileCommands::openedDocumentHasTheFocus()
     frame.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&frame));
     frame.FileNewItemClick();
-    chooseFiles({path(1), path(2)});
+    // The name is typed and confirmed while the list of completions is still open.
+    whenModal([this](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog)
+            return false;
+        dialog->setDirectory(m_env->dir());
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+            ->setText(QStringLiteral("\"seite1.html\" \"seite2.html\""));
+        auto* completions = new QMenu(dialog);
+        completions->addAction(QStringLiteral("seite2.html"));
+        completions->popup(dialog->mapToGlobal(QPoint(0, 0)));
+        static_cast<QDialog*>(dialog)->accept();
+        return true;
+    });
     frame.FileOpenItemClick();
     QVERIFY(waitNoModal());
+    QVERIFY(!QApplication::activePopupWidget());
     // The last file chosen is in front, and keys reach it and the frame's commands at once.
     TMDIChild* child = frame.activeChild();
     QVERIFY(child);

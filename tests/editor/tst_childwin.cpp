@@ -1313,10 +1313,15 @@ void TstChildwin::saveDialogStartFolder()
         start = dialog->directory().absolutePath();
         if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
             proposed = edit->text();
+        // A list of completions still open when the dialog goes must go with it.
+        auto* completions = new QMenu(dialog);
+        completions->addAction(QStringLiteral("index.html"));
+        completions->popup(dialog->mapToGlobal(QPoint(0, 0)));
         dialog->reject();
         return true;
     });
     QVERIFY(!child->saveAs());
+    QVERIFY(!QApplication::activePopupWidget());
     QCOMPARE(
         QDir::cleanPath(start),
         QDir::cleanPath(folder == QLatin1String("~") ? QDir::homePath() : m_env->path(folder)));
