@@ -1235,6 +1235,7 @@ void TstChildwin::nothingToUndoAtStart_data()
 void TstChildwin::nothingToUndoAtStart()
 {
     QFETCH(QString, how);
+    showFrame(); // shown, laid out and painted like the user's
     TMDIChild* child = nullptr;
     if (how == QLatin1String("new")) {
         m_frame->FileNewItemClick();
@@ -1250,6 +1251,7 @@ void TstChildwin::nothingToUndoAtStart()
     runIdle(20);
     const QString text = memo->text();
     QVERIFY(!memo->canUndo());
+    QVERIFY(!m_frame->control(QStringLiteral("SBtnUndo"))->isEnabled());
     child->Edit1Click();
     QVERIFY(!child->action(QStringLiteral("Rckgngig2"))->isEnabled());
     QVERIFY(!child->action(QStringLiteral("Rckgngig1"))->isEnabled());
