@@ -86,7 +86,8 @@ const TopMenuSpec topMenus[] = {
     {"Tags1", "&Tags", 4, true},
     {"Weiteretags1", "&Weitere tags", 5, false},
     {"Helfer2", "He&lfer", 6, true},
-    {"Tools1", "Tool&s", 9, false},
+    // No mnemonic: Alt+S saves under another name, and a key with two owners runs neither.
+    {"Tools1", "Tools", 9, false},
     {"Window1", "&Fenster", 9, false, windowRows},
     {"Hilfe1", "&Hilfe", 9, false, helpRows},
 };
