@@ -115,6 +115,7 @@ const ToolButtonSpec toolButtons[] = {
     {1, "ExitBtn", "Beenden|Beendet den Editor", "application-exit", "X", &F::FileExitItemClick,
      false},
     {3, "SBtnUndo", "Rückgängig", "edit-undo", "↶", &F::SBtnUndoClick, false},
+    {3, "SBtnRedo", "Wiederherstellen", "edit-redo", "↷", &F::SBtnRedoClick, false},
     {3, "SBtnCut", "Auschneiden in die Zwischenablage", "edit-cut", "✂", &F::SBtnCutClick, false},
     {3, "SBtnCopy", "Kopieren in die Zwischenablage", "edit-copy", "❐", &F::SBtnCopyClick, false},
     {3, "SBtnPaste", "Aus der Zwischenablage einfügen", "edit-paste", "⇩", &F::SBtnPasteClick,
