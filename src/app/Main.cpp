@@ -128,9 +128,13 @@ void TMainForm::buildMenuBar()
                 browser == 1 ? &TMainForm::Browser1Click : &TMainForm::Browser2Click);
         m_controls.insert(item->objectName(), item);
     }
-    // Without a document the palette item still opens a palette (it writes nowhere then).
+    // Without a document the palette item still opens a palette (it writes nowhere then); the
+    // submenus on its way must open to reach it.
     QAction* palette = control(QStringLiteral("FrameWeitereSonderzeichen1"));
     palette->setEnabled(true);
+    for (auto* menu = qobject_cast<QMenu*>(palette->parent()); menu && !m_topMenus.contains(menu);
+         menu = qobject_cast<QMenu*>(menu->parent()))
+        menu->menuAction()->setEnabled(true);
     connect(palette, &QAction::triggered, this, &TMainForm::SonderZeichenClick);
     applyHint(m_topMenus.at(6)->menuAction(),
               QStringLiteral("Hier werden eingebundene Programme aufgerufen"));

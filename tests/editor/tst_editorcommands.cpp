@@ -55,6 +55,7 @@ private slots:
     void conversionsFromTheEditMenu();
     void paletteWritesIntoTheActiveDocument();
     void findNextFollowsTheFirstSearch();
+    void paletteFromTheTagsMenuWithoutADocument();
     void undoAndRedo_data();
     void undoAndRedo();
     void redoButtonBesideUndo();
@@ -182,6 +183,46 @@ void TestEditorCommands::findNextFollowsTheFirstSearch()
     // Another document has not searched yet: the button follows the active one.
     newDocument();
     QVERIFY(!goTo->isEnabled());
+}
+
+void TestEditorCommands::paletteFromTheTagsMenuWithoutADocument()
+{
+    runIdle();
+    QCOMPARE(m_frame->documentCount(), 0);
+    // Every enabled item of the stand-in menus can be reached: each submenu on its way is
+    // enabled. Only the items that work without a document are enabled.
+    const QStringList withoutDocument{QStringLiteral("Browser1aufrufen1"),
+                                      QStringLiteral("Browser2aufrufen1"),
+                                      QStringLiteral("FrameWeitereSonderzeichen1")};
+    QStringList reached;
+    for (const char* name : {"Bearbeiten2", "Optionen1", "Tags1", "Helfer2"}) {
+        auto* top = m_frame->findChild<QMenu*>(QString::fromLatin1(name));
+        QVERIFY2(top, name);
+        for (QAction* item : top->findChildren<QAction*>()) {
+            if (!item->isEnabled() || item->isSeparator() || item->menu())
+                continue;
+            QVERIFY2(withoutDocument.contains(item->objectName()), qPrintable(item->objectName()));
+            for (auto* up = qobject_cast<QMenu*>(item->parent()); up && up != top;
+                 up = qobject_cast<QMenu*>(up->parent()))
+                QVERIFY2(up->menuAction()->isEnabled(),
+                         qPrintable(item->objectName() + QStringLiteral(" in ") + up->title()));
+            reached << item->objectName();
+        }
+    }
+    QVERIFY(reached.contains(QStringLiteral("FrameWeitereSonderzeichen1")));
+    // The other items of the palette's submenu still need a document.
+    QVERIFY(!m_frame->control(QStringLiteral("FrameS31"))->isEnabled());
+
+    QAction* palette = m_frame->control(QStringLiteral("FrameWeitereSonderzeichen1"));
+    QVERIFY(palette->isEnabled());
+    palette->trigger();
+    TFSonderZeichen* shown = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* candidate = qobject_cast<TFSonderZeichen*>(w);
+            candidate && candidate->isVisible())
+            shown = candidate;
+    QVERIFY(shown);
+    shown->close();
 }
 
 void TestEditorCommands::undoAndRedo_data()
