@@ -86,7 +86,8 @@ const TopMenuSpec topMenus[] = {
     {"Tags1", "&Tags", 4, true},
     {"Weiteretags1", "&Weitere tags", 5, false},
     {"Helfer2", "He&lfer", 6, true},
-    {"Tools1", "Tool&s", 9, false},
+    // No mnemonic: Alt+S saves under another name, and a key with two owners runs neither.
+    {"Tools1", "Tools", 9, false},
     {"Window1", "&Fenster", 9, false, windowRows},
     {"Hilfe1", "&Hilfe", 9, false, helpRows},
 };
@@ -114,6 +115,7 @@ const ToolButtonSpec toolButtons[] = {
     {1, "ExitBtn", "Beenden|Beendet den Editor", "application-exit", "X", &F::FileExitItemClick,
      false},
     {3, "SBtnUndo", "Rückgängig", "edit-undo", "↶", &F::SBtnUndoClick, false},
+    {3, "SBtnRedo", "Wiederherstellen", "edit-redo", "↷", &F::SBtnRedoClick, false},
     {3, "SBtnCut", "Auschneiden in die Zwischenablage", "edit-cut", "✂", &F::SBtnCutClick, false},
     {3, "SBtnCopy", "Kopieren in die Zwischenablage", "edit-copy", "❐", &F::SBtnCopyClick, false},
     {3, "SBtnPaste", "Aus der Zwischenablage einfügen", "edit-paste", "⇩", &F::SBtnPasteClick,

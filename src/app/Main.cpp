@@ -128,9 +128,13 @@ void TMainForm::buildMenuBar()
                 browser == 1 ? &TMainForm::Browser1Click : &TMainForm::Browser2Click);
         m_controls.insert(item->objectName(), item);
     }
-    // Without a document the palette item still opens a palette (it writes nowhere then).
+    // Without a document the palette item still opens a palette (it writes nowhere then); the
+    // submenus on its way must open to reach it.
     QAction* palette = control(QStringLiteral("FrameWeitereSonderzeichen1"));
     palette->setEnabled(true);
+    for (auto* menu = qobject_cast<QMenu*>(palette->parent()); menu && !m_topMenus.contains(menu);
+         menu = qobject_cast<QMenu*>(menu->parent()))
+        menu->menuAction()->setEnabled(true);
     connect(palette, &QAction::triggered, this, &TMainForm::SonderZeichenClick);
     applyHint(m_topMenus.at(6)->menuAction(),
               QStringLiteral("Hier werden eingebundene Programme aufgerufen"));
@@ -483,21 +487,24 @@ QList<QKeySequence> TMainForm::frameCommandKeys() const
 void TMainForm::onIdle()
 {
     QWidget* focus = QApplication::focusWidget();
-    bool editFocus = false, selected = false, canUndo = false;
+    bool editFocus = false, selected = false, canUndo = false, canRedo = false;
     if (auto* combo = qobject_cast<QComboBox*>(focus); combo && combo->lineEdit())
         focus = combo->lineEdit();
     if (auto* plain = qobject_cast<QPlainTextEdit*>(focus)) {
         editFocus = true;
         selected = plain->textCursor().hasSelection();
         canUndo = plain->document()->isUndoAvailable();
+        canRedo = plain->document()->isRedoAvailable();
     } else if (auto* rich = qobject_cast<QTextEdit*>(focus)) {
         editFocus = true;
         selected = rich->textCursor().hasSelection();
         canUndo = rich->document()->isUndoAvailable();
+        canRedo = rich->document()->isRedoAvailable();
     } else if (auto* line = qobject_cast<QLineEdit*>(focus)) {
         editFocus = true;
         selected = line->hasSelectedText();
         canUndo = line->isUndoAvailable();
+        canRedo = line->isRedoAvailable();
     }
     auto set = [this](const char* name, bool enabled) {
         if (QAction* a = control(QString::fromLatin1(name)); a && a->isEnabled() != enabled)
@@ -507,6 +514,7 @@ void TMainForm::onIdle()
     set("SBtnCopy", editFocus && selected);
     set("SBtnPaste", editFocus && m_clipboardHasText);
     set("SBtnUndo", editFocus && canUndo);
+    set("SBtnRedo", editFocus && canRedo);
     if (TMDIChild* child = activeChild())
         child->Modifiziert();
     UpdateMenuItems();

@@ -123,6 +123,7 @@ public:
     void SBtnReplaceClick();
 
     void SBtnUndoClick();
+    void SBtnRedoClick();
     void SBtnCutClick();
     void SBtnCopyClick();
     void SBtnPasteClick();

@@ -154,6 +154,11 @@ void TMainForm::fontSizeClick(const QString& size)
     child->FontSizeClick();
 }
 
+void TMainForm::SBtnRedoClick()
+{
+    toActiveChild(&TMDIChild::Wiederherstellen1Click);
+}
+
 void TMainForm::SBtnUmbClick()
 {
     toActiveChild(&TMDIChild::WordWrap1Click);

@@ -35,11 +35,13 @@ void fillToolsMenu(QMenu* tools1, ShellState& state, const SettingsStore& store,
     readToolList(state, store);
     for (int i = 0; i < state.toolCount; ++i) {
         const QString& name = state.tools.at(i).name;
-        auto* item = new QAction(name, tools1);
+        auto* item = new QAction(tools1);
         item->setObjectName(QStringLiteral("Tool%1").arg(i));
         if (name == QLatin1String("-")) {
+            // Without text: styles draw a separator's text beside its line.
             item->setSeparator(true);
         } else {
+            item->setText(name);
             // Set directly: a user's tool name is shown as typed, without hint markup.
             const QString hint = QStringLiteral("Startet das Programm ") + name;
             item->setToolTip(hint);

@@ -30,6 +30,9 @@ constexpr const char* wideDash = "|Diesen Bindestrich können nicht alle Browser
 const ChildRow editRows[] = {
     {R::Item, "Rckgngig2", "&Rückgängig", "Alt+Backspace", "Letzte Eingabe rückgängig",
      &C::Rckgngig2Click},
+    // The key pairs with undo's; Ctrl+Shift+Z aligns headings.
+    {R::Item, "Wiederherstellen1", "&Wiederherstellen", "Alt+Shift+Backspace",
+     "Letzte rückgängig gemachte Eingabe wiederherstellen", &C::Wiederherstellen1Click},
     Sep,
     {R::Item, "Cut1", "&Ausschneiden", "Ctrl+X", "Auswahl ausschneiden", &C::Cut1Click},
     {R::Item, "Copy1", "&Kopieren", "Ctrl+C", "Auswahl kopieren", &C::Copy1Click},
@@ -198,6 +201,8 @@ const ChildMenu menus[] = {
 const ChildRow popUpRows[] = {
     {R::Item, "Rckgngig1", "&Rückgängig", "Alt+Backspace", "Letzte Eingabe rückgängig",
      &C::Rckgngig2Click, Shown},
+    {R::Item, "Wiederherstellen2", "&Wiederherstellen", "Alt+Shift+Backspace",
+     "Letzte rückgängig gemachte Eingabe wiederherstellen", &C::Wiederherstellen1Click, Shown},
     Sep,
     {R::Item, "Ausschneiden1", "&Ausschneiden", "Ctrl+X", "Auswahl ausschneiden", &C::Cut1Click,
      Shown},

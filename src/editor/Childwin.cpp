@@ -182,8 +182,9 @@ void TMDIChild::buildMenus()
 
     // Edit items are only switched off while their menu is open: their keys must keep working.
     auto enableAllAgain = [this] {
-        for (const char* name : {"Rckgngig2", "Cut1", "Copy1", "Paste1", "Delete1", "Rckgngig1",
-                                 "Ausschneiden1", "Kopieren1", "Einfgen1", "Lschen1"})
+        for (const char* name :
+             {"Rckgngig2", "Wiederherstellen1", "Cut1", "Copy1", "Paste1", "Delete1", "Rckgngig1",
+              "Wiederherstellen2", "Ausschneiden1", "Kopieren1", "Einfgen1", "Lschen1"})
             if (QAction* a = twin(name))
                 a->setEnabled(true);
     };
@@ -609,6 +610,11 @@ void TMDIChild::Rckgngig2Click()
     TextMemo->undoLast();
 }
 
+void TMDIChild::Wiederherstellen1Click()
+{
+    TextMemo->redo();
+}
+
 void TMDIChild::Cut1Click()
 {
     TextMemo->cutSelection();
@@ -648,6 +654,7 @@ void TMDIChild::Edit1Click()
     set({"Paste1", "Einfgen1"}, canPaste);
     set({"Cut1", "Copy1", "Delete1", "Ausschneiden1", "Kopieren1", "Lschen1"}, selected);
     set({"Rckgngig2", "Rckgngig1"}, canUndo);
+    set({"Wiederherstellen1", "Wiederherstellen2"}, TextMemo->document()->isRedoAvailable());
 }
 
 void TMDIChild::runTimerWrite(void (TMDIChild::*write)())

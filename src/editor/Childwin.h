@@ -73,6 +73,7 @@ public:
     void Browser2aufrufenClick();
 
     void Rckgngig2Click();
+    void Wiederherstellen1Click();
     void Cut1Click();
     void Copy1Click();
     void Paste1Click();

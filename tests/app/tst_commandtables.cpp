@@ -12,11 +12,33 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSet>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <memory>
+
+namespace
+{
+
+// An action the keyboard can reach: shown in a visible widget (toolbar, menu bar) or in a menu
+// that is itself reachable.
+bool reachable(QAction* action, int depth = 0)
+{
+    for (QObject* owner : action->associatedObjects()) {
+        if (auto* menu = qobject_cast<QMenu*>(owner)) {
+            if (depth < 8 && reachable(menu->menuAction(), depth + 1))
+                return true;
+        } else if (auto* widget = qobject_cast<QWidget*>(owner); widget && widget->isVisible()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 class TestCommandTables : public QObject
 {
@@ -38,6 +60,9 @@ private slots:
     void toolsMenuComesFromTheStore();
     void documentSwitchesFromMenuAndToolbar();
     void browserButtonWithAndWithoutADocument();
+    void keysAndMenuBarMnemonicsHaveOneOwner_data();
+    void keysAndMenuBarMnemonicsHaveOneOwner();
+    void altSSavesUnderAnotherName();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -278,6 +303,75 @@ void TestCommandTables::browserButtonWithAndWithoutADocument()
     QVERIFY(frame.openDocument(page));
     frame.control(QStringLiteral("SBtnBrowser1"))->trigger();
     QCOMPARE(QDir::fromNativeSeparators(argumentsOfNextStart()), page);
+}
+
+void TestCommandTables::keysAndMenuBarMnemonicsHaveOneOwner_data()
+{
+    QTest::addColumn<int>("documents");
+    QTest::newRow("frame menus only") << 0;
+    QTest::newRow("document menus merged") << 1;
+}
+
+void TestCommandTables::keysAndMenuBarMnemonicsHaveOneOwner()
+{
+    QFETCH(int, documents);
+    TMainForm frame;
+    frame.show();
+    for (int i = 0; i < documents; ++i)
+        frame.FileNewItemClick();
+    runIdle();
+    // A key with two owners runs neither: Qt only reports the clash. The menu bar's mnemonics
+    // (Alt and the underlined letter) own their keys as much as any shortcut does.
+    QHash<QString, QStringList> owners;
+    QList<QAction*> onTheBar = frame.menuBar()->actions();
+    for (QAction* entry : std::as_const(onTheBar)) {
+        QVERIFY2(entry->isVisible() && entry->isEnabled(), qPrintable(entry->objectName()));
+        const QKeySequence mnemonic = QKeySequence::mnemonic(entry->text());
+        if (!mnemonic.isEmpty())
+            owners[mnemonic.toString()] << entry->objectName() + QStringLiteral(" (Menüleiste)");
+    }
+    for (QAction* action : frame.findChildren<QAction*>()) {
+        if (!action->isVisible() || !action->isEnabled() || onTheBar.contains(action) ||
+            !reachable(action))
+            continue;
+        for (const QKeySequence& key : action->shortcuts())
+            owners[key.toString()] << action->objectName();
+    }
+    for (auto it = owners.cbegin(); it != owners.cend(); ++it)
+        QVERIFY2(it.value().size() == 1,
+                 qPrintable(it.key() + QStringLiteral(": ") + it.value().join(QLatin1Char(','))));
+    QCOMPARE(owners.value(QStringLiteral("Alt+D")),
+             QStringList{QStringLiteral("Datei1 (Menüleiste)")});
+    if (documents > 0)
+        QCOMPARE(owners.value(QStringLiteral("Alt+S")),
+                 QStringList{QStringLiteral("Dokumentspeichernunter1")});
+    // The Tools menu stays on the bar for the mouse and the arrow keys.
+    QVERIFY(onTheBar.contains(frame.findChild<QMenu*>(QStringLiteral("Tools1"))->menuAction()));
+}
+
+void TestCommandTables::altSSavesUnderAnotherName()
+{
+    TMainForm frame;
+    frame.show();
+    QApplication::setActiveWindow(&frame);
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    frame.FileNewItemClick();
+    TExtRich* memo = frame.activeChild()->TextMemo;
+    QTRY_VERIFY(memo->hasFocus());
+    runIdle(); // the document's file commands are enabled at the next idle moment
+    QVERIFY(frame.control(QStringLiteral("Dokumentspeichernunter1"))->isEnabled());
+    QString asked;
+    whenModal([&asked](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog)
+            return false;
+        asked = dialog->objectName();
+        dialog->reject();
+        return true;
+    });
+    QTest::keyClick(memo, Qt::Key_S, Qt::AltModifier);
+    QVERIFY(waitNoModal());
+    QCOMPARE(asked, QStringLiteral("SaveFileDialog"));
 }
 
 TESSALINE_TEST_MAIN(TestCommandTables)

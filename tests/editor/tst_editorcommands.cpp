@@ -1,5 +1,6 @@
 // Tests of the editor features as the menus and the frame's buttons reach them: umlauts,
-// conversions, the special-character palette and find next.
+// conversions, the special-character palette, find next, undo and redo.
+#include "app/HelpTopics.h"
 #include "app/Main.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
@@ -10,6 +11,8 @@
 
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QToolBar>
 #include <QToolButton>
 #include <memory>
 
@@ -52,6 +55,10 @@ private slots:
     void conversionsFromTheEditMenu();
     void paletteWritesIntoTheActiveDocument();
     void findNextFollowsTheFirstSearch();
+    void paletteFromTheTagsMenuWithoutADocument();
+    void undoAndRedo_data();
+    void undoAndRedo();
+    void redoButtonBesideUndo();
 
 private:
     TMDIChild* newDocument()
@@ -176,6 +183,164 @@ void TestEditorCommands::findNextFollowsTheFirstSearch()
     // Another document has not searched yet: the button follows the active one.
     newDocument();
     QVERIFY(!goTo->isEnabled());
+}
+
+void TestEditorCommands::paletteFromTheTagsMenuWithoutADocument()
+{
+    runIdle();
+    QCOMPARE(m_frame->documentCount(), 0);
+    // Every enabled item of the stand-in menus can be reached: each submenu on its way is
+    // enabled. Only the items that work without a document are enabled.
+    const QStringList withoutDocument{QStringLiteral("Browser1aufrufen1"),
+                                      QStringLiteral("Browser2aufrufen1"),
+                                      QStringLiteral("FrameWeitereSonderzeichen1")};
+    QStringList reached;
+    for (const char* name : {"Bearbeiten2", "Optionen1", "Tags1", "Helfer2"}) {
+        auto* top = m_frame->findChild<QMenu*>(QString::fromLatin1(name));
+        QVERIFY2(top, name);
+        for (QAction* item : top->findChildren<QAction*>()) {
+            if (!item->isEnabled() || item->isSeparator() || item->menu())
+                continue;
+            QVERIFY2(withoutDocument.contains(item->objectName()), qPrintable(item->objectName()));
+            for (auto* up = qobject_cast<QMenu*>(item->parent()); up && up != top;
+                 up = qobject_cast<QMenu*>(up->parent()))
+                QVERIFY2(up->menuAction()->isEnabled(),
+                         qPrintable(item->objectName() + QStringLiteral(" in ") + up->title()));
+            reached << item->objectName();
+        }
+    }
+    QVERIFY(reached.contains(QStringLiteral("FrameWeitereSonderzeichen1")));
+    // The other items of the palette's submenu still need a document.
+    QVERIFY(!m_frame->control(QStringLiteral("FrameS31"))->isEnabled());
+
+    QAction* palette = m_frame->control(QStringLiteral("FrameWeitereSonderzeichen1"));
+    QVERIFY(palette->isEnabled());
+    palette->trigger();
+    TFSonderZeichen* shown = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* candidate = qobject_cast<TFSonderZeichen*>(w);
+            candidate && candidate->isVisible())
+            shown = candidate;
+    QVERIFY(shown);
+    shown->close();
+}
+
+void TestEditorCommands::undoAndRedo_data()
+{
+    QTest::addColumn<QString>("undoItem");
+    QTest::addColumn<QString>("redoItem");
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("edit menu") << "Rckgngig2"
+                               << "Wiederherstellen1" << false;
+    QTest::newRow("context menu") << "Rckgngig1"
+                                  << "Wiederherstellen2" << false;
+    QTest::newRow("keys") << "Rckgngig2"
+                          << "Wiederherstellen1" << true;
+}
+
+void TestEditorCommands::undoAndRedo()
+{
+    QFETCH(QString, undoItem);
+    QFETCH(QString, redoItem);
+    QFETCH(bool, byKey);
+    QApplication::setActiveWindow(m_frame.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    TMDIChild* child = newDocument();
+    TExtRich* memo = child->TextMemo;
+    QTRY_VERIFY(memo->hasFocus());
+    QAction* undo = child->action(undoItem);
+    QAction* redo = child->action(redoItem);
+    QVERIFY(undo && redo);
+    // Redo stands right under undo.
+    auto* menu = qobject_cast<QMenu*>(undo->parent());
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().indexOf(redo), menu->actions().indexOf(undo) + 1);
+    // Which of the two the open menu offers (undo, redo).
+    auto offered = [&] {
+        menu->popup(QPoint(0, 0));
+        if (menu == child->memoPopUp())
+            child->Edit1Click(); // what the context menu's opening runs
+        const QPair<bool, bool> state(undo->isEnabled(), redo->isEnabled());
+        menu->hide();
+        return state;
+    };
+    auto runUndo = [&] {
+        if (byKey)
+            QTest::keyClick(memo, Qt::Key_Backspace, Qt::AltModifier);
+        else
+            undo->trigger();
+    };
+    auto runRedo = [&] {
+        if (byKey)
+            QTest::keyClick(memo, Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+        else
+            redo->trigger();
+    };
+
+    memo->document()->clearUndoRedoStacks();
+    QCOMPARE(offered(), qMakePair(false, false));
+    memo->replaceSelection(QStringLiteral("eins"));
+    memo->replaceSelection(QStringLiteral(" zwei"));
+    QCOMPARE(offered(), qMakePair(true, false));
+    // Once the menu has closed the keys work again.
+    runUndo();
+    QCOMPARE(memo->text(), QStringLiteral("eins"));
+    QCOMPARE(offered(), qMakePair(true, true));
+    runUndo();
+    QVERIFY(memo->text().isEmpty());
+    QCOMPARE(offered(), qMakePair(false, true));
+    runRedo();
+    QCOMPARE(memo->text(), QStringLiteral("eins"));
+    runRedo();
+    QCOMPARE(memo->text(), QStringLiteral("eins zwei"));
+    QCOMPARE(offered(), qMakePair(true, false));
+    runRedo();
+    QCOMPARE(memo->text(), QStringLiteral("eins zwei"));
+
+    // A new edit after an undo leaves nothing to redo.
+    runUndo();
+    memo->replaceSelection(QStringLiteral("!"));
+    QCOMPARE(offered(), qMakePair(true, false));
+    runRedo();
+    QCOMPARE(memo->text(), QStringLiteral("eins!"));
+}
+
+void TestEditorCommands::redoButtonBesideUndo()
+{
+    QApplication::setActiveWindow(m_frame.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_frame.get()));
+    QAction* undo = m_frame->control(QStringLiteral("SBtnUndo"));
+    QAction* redo = m_frame->control(QStringLiteral("SBtnRedo"));
+    QVERIFY(redo);
+    const QList<QAction*> buttons = m_frame->toolBar(3)->actions();
+    QCOMPARE(buttons.indexOf(redo), buttons.indexOf(undo) + 1);
+    QCOMPARE(redo->toolTip(), QStringLiteral("Wiederherstellen"));
+    QVERIFY(!redo->icon().isNull());
+    runIdle();
+    QVERIFY(!redo->isEnabled());
+
+    TMDIChild* child = newDocument();
+    TExtRich* memo = child->TextMemo;
+    QTRY_VERIFY(memo->hasFocus());
+    QTest::keyClicks(memo, QStringLiteral("Text"));
+    runIdle();
+    QVERIFY(undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+    undo->trigger();
+    QVERIFY(memo->text().isEmpty());
+    runIdle();
+    QVERIFY(redo->isEnabled());
+    redo->trigger();
+    QCOMPARE(memo->text(), QStringLiteral("Text"));
+    runIdle();
+    QVERIFY(!redo->isEnabled());
+
+    // The keyboard page lists the new key with its command.
+    const QString page = keyboardTableHtml();
+    const QString key =
+        QKeySequence(QStringLiteral("Alt+Shift+Backspace")).toString(QKeySequence::NativeText);
+    QVERIFY2(page.contains(QStringLiteral("<td>%1</td><td>Wiederherstellen</td>").arg(key)),
+             qPrintable(page));
 }
 
 TESSALINE_TEST_MAIN(TestEditorCommands)
