@@ -14,6 +14,8 @@
 
 #include "app/HelpWindow.h"
 #include "editor/DocumentCommands.h"
+#include "generators/Dtitel.h"
+#include "generators/Marquee.h"
 #include "generators/Meta.h"
 #include "widgets/DialogHelp.h"
 
@@ -25,7 +27,9 @@ namespace
 using CommandTable = std::span<const DocumentCommand> (*)();
 
 const CommandTable moduleTables[] = {
+    &dtitelCommands,
     &metaCommands,
+    &marqueeCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

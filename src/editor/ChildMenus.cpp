@@ -72,8 +72,13 @@ const ChildRow optionRows[] = {
 // order and separators.
 const ChildRow tagRows[] = {
     sub("Grundgerst1", "&Grundgerüst"),
-    // "&Grundgerüst einfügen...", "Grundgerüst &Formular einfügen...", the two background items,
-    // "Hintergrund&musik...", a separator, "&Meta Informationen..." and a separator.
+    cmd("Grundgersteinfgen1", "&Grundgerüst einfügen...", "Ctrl+J", "Grundgersteinfgen1Click",
+        "Fügt das Grundgerüst einer WWW Seite ein"),
+    // "Grundgerüst &Formular einfügen...", the two background items and "Hintergrund&musik...".
+    Sep,
+    cmd("MetaInformationen1", "&Meta Informationen...", "Ctrl+Shift+F5", "MetaInformationen1Click",
+        "Fügt eine Meta Information ein"),
+    Sep,
     cmd("Basereferenz1", "&Basereferenz...", "", "Basereferenz1Click",
         "Fügt eine Basereferenz ein"),
     End,
@@ -189,14 +194,24 @@ const ChildRow tagRows[] = {
     sub("Netscape1", "&Netscape"),
     cmd("blinkend1", "&blinkend", "", "blinkend1Click"),
     End,
-    // "Mi&crosoft", then separated "Hexadezimaler Farb&wert einf." and "Inline Image".
+    sub("Microsoft1", "Mi&crosoft"),
+    cmd("Marquee1", "&Marquee", "", "Marquee1Click", "Fügt einen Lauftext ein (nur MSIE)"),
+    End,
+    // Then separated "Hexadezimaler Farb&wert einf." and "Inline Image".
+};
+
+const ChildRow helferRows[] = {
+    // The signature items and a separator come first, a separator and "&Zeit" last. Alt+F12
+    // stays with the glossary's "De&finition", which comes first in the menu bar.
+    cmd("MetaInformationen", "&Meta Informationen", "", "MetaInformationenClick",
+        "Fügt einen Block von Meta Informationen ein"),
 };
 
 const ChildMenu menus[] = {
     {"MDIBearbeiten", "&Bearbeiten", 2, editRows},
     {"MDIOptionen", "&Optionen", 3, optionRows},
     {"MDITags", "&Tags", 4, tagRows},
-    {"MDIHelfer", "He&lfer", 6, {}},
+    {"MDIHelfer", "He&lfer", 6, helferRows},
 };
 
 // The context menu shows its twins' shortcuts; the menu-bar items (and the frame's File menu for
