@@ -27,6 +27,10 @@ namespace
 const HelpTopic topics[] = {
     {100, "Das Hauptfenster"},
     {200, "Das Dokumentfenster"},
+    {308, "Grundgerüst einer Seite"},
+    {319, "Farbauswahl"},
+    {329, "Lauftext (Marquee)"},
+    {330, "Meta Information"},
     {500, "Eine kleine Einführung in HTML"},
     {501, "Tastatur", &keyboardTableHtml},
     {600, "Tipps zur Arbeit mit Tessaline"},

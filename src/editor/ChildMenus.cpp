@@ -74,7 +74,18 @@ const ChildRow optionRows[] = {
 // Slots of commands still to come are marked where they belong, so that they keep the menu's
 // order and separators.
 const ChildRow tagRows[] = {
-    // "&Grundgerüst" and a separator lead the menu once its generators exist.
+    sub("Grundgerst1", "&Grundgerüst"),
+    cmd("Grundgersteinfgen1", "&Grundgerüst einfügen...", "Ctrl+J", "Grundgersteinfgen1Click",
+        "Fügt das Grundgerüst einer WWW Seite ein"),
+    // "Grundgerüst &Formular einfügen...", the two background items and "Hintergrund&musik...".
+    Sep,
+    cmd("MetaInformationen1", "&Meta Informationen...", "Ctrl+Shift+F5", "MetaInformationen1Click",
+        "Fügt eine Meta Information ein"),
+    Sep,
+    cmd("Basereferenz1", "&Basereferenz...", "", "Basereferenz1Click",
+        "Fügt eine Basereferenz ein"),
+    End,
+    Sep,
     sub("Absatz1", "&Absatz"),
     cmd("Alignleft1", "Ausrichtung &links", "Ctrl+L", "Alignleft1Click"),
     cmd("Aligncenter1", "Ausrichtung &zentriert", "Ctrl+Z", "Aligncenter1Click"),
@@ -186,14 +197,24 @@ const ChildRow tagRows[] = {
     sub("Netscape1", "&Netscape"),
     cmd("blinkend1", "&blinkend", "", "blinkend1Click"),
     End,
-    // "Mi&crosoft", then separated "Hexadezimaler Farb&wert einf." and "Inline Image".
+    sub("Microsoft1", "Mi&crosoft"),
+    cmd("Marquee1", "&Marquee", "", "Marquee1Click", "Fügt einen Lauftext ein (nur MSIE)"),
+    End,
+    // Then separated "Hexadezimaler Farb&wert einf." and "Inline Image".
+};
+
+const ChildRow helferRows[] = {
+    // The signature items and a separator come first, a separator and "&Zeit" last. Alt+F12
+    // stays with the glossary's "De&finition", which comes first in the menu bar.
+    cmd("MetaInformationen", "&Meta Informationen", "", "MetaInformationenClick",
+        "Fügt einen Block von Meta Informationen ein"),
 };
 
 const ChildMenu menus[] = {
     {"MDIBearbeiten", "&Bearbeiten", 2, editRows},
     {"MDIOptionen", "&Optionen", 3, optionRows},
     {"MDITags", "&Tags", 4, tagRows},
-    {"MDIHelfer", "He&lfer", 6, {}},
+    {"MDIHelfer", "He&lfer", 6, helferRows},
 };
 
 // The context menu shows its twins' shortcuts; the menu-bar items (and the frame's File menu for

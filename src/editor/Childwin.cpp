@@ -6,6 +6,7 @@
 #include "editor/ChildMenus.h"
 #include "editor/Conversions.h"
 #include "editor/DiskWatch.h"
+#include "editor/DocumentCommands.h"
 #include "editor/DocumentFileFilters.h"
 #include "editor/DocumentHost.h"
 #include "editor/EntityKeyFilter.h"
@@ -162,8 +163,8 @@ void TMDIChild::buildMenus()
     m_memoPopUp->setObjectName(QStringLiteral("MemoPopUp"));
     buildMenu<TMDIChild>(m_memoPopUp, memoPopUpRows(), this, m_actions);
 
-    // Items of simple commands name their command; walking the menus (not the registry) wires
-    // every item even if two ever shared a name.
+    // Items of simple and bound commands name their command; walking the menus (not the
+    // registry) wires every item even if two ever shared a name.
     QList<QMenu*> roots{m_memoPopUp};
     for (const auto& entry : std::as_const(m_mergedMenus))
         roots.append(entry.second);
@@ -172,11 +173,9 @@ void TMDIChild::buildMenus()
             const QString name = item->property("command").toString();
             if (name.isEmpty())
                 continue;
-            const SimpleCommand* command = findSimpleCommand(name);
-            Q_ASSERT_X(command, "TMDIChild::buildMenus", qPrintable(name));
-            if (command)
-                connect(item, &QAction::triggered, this,
-                        [this, command] { runSimpleCommand(*command); });
+            Q_ASSERT_X(hasNamedCommand(name), "TMDIChild::buildMenus", qPrintable(name));
+            connect(item, &QAction::triggered, this,
+                    [this, name] { runNamedCommand(*this, name); });
         }
     }
 
