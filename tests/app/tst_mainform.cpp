@@ -1,4 +1,5 @@
 // Tests of the frame window: start-up reading, shutdown writes, toolbars, menus, hooks, keys.
+#include "app/InstallSeeds.h"
 #include "app/Main.h"
 #include "core/SettingsStore.h"
 #include "editor/Childwin.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -20,6 +22,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
+#include <algorithm>
 #include <memory>
 
 namespace
@@ -128,10 +131,22 @@ void TestMainForm::firstStartSeedsAndCreatesDirectories()
     QCOMPARE(state.background, 0xFFFFFFu);
     QCOMPARE(state.align, QStringLiteral("left"));
     QVERIFY(!state.bold && !state.italic && !state.underline);
-    // The seeded font is a fixed-pitch family that is really installed.
-    QFont font(state.fontName);
-    QCOMPARE(QFontInfo(font).family(), state.fontName);
-    QVERIFY(QFontInfo(font).fixedPitch());
+    // The seeded font is an installed family that draws every letter equally wide whenever the
+    // system has one at all (measured: the fonts' own pitch flag differs between installations),
+    // and a new document uses it as stored, plain, in the seeded size.
+    QCOMPARE(store("Optionen", "FontName"), state.fontName);
+    QCOMPARE(QFontInfo(QFont(state.fontName)).family(), state.fontName);
+    const QStringList families = QFontDatabase::families();
+    if (std::any_of(families.begin(), families.end(), drawsFixedPitch))
+        QVERIFY2(drawsFixedPitch(state.fontName), qPrintable(state.fontName));
+    {
+        TMDIChild* child = frame.createChild();
+        const QFont applied = child->TextMemo->font();
+        QCOMPARE(applied.family(), state.fontName);
+        QCOMPARE(applied.pointSize(), 10);
+        QVERIFY(!applied.bold() && !applied.italic() && !applied.underline());
+        child->closeWithoutQuery();
+    }
 
     QVERIFY(state.browser1Selected);
     QVERIFY(QFileInfo(state.browser1Path).isExecutable());
