@@ -21,6 +21,12 @@ struct ShellState {
     static constexpr int ToolBarCount = 10;
     static constexpr int DesignedBackupInterval = 60000;
     static constexpr int DesignedAutoSaveInterval = 120000;
+    // Shorter timer periods would rewrite documents and backups all the time; 0 switches off.
+    static constexpr int MinTimerInterval = 1000;
+    // The recent-file list shows at most this many entries, whatever "History"/"MaxCount" says.
+    static constexpr int MaxRecentFiles = 30;
+    // Larger stored point sizes would make every glyph a huge bitmap.
+    static constexpr int MaxFontSize = 400;
 
     QString helpFile;
     QString pendingFile; // command-line file, opened once at the first activation
@@ -75,6 +81,10 @@ struct ShellState {
     void readUserData(const SettingsStore& store);
     void readHints(const SettingsStore& store);
     void readToolBarVisibility(const SettingsStore& toolbarStore);
+
+    // A stored timer period as used: 0 stays off, periods of at least MinTimerInterval stand,
+    // anything else (negative, absent, too short) gives the designed period.
+    static int timerInterval(int stored, int designed);
 
     // Written at shutdown.
     void writeShutdownOptions(SettingsStore& store) const;

@@ -98,6 +98,11 @@ private slots:
     void seedsNeverOverwriteStoredValues();
     void invalidIntervalsAndColoursFallBack_data();
     void invalidIntervalsAndColoursFallBack();
+    void timerIntervalsBelowASecondAreInvalid_data();
+    void timerIntervalsBelowASecondAreInvalid();
+    void garbledCountsStartSmall_data();
+    void garbledCountsStartSmall();
+    void negativeRecentCountIsAnEmptyList();
     void absentValuesWithoutSeeds();
     void captionStatusBarAndToolBars();
     void windowBoundsAndState_data();
@@ -227,6 +232,100 @@ void TestMainForm::invalidIntervalsAndColoursFallBack()
     TMDIChild* child = frame.createChild();
     QCOMPARE(child->Timer1->interval(), 60000);
     QCOMPARE(child->Timer2->interval(), 120000);
+}
+
+void TestMainForm::timerIntervalsBelowASecondAreInvalid_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("backup"); // 0: the timer is off
+    QTest::addColumn<int>("autoSave");
+    QTest::newRow("one millisecond") << "1" << 60000 << 120000;
+    QTest::newRow("just below a second") << "999" << 60000 << 120000;
+    QTest::newRow("hex below a second") << "0x10" << 60000 << 120000;
+    QTest::newRow("one second") << "1000" << 1000 << 1000;
+    QTest::newRow("hex second") << "0x3E8" << 1000 << 1000;
+    QTest::newRow("zero switches off") << "0" << 0 << 0;
+    QTest::newRow("negative") << "-1000" << 60000 << 120000;
+}
+
+void TestMainForm::timerIntervalsBelowASecondAreInvalid()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, backup);
+    QFETCH(int, autoSave);
+    put("Optionen", "AutoBackUp", stored);
+    put("Optionen", "AutoSave", stored);
+    TMainForm frame;
+    QCOMPARE(frame.shellState().backupInterval, backup);
+    QCOMPARE(frame.shellState().autoSaveInterval, autoSave);
+    TMDIChild* child = frame.createChild();
+    QCOMPARE(child->Timer1->isActive(), backup != 0);
+    QCOMPARE(child->Timer2->isActive(), autoSave != 0);
+    if (backup != 0)
+        QCOMPARE(child->Timer1->interval(), backup);
+    if (autoSave != 0)
+        QCOMPARE(child->Timer2->interval(), autoSave);
+}
+
+void TestMainForm::garbledCountsStartSmall_data()
+{
+    QTest::addColumn<QString>("maxCount");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("toolCount");
+    QTest::addColumn<int>("recentEntries"); // menu entries, also the largest list read
+    QTest::addColumn<int>("tools");
+    QTest::newRow("just beyond the bounds") << "30"
+                                            << "40"
+                                            << "1001" << 30 << 1000;
+    QTest::newRow("a billion") << "1000000000"
+                               << "1000000000"
+                               << "1000000000" << 30 << 1000;
+    QTest::newRow("largest integer") << "2147483647"
+                                     << "2147483647"
+                                     << "2147483647" << 30 << 1000;
+    QTest::newRow("count beyond a small maximum") << "3"
+                                                  << "1000000000"
+                                                  << "2" << 4 << 2;
+    QTest::newRow("negative maximum") << "-1000000000"
+                                      << "5"
+                                      << "-5" << 0 << 0;
+}
+
+void TestMainForm::garbledCountsStartSmall()
+{
+    QFETCH(QString, maxCount);
+    QFETCH(QString, count);
+    QFETCH(QString, toolCount);
+    QFETCH(int, recentEntries);
+    QFETCH(int, tools);
+    put("History", "MaxCount", maxCount);
+    put("History", "Count", count);
+    put("History", "File0", m_env->path("neu.html"));
+    put("Tools", "Count", toolCount);
+    TMainForm frame;
+    const ShellState& state = frame.shellState();
+    QCOMPARE(state.recentMaxIndex, recentEntries - 1);
+    QCOMPARE(state.recentLastIndex, recentEntries - 1);
+    QCOMPARE(state.recentFiles.size(), qsizetype(recentEntries));
+    QCOMPARE(frame.recentFileActions().size(), qsizetype(recentEntries));
+    if (recentEntries > 0)
+        QCOMPARE(frame.recentFileActions().first()->text(), "&1 " + m_env->path("neu.html"));
+    QCOMPARE(state.toolCount, tools);
+    QCOMPARE(frame.findChild<QMenu*>(QStringLiteral("Tools1"))->actions().size(), qsizetype(tools));
+}
+
+void TestMainForm::negativeRecentCountIsAnEmptyList()
+{
+    put("History", "MaxCount", QStringLiteral("3"));
+    put("History", "Count", QStringLiteral("-5"));
+    TMainForm frame;
+    QCOMPARE(frame.shellState().recentLastIndex, -1);
+    // The next file saved under a new name is entry 0 and shows at once.
+    const QString path = m_env->path("neu.html");
+    frame.documentSavedAs(path);
+    QCOMPARE(frame.recentFileActions().first()->text(), "&1 " + path);
+    QCOMPARE(store("History", "Count"), QStringLiteral("0"));
+    QCOMPARE(store("History", "File0"), path);
 }
 
 void TestMainForm::absentValuesWithoutSeeds()
