@@ -128,6 +128,71 @@ void ShellState::readToolBarVisibility(const SettingsStore& toolbarStore)
                                                       QStringLiteral("Visible"), true);
 }
 
+namespace
+{
+
+// The largest width or height a window can have.
+constexpr int MaxExtent = (1 << 24) - 1;
+
+// Length of the overlap of [a, a + aLength) and [b, b + bLength), in 64 bits because stored
+// values may be anywhere in the integer range.
+qint64 overlap(qint64 a, qint64 aLength, qint64 b, qint64 bLength)
+{
+    return std::max<qint64>(0, std::min(a + aLength, b + bLength) - std::max(a, b));
+}
+
+} // namespace
+
+QRect fitFrameOnScreen(qint64 left, qint64 top, QSize size, QSize minimumSize, QMargins margins,
+                       const QList<QRect>& availableAreas)
+{
+    if (availableAreas.isEmpty())
+        return QRect(QPoint(int(std::clamp<qint64>(left, -MaxExtent, MaxExtent)),
+                            int(std::clamp<qint64>(top, -MaxExtent, MaxExtent))),
+                     size.boundedTo(QSize(MaxExtent, MaxExtent)));
+    const QSize decorations(margins.left() + margins.right(), margins.top() + margins.bottom());
+    QSize frame = size.boundedTo(QSize(MaxExtent, MaxExtent)) + decorations;
+    const qint64 frameLeft = left - margins.left();
+    const qint64 frameTop = top - margins.top();
+
+    QRect area = availableAreas.first();
+    qint64 best = 0;
+    for (const QRect& candidate : availableAreas) {
+        const qint64 shared = overlap(frameLeft, frame.width(), candidate.x(), candidate.width()) *
+                              overlap(frameTop, frame.height(), candidate.y(), candidate.height());
+        if (shared > best) {
+            best = shared;
+            area = candidate;
+        }
+    }
+    const QSize smallest =
+        (minimumSize.expandedTo(MinFrameSize) + decorations).boundedTo(area.size());
+    frame = frame.boundedTo(area.size()).expandedTo(smallest);
+    const qint64 x =
+        std::clamp<qint64>(frameLeft, area.x(), qint64(area.x()) + area.width() - frame.width());
+    const qint64 y =
+        std::clamp<qint64>(frameTop, area.y(), qint64(area.y()) + area.height() - frame.height());
+    return QRect(QPoint(int(x) + margins.left(), int(y) + margins.top()),
+                 (frame - decorations).expandedTo(QSize(1, 1)));
+}
+
+FramePlacement ShellState::framePlacement(QSize designedSize, QSize minimumSize,
+                                          const QList<QRect>& availableAreas) const
+{
+    const QSize size = width > 0 && height > 0 ? QSize(width, height) : designedSize;
+    // -1 is what an absent value reads as: only then does the platform place the frame.
+    const bool placed = left != -1 || top != -1;
+    if (availableAreas.isEmpty())
+        return {QRect(QPoint(0, 0), designedSize), false};
+    if (!placed) {
+        // The platform's place is on a screen; the size must fit the primary one.
+        const QRect fitted =
+            fitFrameOnScreen(0, 0, size, minimumSize, {}, availableAreas.mid(0, 1));
+        return {QRect(QPoint(0, 0), fitted.size()), false};
+    }
+    return {fitFrameOnScreen(left, top, size, minimumSize, {}, availableAreas), true};
+}
+
 int ShellState::timerInterval(int stored, int designed)
 {
     if (stored == 0 || stored >= MinTimerInterval)

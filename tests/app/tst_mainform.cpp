@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -107,6 +108,8 @@ private slots:
     void captionStatusBarAndToolBars();
     void windowBoundsAndState_data();
     void windowBoundsAndState();
+    void hostileWindowBoundsLandOnTheScreen_data();
+    void hostileWindowBoundsLandOnTheScreen();
     void shutdownWritesBoundsOptionsAndToolbars();
     void refusedCloseQueryWritesNothing();
     void toolBarVisibilityAndPlaceSurviveRestart();
@@ -397,21 +400,80 @@ void TestMainForm::windowBoundsAndState()
     QFETCH(bool, maximized);
     put("MainForm", "Left", QStringLiteral("30"));
     put("MainForm", "Top", QStringLiteral("40"));
-    put("MainForm", "Width", QStringLiteral("1000"));
-    put("MainForm", "Height", QStringLiteral("700"));
+    put("MainForm", "Width", QStringLiteral("700"));
+    put("MainForm", "Height", QStringLiteral("500"));
     put("MainForm", "WindowState", state);
     TMainForm frame;
     QCOMPARE(bool(frame.windowState() & Qt::WindowMaximized), maximized);
     const QRect bounds = maximized ? frame.normalGeometry() : frame.geometry();
-    QCOMPARE(bounds.size(), QSize(1000, 700));
+    QCOMPARE(bounds.size(), QSize(700, 500));
     QCOMPARE(bounds.topLeft(), QPoint(30, 40));
+}
+
+void TestMainForm::hostileWindowBoundsLandOnTheScreen_data()
+{
+    QTest::addColumn<QStringList>("stored"); // Left, Top, Width, Height; "" is absent
+    QTest::addColumn<int>("edges");          // Qt::Edges of the work area the frame touches
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QString big = QStringLiteral("2147483647");
+    const QString small = QStringLiteral("-2147483648");
+    const QString x0 = QString::number(area.x() + 10);
+    const QString y0 = QString::number(area.y() + 20);
+    const int all = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge;
+    QTest::newRow("huge top") << QStringList{x0, big, "400", "300"} << int(Qt::BottomEdge);
+    QTest::newRow("hex top") << QStringList{x0, "0x7FFFFFF0", "400", "300"} << int(Qt::BottomEdge);
+    QTest::newRow("huge left") << QStringList{big, y0, "400", "300"} << int(Qt::RightEdge);
+    QTest::newRow("everything huge") << QStringList{big, big, big, big} << all;
+    QTest::newRow("far up and left")
+        << QStringList{small, small, "400", "300"} << int(Qt::LeftEdge | Qt::TopEdge);
+    QTest::newRow("larger than the screen")
+        << QStringList{x0, y0, QString::number(area.width() * 4),
+                       QString::number(area.height() * 4)}
+        << all;
+    QTest::newRow("partly off to the right")
+        << QStringList{QString::number(area.right() - 100), y0, "400", "300"} << int(Qt::RightEdge);
+    // The designed 800 x 600 pixels, as much of them as the screen has.
+    QTest::newRow("place only") << QStringList{big, big, "", ""}
+                                << int(Qt::RightEdge | Qt::BottomEdge |
+                                       (area.width() <= 800 ? Qt::LeftEdge : 0) |
+                                       (area.height() <= 600 ? Qt::TopEdge : 0));
+    QTest::newRow("one pixel") << QStringList{x0, y0, "1", "1"} << 0;
+}
+
+void TestMainForm::hostileWindowBoundsLandOnTheScreen()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(int, edges);
+    const char* names[] = {"Left", "Top", "Width", "Height"};
+    for (int i = 0; i < 4; ++i)
+        if (!stored.at(i).isEmpty())
+            put("MainForm", names[i], stored.at(i));
+    put("MainForm", "WindowState", QStringLiteral("Normal"));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    TMainForm frame;
+    const QRect bounds = frame.geometry();
+    QVERIFY2(area.contains(bounds), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                   .arg(bounds.x())
+                                                   .arg(bounds.y())
+                                                   .arg(bounds.width())
+                                                   .arg(bounds.height())));
+    QVERIFY(bounds.width() >= std::min(320, area.width()));
+    QVERIFY(bounds.height() >= std::min(240, area.height()));
+    QCOMPARE(bounds.left() == area.left(), bool(edges & Qt::LeftEdge));
+    QCOMPARE(bounds.top() == area.top(), bool(edges & Qt::TopEdge));
+    QCOMPARE(bounds.right() == area.right(), bool(edges & Qt::RightEdge));
+    QCOMPARE(bounds.bottom() == area.bottom(), bool(edges & Qt::BottomEdge));
+    // Shown, the decorations are on the work area as well.
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(area.contains(frame.frameGeometry()));
 }
 
 void TestMainForm::shutdownWritesBoundsOptionsAndToolbars()
 {
     {
         TMainForm frame;
-        frame.setGeometry(50, 60, 1000, 700);
+        frame.setGeometry(50, 60, 700, 500);
         frame.shellState().backupInterval = 1234;
         frame.shellState().hintsOn = false;
         frame.shellState().backupExt = QStringLiteral(".alt");
@@ -420,8 +482,8 @@ void TestMainForm::shutdownWritesBoundsOptionsAndToolbars()
     }
     QCOMPARE(store("MainForm", "Left"), QStringLiteral("50"));
     QCOMPARE(store("MainForm", "Top"), QStringLiteral("60"));
-    QCOMPARE(store("MainForm", "Width"), QStringLiteral("1000"));
-    QCOMPARE(store("MainForm", "Height"), QStringLiteral("700"));
+    QCOMPARE(store("MainForm", "Width"), QStringLiteral("700"));
+    QCOMPARE(store("MainForm", "Height"), QStringLiteral("500"));
     QCOMPARE(store("MainForm", "WindowState"), QStringLiteral("Normal"));
     QCOMPARE(store("Optionen", "AutoBackUp"), QStringLiteral("1234"));
     QCOMPARE(store("Optionen", "BackUpExt"), QStringLiteral(".alt"));
