@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QStandardPaths>
 
 QString defaultBrowserProgram()
@@ -23,11 +24,30 @@ QString defaultBrowserProgram()
 #endif
 }
 
+bool drawsFixedPitch(const QString& family)
+{
+    QFont font(family);
+    font.setPointSize(10);
+    const QFontMetrics metrics(font);
+    const int advance = metrics.horizontalAdvance(u'W');
+    return advance > 0 && metrics.horizontalAdvance(u'i') == advance &&
+           metrics.horizontalAdvance(u'.') == advance && metrics.horizontalAdvance(u'M') == advance;
+}
+
 QString defaultEditorFont()
 {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    const QString resolved = QFontInfo(fixed).family();
-    return resolved.isEmpty() ? fixed.family() : resolved;
+    QString resolved = QFontInfo(fixed).family();
+    if (resolved.isEmpty())
+        resolved = fixed.family();
+    if (drawsFixedPitch(resolved))
+        return resolved;
+    // The desktop's monospace choice can resolve to a proportional family when its configured
+    // font is missing; any installed family with even letters is better then.
+    for (const QString& family : QFontDatabase::families())
+        if (drawsFixedPitch(family))
+            return family;
+    return resolved;
 }
 
 namespace

@@ -8,5 +8,9 @@ class SettingsStore;
 void seedMissingValues(SettingsStore& store);
 // The browser a fresh installation names first (the desktop's default-browser opener).
 QString defaultBrowserProgram();
-// A monospaced font family that is installed.
+// A monospaced font family that is installed: the desktop's choice when it draws evenly, else
+// the first installed family that does.
 QString defaultEditorFont();
+// Whether the family draws narrow and wide letters equally wide. Judged by measuring, because
+// some monospaced fonts lack the flag that says so.
+bool drawsFixedPitch(const QString& family);

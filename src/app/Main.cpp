@@ -33,6 +33,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 TMainForm::TMainForm(const StartOptions& options, QWidget* parent) : QMainWindow(parent)
 {
@@ -331,24 +332,32 @@ void TMainForm::FormCreate(const StartOptions& options)
     }
 }
 
+namespace
+{
+
+// The screens' work areas, the primary one first.
+QList<QRect> availableAreas()
+{
+    QList<QRect> areas;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary)
+        areas.append(primary->availableGeometry());
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen != primary)
+            areas.append(screen->availableGeometry());
+    return areas;
+}
+
+} // namespace
+
 void TMainForm::applyWindowBounds()
 {
-    QRect bounds = geometry();
-    if (m_state.width > 0 && m_state.height > 0)
-        bounds.setSize(QSize(m_state.width, m_state.height));
-    const bool placed = m_state.left != -1 || m_state.top != -1;
-    if (placed)
-        bounds.moveTopLeft(QPoint(m_state.left, m_state.top));
-    // A window stored on a screen that is gone comes back onto the primary one.
-    if (placed) {
-        const QScreen* screen = QGuiApplication::screenAt(bounds.center());
-        if (!screen && QGuiApplication::primaryScreen())
-            bounds.moveTopLeft(QGuiApplication::primaryScreen()->availableGeometry().topLeft());
-    }
-    if (placed)
-        setGeometry(bounds);
+    const FramePlacement placement =
+        m_state.framePlacement(size(), minimumSizeHint(), availableAreas());
+    if (placement.placed)
+        setGeometry(placement.bounds);
     else
-        resize(bounds.size());
+        resize(placement.bounds.size());
     if (m_state.windowState == QLatin1String("Maximized"))
         setWindowState(Qt::WindowMaximized);
     else if (m_state.windowState == QLatin1String("Minimized"))
@@ -365,6 +374,24 @@ void TMainForm::FormActivate()
     const QString file = m_state.pendingFile;
     m_state.pendingFile.clear();
     openDocument(file);
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+    // Only now does the platform know the decorations; they must fit on the screen too.
+    if (windowState() != Qt::WindowNoState || !windowHandle())
+        return;
+    const QRect bounds = geometry();
+    const QRect fitted = fitFrameOnScreen(bounds.x(), bounds.y(), bounds.size(), minimumSizeHint(),
+                                          windowHandle()->frameMargins(), availableAreas());
+    if (!testAttribute(Qt::WA_Moved))
+        resize(fitted.size()); // the platform keeps choosing the place
+    else if (fitted != bounds)
+        setGeometry(fitted);
 }
 
 void TMainForm::changeEvent(QEvent* event)

@@ -135,6 +135,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -170,4 +171,5 @@ private:
     QHash<QString, QMenu*> m_dropDownMenus;
     bool m_clipboardHasText = false;
     bool m_closing = false;
+    bool m_shownOnce = false;
 };

@@ -15,7 +15,8 @@ void readToolList(ShellState& state, const SettingsStore& store)
 {
     const QString section = QStringLiteral("Tools");
     const QString def = QStringLiteral("Default");
-    state.toolCount = std::max(0, store.readInteger(section, QStringLiteral("Count"), 0));
+    state.toolCount =
+        store.readListSize(section, QStringLiteral("Count"), SettingsStore::CountForm::EntryCount);
     for (int i = 0; i < state.toolCount; ++i) {
         if (state.tools.size() <= i)
             state.tools.append({QStringLiteral("leer"), QStringLiteral("leer"),

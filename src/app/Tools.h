@@ -12,7 +12,8 @@ struct ShellState;
 struct ToolEntry;
 
 // Reads "Tools"/"Count" entries into state.tools[0 .. n-1]: the list grows with "leer" entries
-// where it is too short and keeps any entries beyond n; missing fields read "Default".
+// where it is too short and keeps any entries beyond n; missing fields read "Default". A stored
+// count beyond SettingsStore::MaxListEntries reads that many tools.
 void readToolList(ShellState& state, const SettingsStore& store);
 
 // Empties tools1, reads the tool list and adds one item "Tool<i>" per tool; a tool named "-" is

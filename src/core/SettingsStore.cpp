@@ -18,10 +18,6 @@ QString g_iniPath;
 // has looked up may be stale (several instances can be open at once within one event).
 std::uint64_t g_generation = 0;
 
-// Lists whose "Count" is garbled to a huge number would otherwise make readers build millions of
-// default entries.
-constexpr int MaxListEntries = 1024;
-
 const QChar EscapeChar = u'%';
 
 int hexValue(QChar c)
@@ -377,6 +373,28 @@ bool SettingsStore::readBool(const QString& section, const QString& name, bool d
     return readInteger(section, name, def ? 1 : 0) != 0;
 }
 
+bool SettingsStore::readBoolOption(const QString& section, const QString& name, bool ifAbsent,
+                                   bool ifUnreadable) const
+{
+    const auto text = d->readText(section, name);
+    if (!text)
+        return ifAbsent;
+    if (const auto value = parseStoreInteger(*text))
+        return *value != 0;
+    return ifUnreadable;
+}
+
+int SettingsStore::readBoundedInteger(const QString& section, const QString& name, int def, int low,
+                                      int high) const
+{
+    const auto text = d->readText(section, name);
+    if (!text)
+        return def;
+    if (const auto value = parseStoreInteger(*text))
+        return std::clamp(*value, low, std::max(low, high));
+    return def;
+}
+
 std::optional<std::uint32_t> SettingsStore::readColor(const QString& section,
                                                       const QString& name) const
 {
@@ -458,12 +476,18 @@ void SettingsStore::deleteSection(const QString& section)
     d->changedInCache();
 }
 
+int SettingsStore::readListSize(const QString& section, const QString& countName,
+                                CountForm form) const
+{
+    const int count = readInteger(section, countName, -1);
+    const qint64 entries = form == CountForm::HighestIndex ? qint64(count) + 1 : qint64(count);
+    return int(std::clamp<qint64>(entries, 0, MaxListEntries));
+}
+
 QStringList SettingsStore::readList(const QString& section, const QString& field, CountForm form,
                                     const QString& def) const
 {
-    const int count = readInteger(section, QStringLiteral("Count"), -1);
-    qint64 entries = form == CountForm::HighestIndex ? qint64(count) + 1 : qint64(count);
-    entries = std::clamp<qint64>(entries, 0, MaxListEntries);
+    const int entries = readListSize(section, QStringLiteral("Count"), form);
     QStringList list;
     list.reserve(entries);
     for (int i = 0; i < entries; ++i)

@@ -44,6 +44,13 @@ public:
     QString readString(const QString& section, const QString& name, const QString& def) const;
     int readInteger(const QString& section, const QString& name, int def) const;
     bool readBool(const QString& section, const QString& name, bool def) const;
+    // A Boolean whose absence and whose unreadable text (not an integer) mean different things:
+    // a garbled option must not switch on what its designed value leaves off.
+    bool readBoolOption(const QString& section, const QString& name, bool ifAbsent,
+                        bool ifUnreadable) const;
+    // An integer held within [low, high]; an absent or unreadable value yields def as it is.
+    int readBoundedInteger(const QString& section, const QString& name, int def, int low,
+                           int high) const;
     // nullopt when the stored text is neither a colour name nor an integer text.
     std::optional<std::uint32_t> readColor(const QString& section, const QString& name) const;
 
@@ -60,6 +67,12 @@ public:
     // Indexed lists: entry i of field F is the value F + i. HighestIndex lists store the highest
     // index in use as "Count" (-1 or absent: empty); EntryCount lists store the number of entries.
     enum class CountForm { HighestIndex, EntryCount };
+    // No list reads more entries than this, whatever its stored "Count" or "MaxCount" says: a
+    // garbled count would otherwise make a reader build millions of entries.
+    static constexpr int MaxListEntries = 1000;
+    // "Count" (or another count value) of a list as a number of entries, within
+    // 0 ... MaxListEntries; absent or unreadable is empty.
+    int readListSize(const QString& section, const QString& countName, CountForm form) const;
     QStringList readList(const QString& section, const QString& field, CountForm form,
                          const QString& def = QStringLiteral("Default")) const;
     // Writes the entries and "Count"; entries beyond the new count stay in the store.

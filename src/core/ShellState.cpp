@@ -21,10 +21,12 @@ QString path(const char* section)
 
 void ShellState::readRecentFiles(const SettingsStore& store)
 {
-    recentMaxIndex = store.readInteger(path("History"), QStringLiteral("MaxCount"), -1);
-    recentLastIndex = store.readInteger(path("History"), QStringLiteral("Count"), -1);
-    // A stored count above the maximum loads only the entries the menu can show.
-    recentLastIndex = std::min(recentLastIndex, recentMaxIndex);
+    const QString h = path("History");
+    recentMaxIndex =
+        store.readBoundedInteger(h, QStringLiteral("MaxCount"), -1, -1, MaxRecentFiles - 1);
+    // A stored count above the maximum loads only the entries the menu can show; one below -1
+    // is an empty list, so the next file opened becomes entry 0.
+    recentLastIndex = store.readBoundedInteger(h, QStringLiteral("Count"), -1, -1, recentMaxIndex);
     recentFiles.clear();
     for (int i = 0; i <= recentLastIndex; ++i)
         recentFiles.append(store.readString(path("History"),
@@ -34,29 +36,37 @@ void ShellState::readRecentFiles(const SettingsStore& store)
 void ShellState::readEditorOptions(const SettingsStore& store)
 {
     const QString o = path("Optionen");
-    // Negative or absent intervals are out of range: the designed periods stand in for them.
-    const int backup = store.readInteger(o, QStringLiteral("AutoBackUp"), -1);
-    backupInterval = backup >= 0 ? backup : DesignedBackupInterval;
-    const int autoSave = store.readInteger(o, QStringLiteral("AutoSave"), -1);
-    autoSaveInterval = autoSave >= 0 ? autoSave : DesignedAutoSaveInterval;
+    backupInterval = timerInterval(store.readInteger(o, QStringLiteral("AutoBackUp"), -1),
+                                   DesignedBackupInterval);
+    autoSaveInterval = timerInterval(store.readInteger(o, QStringLiteral("AutoSave"), -1),
+                                     DesignedAutoSaveInterval);
     backupExt = store.readString(o, QStringLiteral("BackUpExt"), Default);
     fontName = store.readString(o, QStringLiteral("FontName"), Default);
     fontColor = store.readColor(o, QStringLiteral("FontColor")).value_or(0x000000);
     background = store.readColor(o, QStringLiteral("Background")).value_or(0xFFFFFF);
     fontSize = store.readInteger(o, QStringLiteral("FontSize"), -1);
+    if (fontSize > MaxFontSize)
+        fontSize = -1; // the platform's size, as for an unreadable one
     align = store.readString(o, QStringLiteral("Align"), Default);
-    bold = store.readBool(o, QStringLiteral("fsBold"), true);
-    italic = store.readBool(o, QStringLiteral("fsItalic"), true);
-    underline = store.readBool(o, QStringLiteral("fsUnderline"), true);
+    // An absent style reads as set; a garbled one ("yes") keeps the designed plain font.
+    bold = store.readBoolOption(o, QStringLiteral("fsBold"), true, false);
+    italic = store.readBoolOption(o, QStringLiteral("fsItalic"), true, false);
+    underline = store.readBoolOption(o, QStringLiteral("fsUnderline"), true, false);
 }
 
 void ShellState::readBrowsers(const SettingsStore& store)
 {
     const QString b = path("Browser");
-    browser1Selected = store.readBool(b, QStringLiteral("Browser1Select"), true);
+    // A garbled switch follows what the settings dialog would have written: on when a browser
+    // program is named.
+    auto selected = [&](const QString& select, const QString& program) {
+        const bool named = !store.readString(b, program, QString()).isEmpty();
+        return store.readBoolOption(b, select, true, named);
+    };
+    browser1Selected = selected(QStringLiteral("Browser1Select"), QStringLiteral("Browser1"));
     if (browser1Selected)
         browser1Path = store.readString(b, QStringLiteral("Browser1"), Default);
-    browser2Selected = store.readBool(b, QStringLiteral("Browser2Select"), true);
+    browser2Selected = selected(QStringLiteral("Browser2Select"), QStringLiteral("Browser2"));
     if (browser2Selected)
         browser2Path = store.readString(b, QStringLiteral("Browser2"), Default);
 }
@@ -77,7 +87,9 @@ void ShellState::readDirectories(SettingsStore& store)
     urlListDir = store.readString(p, QStringLiteral("URLListen"), Default);
     plugInDir = store.readString(p, QStringLiteral("PlugIns"), Default);
     backupDir = store.readString(p, QStringLiteral("BackUp"), Default);
-    if (store.readBool(path("Optionen"), QStringLiteral("FirstStart"), true)) {
+    // A garbled value was written by some earlier start: the directories the user has chosen
+    // since must not be reset.
+    if (store.readBoolOption(path("Optionen"), QStringLiteral("FirstStart"), true, false)) {
         // The program directory is not writable for every user, so the three directories live
         // in the per-user data directory.
         const QDir base(userDataDirectory());
@@ -114,6 +126,78 @@ void ShellState::readToolBarVisibility(const SettingsStore& toolbarStore)
     for (int n = 1; n <= ToolBarCount; ++n)
         toolBarVisible[n - 1] = toolbarStore.readBool(QStringLiteral("XToolBar%1").arg(n),
                                                       QStringLiteral("Visible"), true);
+}
+
+namespace
+{
+
+// The largest width or height a window can have.
+constexpr int MaxExtent = (1 << 24) - 1;
+
+// Length of the overlap of [a, a + aLength) and [b, b + bLength), in 64 bits because stored
+// values may be anywhere in the integer range.
+qint64 overlap(qint64 a, qint64 aLength, qint64 b, qint64 bLength)
+{
+    return std::max<qint64>(0, std::min(a + aLength, b + bLength) - std::max(a, b));
+}
+
+} // namespace
+
+QRect fitFrameOnScreen(qint64 left, qint64 top, QSize size, QSize minimumSize, QMargins margins,
+                       const QList<QRect>& availableAreas)
+{
+    if (availableAreas.isEmpty())
+        return QRect(QPoint(int(std::clamp<qint64>(left, -MaxExtent, MaxExtent)),
+                            int(std::clamp<qint64>(top, -MaxExtent, MaxExtent))),
+                     size.boundedTo(QSize(MaxExtent, MaxExtent)));
+    const QSize decorations(margins.left() + margins.right(), margins.top() + margins.bottom());
+    QSize frame = size.boundedTo(QSize(MaxExtent, MaxExtent)) + decorations;
+    const qint64 frameLeft = left - margins.left();
+    const qint64 frameTop = top - margins.top();
+
+    QRect area = availableAreas.first();
+    qint64 best = 0;
+    for (const QRect& candidate : availableAreas) {
+        const qint64 shared = overlap(frameLeft, frame.width(), candidate.x(), candidate.width()) *
+                              overlap(frameTop, frame.height(), candidate.y(), candidate.height());
+        if (shared > best) {
+            best = shared;
+            area = candidate;
+        }
+    }
+    const QSize smallest =
+        (minimumSize.expandedTo(MinFrameSize) + decorations).boundedTo(area.size());
+    frame = frame.boundedTo(area.size()).expandedTo(smallest);
+    const qint64 x =
+        std::clamp<qint64>(frameLeft, area.x(), qint64(area.x()) + area.width() - frame.width());
+    const qint64 y =
+        std::clamp<qint64>(frameTop, area.y(), qint64(area.y()) + area.height() - frame.height());
+    return QRect(QPoint(int(x) + margins.left(), int(y) + margins.top()),
+                 (frame - decorations).expandedTo(QSize(1, 1)));
+}
+
+FramePlacement ShellState::framePlacement(QSize designedSize, QSize minimumSize,
+                                          const QList<QRect>& availableAreas) const
+{
+    const QSize size = width > 0 && height > 0 ? QSize(width, height) : designedSize;
+    // -1 is what an absent value reads as: only then does the platform place the frame.
+    const bool placed = left != -1 || top != -1;
+    if (availableAreas.isEmpty())
+        return {QRect(QPoint(0, 0), designedSize), false};
+    if (!placed) {
+        // The platform's place is on a screen; the size must fit the primary one.
+        const QRect fitted =
+            fitFrameOnScreen(0, 0, size, minimumSize, {}, availableAreas.mid(0, 1));
+        return {QRect(QPoint(0, 0), fitted.size()), false};
+    }
+    return {fitFrameOnScreen(left, top, size, minimumSize, {}, availableAreas), true};
+}
+
+int ShellState::timerInterval(int stored, int designed)
+{
+    if (stored == 0 || stored >= MinTimerInterval)
+        return stored;
+    return designed;
 }
 
 void ShellState::writeShutdownOptions(SettingsStore& store) const

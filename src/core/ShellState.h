@@ -1,6 +1,9 @@
 // The application-wide values the frame loads at start and every command reads while it runs.
 #pragma once
 
+#include <QList>
+#include <QMargins>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -17,10 +20,22 @@ struct ToolEntry {
     QString name, program, workingDir, parameters;
 };
 
+// Where the frame goes at start: its size, and its top-left corner when one was stored.
+struct FramePlacement {
+    QRect bounds;
+    bool placed = false; // false: the platform chooses the position
+};
+
 struct ShellState {
     static constexpr int ToolBarCount = 10;
     static constexpr int DesignedBackupInterval = 60000;
     static constexpr int DesignedAutoSaveInterval = 120000;
+    // Shorter timer periods would rewrite documents and backups all the time; 0 switches off.
+    static constexpr int MinTimerInterval = 1000;
+    // The recent-file list shows at most this many entries, whatever "History"/"MaxCount" says.
+    static constexpr int MaxRecentFiles = 30;
+    // Larger stored point sizes would make every glyph a huge bitmap.
+    static constexpr int MaxFontSize = 400;
 
     QString helpFile;
     QString pendingFile; // command-line file, opened once at the first activation
@@ -83,10 +98,30 @@ struct ShellState {
     void readHints(const SettingsStore& store);
     void readToolBarVisibility(const SettingsStore& toolbarStore);
 
+    // The frame's bounds from the stored ones (designedSize where none are stored), kept on the
+    // available screen areas by fitFrameOnScreen.
+    FramePlacement framePlacement(QSize designedSize, QSize minimumSize,
+                                  const QList<QRect>& availableAreas) const;
+
+    // A stored timer period as used: 0 stays off, periods of at least MinTimerInterval stand,
+    // anything else (negative, absent, too short) gives the designed period.
+    static int timerInterval(int stored, int designed);
+
     // Written at shutdown.
     void writeShutdownOptions(SettingsStore& store) const;
     void writeToolBarVisibility(SettingsStore& toolbarStore) const;
 };
+
+// The frame never gets smaller than this (unless the screen itself is smaller).
+inline constexpr QSize MinFrameSize(320, 240);
+
+// Keeps a frame on the available screen areas (the primary screen's first): the client area at
+// left/top with the given size, surrounded by the decorations' margins, becomes no larger than
+// the area, no smaller than minimumSize (or MinFrameSize) where the area allows, and lies wholly
+// inside the area it overlaps most (the primary one when it overlaps none). Left and top may be
+// anywhere in the integer range. Returns the client area; without areas, the rectangle as given.
+QRect fitFrameOnScreen(qint64 left, qint64 top, QSize size, QSize minimumSize, QMargins margins,
+                       const QList<QRect>& availableAreas);
 
 // Hint text of a browser button: "HTML Datei mit " + name + " testen".
 QString browserCaption(const QString& browserPath);

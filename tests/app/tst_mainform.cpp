@@ -1,4 +1,5 @@
 // Tests of the frame window: start-up reading, shutdown writes, toolbars, menus, hooks, keys.
+#include "app/InstallSeeds.h"
 #include "app/Main.h"
 #include "core/SettingsStore.h"
 #include "editor/Childwin.h"
@@ -11,15 +12,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
+#include <algorithm>
 #include <memory>
 
 namespace
@@ -95,10 +99,17 @@ private slots:
     void seedsNeverOverwriteStoredValues();
     void invalidIntervalsAndColoursFallBack_data();
     void invalidIntervalsAndColoursFallBack();
+    void timerIntervalsBelowASecondAreInvalid_data();
+    void timerIntervalsBelowASecondAreInvalid();
+    void garbledCountsStartSmall_data();
+    void garbledCountsStartSmall();
+    void negativeRecentCountIsAnEmptyList();
     void absentValuesWithoutSeeds();
     void captionStatusBarAndToolBars();
     void windowBoundsAndState_data();
     void windowBoundsAndState();
+    void hostileWindowBoundsLandOnTheScreen_data();
+    void hostileWindowBoundsLandOnTheScreen();
     void shutdownWritesBoundsOptionsAndToolbars();
     void refusedCloseQueryWritesNothing();
     void toolBarVisibilityAndPlaceSurviveRestart();
@@ -128,10 +139,22 @@ void TestMainForm::firstStartSeedsAndCreatesDirectories()
     QCOMPARE(state.background, 0xFFFFFFu);
     QCOMPARE(state.align, QStringLiteral("left"));
     QVERIFY(!state.bold && !state.italic && !state.underline);
-    // The seeded font is a fixed-pitch family that is really installed.
-    QFont font(state.fontName);
-    QCOMPARE(QFontInfo(font).family(), state.fontName);
-    QVERIFY(QFontInfo(font).fixedPitch());
+    // The seeded font is an installed family that draws every letter equally wide whenever the
+    // system has one at all (measured: the fonts' own pitch flag differs between installations),
+    // and a new document uses it as stored, plain, in the seeded size.
+    QCOMPARE(store("Optionen", "FontName"), state.fontName);
+    QCOMPARE(QFontInfo(QFont(state.fontName)).family(), state.fontName);
+    const QStringList families = QFontDatabase::families();
+    if (std::any_of(families.begin(), families.end(), drawsFixedPitch))
+        QVERIFY2(drawsFixedPitch(state.fontName), qPrintable(state.fontName));
+    {
+        TMDIChild* child = frame.createChild();
+        const QFont applied = child->TextMemo->font();
+        QCOMPARE(applied.family(), state.fontName);
+        QCOMPARE(applied.pointSize(), 10);
+        QVERIFY(!applied.bold() && !applied.italic() && !applied.underline());
+        child->closeWithoutQuery();
+    }
 
     QVERIFY(state.browser1Selected);
     QVERIFY(QFileInfo(state.browser1Path).isExecutable());
@@ -214,6 +237,100 @@ void TestMainForm::invalidIntervalsAndColoursFallBack()
     QCOMPARE(child->Timer2->interval(), 120000);
 }
 
+void TestMainForm::timerIntervalsBelowASecondAreInvalid_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("backup"); // 0: the timer is off
+    QTest::addColumn<int>("autoSave");
+    QTest::newRow("one millisecond") << "1" << 60000 << 120000;
+    QTest::newRow("just below a second") << "999" << 60000 << 120000;
+    QTest::newRow("hex below a second") << "0x10" << 60000 << 120000;
+    QTest::newRow("one second") << "1000" << 1000 << 1000;
+    QTest::newRow("hex second") << "0x3E8" << 1000 << 1000;
+    QTest::newRow("zero switches off") << "0" << 0 << 0;
+    QTest::newRow("negative") << "-1000" << 60000 << 120000;
+}
+
+void TestMainForm::timerIntervalsBelowASecondAreInvalid()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, backup);
+    QFETCH(int, autoSave);
+    put("Optionen", "AutoBackUp", stored);
+    put("Optionen", "AutoSave", stored);
+    TMainForm frame;
+    QCOMPARE(frame.shellState().backupInterval, backup);
+    QCOMPARE(frame.shellState().autoSaveInterval, autoSave);
+    TMDIChild* child = frame.createChild();
+    QCOMPARE(child->Timer1->isActive(), backup != 0);
+    QCOMPARE(child->Timer2->isActive(), autoSave != 0);
+    if (backup != 0)
+        QCOMPARE(child->Timer1->interval(), backup);
+    if (autoSave != 0)
+        QCOMPARE(child->Timer2->interval(), autoSave);
+}
+
+void TestMainForm::garbledCountsStartSmall_data()
+{
+    QTest::addColumn<QString>("maxCount");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("toolCount");
+    QTest::addColumn<int>("recentEntries"); // menu entries, also the largest list read
+    QTest::addColumn<int>("tools");
+    QTest::newRow("just beyond the bounds") << "30"
+                                            << "40"
+                                            << "1001" << 30 << 1000;
+    QTest::newRow("a billion") << "1000000000"
+                               << "1000000000"
+                               << "1000000000" << 30 << 1000;
+    QTest::newRow("largest integer") << "2147483647"
+                                     << "2147483647"
+                                     << "2147483647" << 30 << 1000;
+    QTest::newRow("count beyond a small maximum") << "3"
+                                                  << "1000000000"
+                                                  << "2" << 4 << 2;
+    QTest::newRow("negative maximum") << "-1000000000"
+                                      << "5"
+                                      << "-5" << 0 << 0;
+}
+
+void TestMainForm::garbledCountsStartSmall()
+{
+    QFETCH(QString, maxCount);
+    QFETCH(QString, count);
+    QFETCH(QString, toolCount);
+    QFETCH(int, recentEntries);
+    QFETCH(int, tools);
+    put("History", "MaxCount", maxCount);
+    put("History", "Count", count);
+    put("History", "File0", m_env->path("neu.html"));
+    put("Tools", "Count", toolCount);
+    TMainForm frame;
+    const ShellState& state = frame.shellState();
+    QCOMPARE(state.recentMaxIndex, recentEntries - 1);
+    QCOMPARE(state.recentLastIndex, recentEntries - 1);
+    QCOMPARE(state.recentFiles.size(), qsizetype(recentEntries));
+    QCOMPARE(frame.recentFileActions().size(), qsizetype(recentEntries));
+    if (recentEntries > 0)
+        QCOMPARE(frame.recentFileActions().first()->text(), "&1 " + m_env->path("neu.html"));
+    QCOMPARE(state.toolCount, tools);
+    QCOMPARE(frame.findChild<QMenu*>(QStringLiteral("Tools1"))->actions().size(), qsizetype(tools));
+}
+
+void TestMainForm::negativeRecentCountIsAnEmptyList()
+{
+    put("History", "MaxCount", QStringLiteral("3"));
+    put("History", "Count", QStringLiteral("-5"));
+    TMainForm frame;
+    QCOMPARE(frame.shellState().recentLastIndex, -1);
+    // The next file saved under a new name is entry 0 and shows at once.
+    const QString path = m_env->path("neu.html");
+    frame.documentSavedAs(path);
+    QCOMPARE(frame.recentFileActions().first()->text(), "&1 " + path);
+    QCOMPARE(store("History", "Count"), QStringLiteral("0"));
+    QCOMPARE(store("History", "File0"), path);
+}
+
 void TestMainForm::absentValuesWithoutSeeds()
 {
     TMainForm frame(StartOptions{QString(), false});
@@ -283,21 +400,80 @@ void TestMainForm::windowBoundsAndState()
     QFETCH(bool, maximized);
     put("MainForm", "Left", QStringLiteral("30"));
     put("MainForm", "Top", QStringLiteral("40"));
-    put("MainForm", "Width", QStringLiteral("1000"));
-    put("MainForm", "Height", QStringLiteral("700"));
+    put("MainForm", "Width", QStringLiteral("700"));
+    put("MainForm", "Height", QStringLiteral("500"));
     put("MainForm", "WindowState", state);
     TMainForm frame;
     QCOMPARE(bool(frame.windowState() & Qt::WindowMaximized), maximized);
     const QRect bounds = maximized ? frame.normalGeometry() : frame.geometry();
-    QCOMPARE(bounds.size(), QSize(1000, 700));
+    QCOMPARE(bounds.size(), QSize(700, 500));
     QCOMPARE(bounds.topLeft(), QPoint(30, 40));
+}
+
+void TestMainForm::hostileWindowBoundsLandOnTheScreen_data()
+{
+    QTest::addColumn<QStringList>("stored"); // Left, Top, Width, Height; "" is absent
+    QTest::addColumn<int>("edges");          // Qt::Edges of the work area the frame touches
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QString big = QStringLiteral("2147483647");
+    const QString small = QStringLiteral("-2147483648");
+    const QString x0 = QString::number(area.x() + 10);
+    const QString y0 = QString::number(area.y() + 20);
+    const int all = Qt::LeftEdge | Qt::TopEdge | Qt::RightEdge | Qt::BottomEdge;
+    QTest::newRow("huge top") << QStringList{x0, big, "400", "300"} << int(Qt::BottomEdge);
+    QTest::newRow("hex top") << QStringList{x0, "0x7FFFFFF0", "400", "300"} << int(Qt::BottomEdge);
+    QTest::newRow("huge left") << QStringList{big, y0, "400", "300"} << int(Qt::RightEdge);
+    QTest::newRow("everything huge") << QStringList{big, big, big, big} << all;
+    QTest::newRow("far up and left")
+        << QStringList{small, small, "400", "300"} << int(Qt::LeftEdge | Qt::TopEdge);
+    QTest::newRow("larger than the screen")
+        << QStringList{x0, y0, QString::number(area.width() * 4),
+                       QString::number(area.height() * 4)}
+        << all;
+    QTest::newRow("partly off to the right")
+        << QStringList{QString::number(area.right() - 100), y0, "400", "300"} << int(Qt::RightEdge);
+    // The designed 800 x 600 pixels, as much of them as the screen has.
+    QTest::newRow("place only") << QStringList{big, big, "", ""}
+                                << int(Qt::RightEdge | Qt::BottomEdge |
+                                       (area.width() <= 800 ? Qt::LeftEdge : 0) |
+                                       (area.height() <= 600 ? Qt::TopEdge : 0));
+    QTest::newRow("one pixel") << QStringList{x0, y0, "1", "1"} << 0;
+}
+
+void TestMainForm::hostileWindowBoundsLandOnTheScreen()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(int, edges);
+    const char* names[] = {"Left", "Top", "Width", "Height"};
+    for (int i = 0; i < 4; ++i)
+        if (!stored.at(i).isEmpty())
+            put("MainForm", names[i], stored.at(i));
+    put("MainForm", "WindowState", QStringLiteral("Normal"));
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    TMainForm frame;
+    const QRect bounds = frame.geometry();
+    QVERIFY2(area.contains(bounds), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                   .arg(bounds.x())
+                                                   .arg(bounds.y())
+                                                   .arg(bounds.width())
+                                                   .arg(bounds.height())));
+    QVERIFY(bounds.width() >= std::min(320, area.width()));
+    QVERIFY(bounds.height() >= std::min(240, area.height()));
+    QCOMPARE(bounds.left() == area.left(), bool(edges & Qt::LeftEdge));
+    QCOMPARE(bounds.top() == area.top(), bool(edges & Qt::TopEdge));
+    QCOMPARE(bounds.right() == area.right(), bool(edges & Qt::RightEdge));
+    QCOMPARE(bounds.bottom() == area.bottom(), bool(edges & Qt::BottomEdge));
+    // Shown, the decorations are on the work area as well.
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    QVERIFY(area.contains(frame.frameGeometry()));
 }
 
 void TestMainForm::shutdownWritesBoundsOptionsAndToolbars()
 {
     {
         TMainForm frame;
-        frame.setGeometry(50, 60, 1000, 700);
+        frame.setGeometry(50, 60, 700, 500);
         frame.shellState().backupInterval = 1234;
         frame.shellState().hintsOn = false;
         frame.shellState().backupExt = QStringLiteral(".alt");
@@ -306,8 +482,8 @@ void TestMainForm::shutdownWritesBoundsOptionsAndToolbars()
     }
     QCOMPARE(store("MainForm", "Left"), QStringLiteral("50"));
     QCOMPARE(store("MainForm", "Top"), QStringLiteral("60"));
-    QCOMPARE(store("MainForm", "Width"), QStringLiteral("1000"));
-    QCOMPARE(store("MainForm", "Height"), QStringLiteral("700"));
+    QCOMPARE(store("MainForm", "Width"), QStringLiteral("700"));
+    QCOMPARE(store("MainForm", "Height"), QStringLiteral("500"));
     QCOMPARE(store("MainForm", "WindowState"), QStringLiteral("Normal"));
     QCOMPARE(store("Optionen", "AutoBackUp"), QStringLiteral("1234"));
     QCOMPARE(store("Optionen", "BackUpExt"), QStringLiteral(".alt"));

@@ -17,6 +17,8 @@ private slots:
     void splitShellWords();
     void commandUsesWorkingDirectoryAndFileName();
     void menuFollowsTheStoredList();
+    void garbledCountBuildsABoundedMenu_data();
+    void garbledCountBuildsABoundedMenu();
     void missingProgramShowsExecError();
 
 private:
@@ -117,6 +119,39 @@ void TstTools::menuFollowsTheStoredList()
     QCOMPARE(state.toolCount, 2);
     QCOMPARE(state.tools.size(), 3);
     QCOMPARE(state.tools.at(2).name, QString("Packer"));
+}
+
+void TstTools::garbledCountBuildsABoundedMenu_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("tools");
+    QTest::newRow("one above the bound") << "1001" << 1000;
+    QTest::newRow("a billion") << "1000000000" << 1000;
+    QTest::newRow("largest integer") << "2147483647" << 1000;
+    QTest::newRow("hex pattern") << "0x7FFFFFFF" << 1000;
+    QTest::newRow("negative") << "-3" << 0;
+    QTest::newRow("smallest integer") << "-2147483648" << 0;
+    QTest::newRow("words") << "viele" << 0;
+}
+
+void TstTools::garbledCountBuildsABoundedMenu()
+{
+    QFETCH(QString, count);
+    QFETCH(int, tools);
+    m_env.clearSettings();
+    {
+        SettingsStore store;
+        store.writeString("Tools", "Count", count);
+        store.writeString("Tools", "Name999", "Letzter");
+    }
+    ShellState state;
+    QMenu tools1;
+    fillToolsMenu(&tools1, state, SettingsStore{}, {});
+    QCOMPARE(state.toolCount, tools);
+    QCOMPARE(state.tools.size(), qsizetype(tools));
+    QCOMPARE(tools1.actions().size(), qsizetype(tools));
+    if (tools > 0)
+        QCOMPARE(tools1.actions().last()->text(), QString("Letzter"));
 }
 
 void TstTools::missingProgramShowsExecError()

@@ -22,6 +22,10 @@ private slots:
     void parseInteger();
     void readBool_data();
     void readBool();
+    void readBoolOption_data();
+    void readBoolOption();
+    void boundedIntegers_data();
+    void boundedIntegers();
     void typedValuesAsText();
     void namesIgnoreCase();
     void escapedNames_data();
@@ -31,6 +35,7 @@ private slots:
     void damagedFile();
     void lists();
     void shrinkingListKeepsEntries();
+    void garbledCountIsBounded_data();
     void garbledCountIsBounded();
     void renameAndDelete();
     void valuesAndSubsectionsStayApart();
@@ -123,6 +128,58 @@ void TestSettingsStore::readBool()
     if (!stored.isEmpty())
         store.writeString("Optionen", "Hints", stored);
     QCOMPARE(store.readBool("Optionen", "Hints", def), expected);
+}
+
+void TestSettingsStore::readBoolOption_data()
+{
+    QTest::addColumn<QString>("stored"); // null: absent
+    QTest::addColumn<bool>("expected");  // with true for absent, false for unreadable
+    QTest::newRow("absent") << QString() << true;
+    QTest::newRow("one") << "1" << true;
+    QTest::newRow("two") << "2" << true;
+    QTest::newRow("zero") << "0" << false;
+    QTest::newRow("hex zero") << "0x0" << false;
+    QTest::newRow("yes") << "yes" << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("overflow") << "4294967296" << false;
+}
+
+void TestSettingsStore::readBoolOption()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, expected);
+    SettingsStore store;
+    if (!stored.isNull())
+        store.writeString("Optionen", "fsBold", stored);
+    QCOMPARE(store.readBoolOption("Optionen", "fsBold", true, false), expected);
+    // The plain reader keeps its one default for both cases.
+    const bool readable = !stored.isNull() && parseStoreInteger(stored).has_value();
+    QCOMPARE(store.readBool("Optionen", "fsBold", true), readable ? expected : true);
+}
+
+void TestSettingsStore::boundedIntegers_data()
+{
+    QTest::addColumn<QString>("stored"); // null: absent
+    QTest::addColumn<int>("expected");   // default -7, bounds 0 ... 29
+    QTest::newRow("absent") << QString() << -7;
+    QTest::newRow("words") << "viele" << -7;
+    QTest::newRow("inside") << "12" << 12;
+    QTest::newRow("upper bound") << "29" << 29;
+    QTest::newRow("above") << "30" << 29;
+    QTest::newRow("largest") << "2147483647" << 29;
+    QTest::newRow("hex largest") << "0x7FFFFFFF" << 29;
+    QTest::newRow("below") << "-1" << 0;
+    QTest::newRow("smallest") << "-2147483648" << 0;
+}
+
+void TestSettingsStore::boundedIntegers()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, expected);
+    SettingsStore store;
+    if (!stored.isNull())
+        store.writeString("History", "MaxCount", stored);
+    QCOMPARE(store.readBoundedInteger("History", "MaxCount", -7, 0, 29), expected);
 }
 
 void TestSettingsStore::typedValuesAsText()
@@ -315,15 +372,34 @@ void TestSettingsStore::shrinkingListKeepsEntries()
     QCOMPARE(store.readString("Tools", "Name2", ""), "c");
 }
 
+void TestSettingsStore::garbledCountIsBounded_data()
+{
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("highestIndexEntries");
+    QTest::addColumn<int>("entryCountEntries");
+    const int bound = SettingsStore::MaxListEntries;
+    QTest::newRow("largest integer") << "2147483647" << bound << bound;
+    QTest::newRow("a billion") << "1000000000" << bound << bound;
+    QTest::newRow("at the bound") << QString::number(bound) << bound << bound;
+    QTest::newRow("one below the bound") << QString::number(bound - 1) << bound << bound - 1;
+    QTest::newRow("smallest integer") << "-2147483648" << 0 << 0;
+    QTest::newRow("minus two") << "-2" << 0 << 0;
+}
+
 void TestSettingsStore::garbledCountIsBounded()
 {
+    QFETCH(QString, count);
+    QFETCH(int, highestIndexEntries);
+    QFETCH(int, entryCountEntries);
     SettingsStore store;
-    store.writeInteger("History", "Count", std::numeric_limits<int>::max());
-    const QStringList list = store.readList("History", "File", Form::HighestIndex);
-    QVERIFY(!list.isEmpty());
-    QVERIFY(list.size() <= 100000);
-    store.writeInteger("History", "Count", std::numeric_limits<int>::min());
-    QVERIFY(store.readList("History", "File", Form::EntryCount).isEmpty());
+    store.writeString("History", "Count", count);
+    store.writeString("History", "MaxCount", count);
+    QCOMPARE(store.readList("History", "File", Form::HighestIndex).size(),
+             qsizetype(highestIndexEntries));
+    QCOMPARE(store.readList("History", "File", Form::EntryCount).size(),
+             qsizetype(entryCountEntries));
+    QCOMPARE(store.readListSize("History", "MaxCount", Form::HighestIndex), highestIndexEntries);
+    QCOMPARE(store.readListSize("History", "MaxCount", Form::EntryCount), entryCountEntries);
 }
 
 void TestSettingsStore::renameAndDelete()
