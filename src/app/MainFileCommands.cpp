@@ -10,6 +10,7 @@
 #include "editor/filedrag.h"
 #include "platform/Paths.h"
 
+#include <QAbstractItemView>
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -76,6 +77,11 @@ QFileDialog* TMainForm::openFileDialog()
         m_openDialog->setNameFilters(documentFileFilters());
     }
     m_openDialog->selectNameFilter(documentFileFilters().constFirst());
+    // The dialog is reused: a file still selected in its list from the last use would be opened
+    // again beside the name the user types now.
+    for (QAbstractItemView* view : m_openDialog->findChildren<QAbstractItemView*>())
+        if (view->selectionModel())
+            view->selectionModel()->clearSelection();
     return m_openDialog;
 }
 

@@ -9,6 +9,7 @@
 #include "platform/Paths.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -124,6 +125,7 @@ private slots:
     void fileMenuLayout();
     void sixOpensWithMaxCountThree();
     void threeFilesChosenAtOnce();
+    void leftOverSelectionIsNotOpenedAgain();
     void sameFileTwiceGivesTwoEntries();
     void maxCountAbsent();
     void storedCountAboveMaxLoadsOnlyWhatShows();
@@ -203,6 +205,30 @@ void TestFileCommands::threeFilesChosenAtOnce()
     const QStringList chosen = frame.openFileDialog()->selectedFiles();
     QCOMPARE(QDir::fromNativeSeparators(history("File0")), chosen.last());
     QCOMPARE(QDir::fromNativeSeparators(history("File2")), chosen.first());
+}
+
+void TestFileCommands::leftOverSelectionIsNotOpenedAgain()
+{
+    putHistory("MaxCount", 7);
+    TMainForm frame;
+    chooseFiles({path(1)});
+    frame.FileOpenItemClick();
+    // The reused dialog's list still marks the first file, as its model may after loading late.
+    QFileDialog* dialog = frame.openFileDialog();
+    auto* view = dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    QVERIFY(view);
+    QTRY_VERIFY(view->model()->rowCount(view->rootIndex()) > 0);
+    const auto* model = view->model();
+    for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
+        const QModelIndex index = model->index(row, 0, view->rootIndex());
+        if (index.data().toString() == QFileInfo(path(1)).fileName())
+            view->selectionModel()->select(index, QItemSelectionModel::Select |
+                                                      QItemSelectionModel::Rows);
+    }
+    chooseFiles({path(2)});
+    frame.FileOpenItemClick();
+    QCOMPARE(frame.documentCount(), 2);
+    QCOMPARE(QDir::fromNativeSeparators(history("File0")), path(2));
 }
 
 void TestFileCommands::sameFileTwiceGivesTwoEntries()
