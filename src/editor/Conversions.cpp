@@ -72,16 +72,24 @@ const CodePage& oemPage()
 // bytePage lacks stays as it is.
 QString recode(const QString& text, const CodePage& bytePage, const CodePage& charPage)
 {
+    const auto recoded = [&](char16_t c) {
+        if (c < 0x80 || isLineBreak(c))
+            return c;
+        const int byte = bytePage.byteOf(c);
+        return byte >= 0 ? charPage.charOf(byte) : c;
+    };
+    // A text without anything to change is handed back as it is, without a copy.
+    const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && recoded(in[i]) == in[i])
+        ++i;
+    if (i == n)
+        return text;
     QString result = text;
     char16_t* data = reinterpret_cast<char16_t*>(result.data());
-    for (qsizetype i = 0, n = result.size(); i < n; ++i) {
-        const char16_t c = data[i];
-        if (c < 0x80 || isLineBreak(c))
-            continue;
-        const int byte = bytePage.byteOf(c);
-        if (byte >= 0)
-            data[i] = charPage.charOf(byte);
-    }
+    for (; i < n; ++i)
+        data[i] = recoded(data[i]);
     return result;
 }
 

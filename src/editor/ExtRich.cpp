@@ -618,25 +618,40 @@ bool TExtRich::convertLines(const std::function<QString(const QString&)>& conver
     const int anchor = shown.anchor();
     const int position = shown.position();
 
+    // One snapshot with a U+2029 at every block separator, positions as the document counts
+    // them. The lines are taken from the last to the first: a change moves nothing in front of
+    // it, so the snapshot and the cut index stay true for every line still to come.
+    constexpr QChar Separator = QChar::ParagraphSeparator;
+    const QString raw = doc->toRawText();
+    const auto separatorBefore = [&raw](qsizetype pos) {
+        return pos > 0 ? raw.lastIndexOf(Separator, pos - 1) : qsizetype(-1);
+    };
     QTextCursor cursor(doc);
     bool changed = false;
-    // From the last line to the first: a change moves nothing in front of it, so the cut index
-    // stays true for the lines still to come while the edit block holds back its update.
-    for (QTextBlock last = doc->lastBlock(); last.isValid();) {
-        QVarLengthArray<QTextBlock, 4> pieces{last};
-        while (m_cuts.startsAt(pieces.back().position()))
-            pieces.append(pieces.back().previous());
-        const QTextBlock first = pieces.back();
+    for (qsizetype lineEnd = raw.size();;) {
+        std::vector<qsizetype> cuts; // document positions of the line's cut separators
+        qsizetype separator = separatorBefore(lineEnd);
+        while (separator >= 0 && m_cuts.startsAt(int(separator) + 1)) {
+            cuts.push_back(separator);
+            separator = separatorBefore(separator);
+        }
+        const qsizetype lineStart = separator + 1;
+        std::reverse(cuts.begin(), cuts.end());
         QString line;
         std::vector<qsizetype> cutAt; // line offsets where a cut stands
-        for (auto piece = pieces.crbegin(); piece != pieces.crend(); ++piece) {
-            if (piece != pieces.crbegin())
+        if (cuts.empty()) {
+            line = QString::fromRawData(raw.constData() + lineStart, lineEnd - lineStart);
+        } else {
+            qsizetype from = lineStart;
+            for (const qsizetype cut : cuts) {
+                line.append(QStringView(raw).sliced(from, cut - from));
                 cutAt.push_back(line.size());
-            line += piece->text();
+                from = cut + 1;
+            }
+            line.append(QStringView(raw).sliced(from, lineEnd - from));
         }
-        const QTextBlock next = first.previous();
         const QString converted = convert(line);
-        if (converted != line) {
+        if (converted.constData() != line.constData() && converted != line) {
             if (!changed)
                 cursor.beginEditBlock();
             changed = true;
@@ -645,10 +660,10 @@ bool TExtRich::convertLines(const std::function<QString(const QString&)>& conver
                 commonSuffix(line, converted, std::min(line.size(), converted.size()) - prefix);
             // Document position of a line offset; at a cut, behind it or in front of it.
             const auto at = [&](qsizetype offset, bool behindCut) {
-                const auto cuts = behindCut
-                                      ? std::upper_bound(cutAt.cbegin(), cutAt.cend(), offset)
-                                      : std::lower_bound(cutAt.cbegin(), cutAt.cend(), offset);
-                return first.position() + int(offset + (cuts - cutAt.cbegin()));
+                const auto before = behindCut
+                                        ? std::upper_bound(cutAt.cbegin(), cutAt.cend(), offset)
+                                        : std::lower_bound(cutAt.cbegin(), cutAt.cend(), offset);
+                return int(lineStart + offset + (before - cutAt.cbegin()));
             };
             const int from = at(prefix, true);
             const int to = std::max(from, at(line.size() - tail, false));
@@ -658,7 +673,9 @@ bool TExtRich::convertLines(const std::function<QString(const QString&)>& conver
             cursor.insertText(stretch, plain(cursor.charFormat()));
             cutLongBlocks(from, from + int(stretch.size()));
         }
-        last = next;
+        if (separator < 0)
+            break;
+        lineEnd = separator;
     }
     if (!changed)
         return false;
