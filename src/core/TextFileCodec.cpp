@@ -1,20 +1,15 @@
-// Byte-exact decoding and encoding of document files (UTF-8 or Windows-1252, CR LF or LF).
+// Byte-exact decoding and encoding of document files (UTF-8 or Windows-1252, any line ends).
 #include "core/TextFileCodec.h"
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
-// Line breaks, chosen so that decode followed by encode gives back the same bytes for every file
-// whose breaks are consistent, and for LF files always:
-// - The first LF of the file decides: preceded by CR it is a CR LF file, else an LF file. A file
-//   without any LF counts as CR LF, the break of new lines.
-// - CR LF file: every CR LF pair becomes '\n'. A bare LF also ends a line there (it is written
-//   back as CR LF: the one case that does not survive byte for byte).
-// - LF file: only LF ends a line; the CR of a CR LF pair stays the last character of its line,
-//   so it is written back exactly.
-// - A lone CR (not followed by LF) is an ordinary character of its line in either kind of file.
+// Every line keeps the end it had in the file: the decoded text separates lines by '\n' and
+// lists each line's end beside it, and encoding writes each end back as listed. So decoding
+// followed by encoding gives back the same bytes for every file, whatever its line ends.
 
 namespace
 {
@@ -79,52 +74,91 @@ bool isValidUtf8(const unsigned char* p, qsizetype n)
     return true;
 }
 
-// In place: CR LF pairs become '\n'.
-void collapseCrLf(QString* text)
+using LineBreak = TextFileFormat::LineBreak;
+
+// In place: every line end becomes '\n', and its kind is listed.
+void splitLines(QString* text, LineBreaks* ends)
 {
-    QChar* data = text->data();
+    char16_t* data = reinterpret_cast<char16_t*>(text->data());
     const qsizetype n = text->size();
     qsizetype out = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        if (data[i] == u'\r' && i + 1 < n && data[i + 1] == u'\n')
+        const char16_t c = data[i];
+        if (c == u'\r') {
+            const bool pair = i + 1 < n && data[i + 1] == u'\n';
+            ends->append(pair ? LineBreak::CrLf : LineBreak::Cr);
+            i += pair ? 1 : 0;
+        } else if (c == u'\n') {
+            ends->append(LineBreak::Lf);
+        } else if (c == u'\u2029') {
+            ends->append(LineBreak::ParagraphSeparator);
+        } else {
+            data[out++] = c;
             continue;
-        data[out++] = data[i];
+        }
+        data[out++] = u'\n';
     }
     text->truncate(out);
 }
 
-// LF is byte 0x0A in both encodings, so breaks can be widened after encoding.
-QByteArray widenLineBreaks(const QByteArray& bytes)
+// The kind found most often; on a tie the one found first.
+LineBreak mainLineBreak(const LineBreaks& ends)
 {
+    if (ends.isEmpty())
+        return LineBreak::CrLf;
+    std::array<qsizetype, 4> counts{};
+    for (const LineBreak end : ends)
+        ++counts[size_t(end)];
+    LineBreak best = ends.constFirst();
+    for (const LineBreak end : ends) {
+        if (counts[size_t(end)] > counts[size_t(best)])
+            best = end;
+    }
+    return best;
+}
+
+QByteArrayView bytesOf(LineBreak end)
+{
+    switch (end) {
+    case LineBreak::CrLf:
+        return "\r\n";
+    case LineBreak::Lf:
+        return "\n";
+    case LineBreak::Cr:
+        return "\r";
+    case LineBreak::ParagraphSeparator:
+        return "\xE2\x80\xA9"; // UTF-8 only: Windows-1252 cannot write it
+    }
+    return "\n";
+}
+
+// '\n' is byte 0x0A in both encodings and no other character encodes to it, so the ends can be
+// written after encoding: the i-th LF becomes the i-th listed end.
+QByteArray writeLineEnds(const QByteArray& bytes, const LineBreaks& ends, LineBreak main)
+{
+    const bool uniform =
+        std::all_of(ends.cbegin(), ends.cend(), [main](LineBreak end) { return end == main; });
+    if (uniform && main == LineBreak::Lf)
+        return bytes;
     const qsizetype lfCount = bytes.count('\n');
     if (lfCount == 0)
         return bytes;
-    QByteArray out(bytes.size() + lfCount, Qt::Uninitialized);
-    char* dst = out.data();
+    QByteArray out;
+    out.reserve(bytes.size() + 2 * lfCount);
     const char* src = bytes.constData();
     const char* end = src + bytes.size();
+    qsizetype line = 0;
     while (src < end) {
         const char* lf = static_cast<const char*>(std::memchr(src, '\n', size_t(end - src)));
         const char* stop = lf ? lf : end;
-        std::memcpy(dst, src, size_t(stop - src));
-        dst += stop - src;
+        out.append(src, stop - src);
         if (!lf)
             break;
-        *dst++ = '\r';
-        *dst++ = '\n';
+        out.append(bytesOf(line < ends.size() ? ends.at(line) : main));
+        ++line;
         src = lf + 1;
     }
     return out;
-}
-
-TextFileFormat::LineBreak detectLineBreak(const QByteArray& bytes)
-{
-    const qsizetype lf = bytes.indexOf('\n');
-    if (lf > 0 && bytes.at(lf - 1) == '\r')
-        return TextFileFormat::LineBreak::CrLf;
-    if (lf >= 0)
-        return TextFileFormat::LineBreak::Lf;
-    return TextFileFormat::LineBreak::CrLf;
 }
 
 } // namespace
@@ -175,7 +209,6 @@ QByteArray encodeWindows1252(const QString& text, bool* ok)
 DecodedText decodeTextFile(const QByteArray& bytes)
 {
     DecodedText result;
-    result.format.lineBreak = detectLineBreak(bytes);
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
     const bool hasBom = bytes.startsWith("\xEF\xBB\xBF");
     const qsizetype skip = hasBom ? 3 : 0;
@@ -190,17 +223,22 @@ DecodedText decodeTextFile(const QByteArray& bytes)
         result.format.encoding = TextFileFormat::Encoding::Windows1252;
         result.text = decodeWindows1252(bytes);
     }
-    if (result.format.lineBreak == TextFileFormat::LineBreak::CrLf)
-        collapseCrLf(&result.text);
+    splitLines(&result.text, &result.lineEnds);
+    result.format.lineBreak = mainLineBreak(result.lineEnds);
     return result;
 }
 
-QByteArray encodeTextFile(const QString& text, TextFileFormat* format)
+QByteArray encodeTextFile(const QString& text, const LineBreaks& lineEnds, TextFileFormat* format)
 {
+    const auto isSeparator = [](LineBreak end) { return end == LineBreak::ParagraphSeparator; };
+    const bool separatorEnds =
+        std::any_of(lineEnds.cbegin(), lineEnds.cend(), isSeparator) ||
+        (isSeparator(format->lineBreak) && text.count(u'\n') > lineEnds.size());
     QByteArray bytes;
     if (format->encoding == TextFileFormat::Encoding::Windows1252) {
-        bool ok = true;
-        bytes = encodeWindows1252(text, &ok);
+        bool ok = !separatorEnds;
+        if (ok)
+            bytes = encodeWindows1252(text, &ok);
         if (!ok)
             format->encoding = TextFileFormat::Encoding::Utf8;
     }
@@ -209,7 +247,10 @@ QByteArray encodeTextFile(const QString& text, TextFileFormat* format)
         if (format->encoding == TextFileFormat::Encoding::Utf8Bom)
             bytes.prepend("\xEF\xBB\xBF");
     }
-    if (format->lineBreak == TextFileFormat::LineBreak::CrLf)
-        bytes = widenLineBreaks(bytes);
-    return bytes;
+    return writeLineEnds(bytes, lineEnds, format->lineBreak);
+}
+
+QByteArray encodeTextFile(const QString& text, TextFileFormat* format)
+{
+    return encodeTextFile(text, LineBreaks(), format);
 }

@@ -48,13 +48,12 @@ const QString TMDIChild::Untitled = QStringLiteral("Dokument");
 namespace
 {
 
-// The document text with '\n' between lines and every character as typed (QTextDocument's
-// toPlainText would turn non-breaking spaces into blanks).
-QString rawDocumentText(const TExtRich* memo)
+// The document as its file holds it, every line with its own line end.
+QByteArray encodedText(const TExtRich* memo, TextFileFormat* format)
 {
-    QString text = memo->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    return text;
+    LineBreaks lineEnds;
+    const QString text = memo->fileText(&lineEnds);
+    return encodeTextFile(text, lineEnds, format);
 }
 
 // A zero interval would write at every idle moment: it switches the timer off instead.
@@ -244,7 +243,7 @@ void TMDIChild::LoadFile(const QString& path)
     if (TextMemo->isPlainTextMode()) {
         const DecodedText decoded = decodeTextFile(bytes);
         m_format = decoded.format;
-        TextMemo->loadText(decoded.text);
+        TextMemo->loadText(decoded.text, decoded.lineEnds, decoded.format.lineBreak);
     } else {
         readRtf(bytes, TextMemo->document());
     }
@@ -347,7 +346,7 @@ void TMDIChild::writeDocument(const QString& path)
 {
     QByteArray bytes;
     if (TextMemo->isPlainTextMode())
-        bytes = encodeTextFile(rawDocumentText(TextMemo), &m_format);
+        bytes = encodedText(TextMemo, &m_format);
     else
         bytes = writeRtf(TextMemo->document());
     FileStamp stamp;
@@ -679,7 +678,7 @@ void TMDIChild::writeBackup()
     QTextDocument* doc = TextMemo->document();
     TextFileFormat format = m_format;
     const QByteArray bytes = TextMemo->isPlainTextMode()
-                                 ? encodeTextFile(rawDocumentText(TextMemo), &format)
+                                 ? encodedText(TextMemo, &format)
                                  : writeRtf(doc);
     writeFileAtomically(backupPath(FileName, ext, dir), bytes);
 }

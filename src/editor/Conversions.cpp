@@ -4,8 +4,6 @@
 #include "editor/ExtRich.h"
 
 #include <QStringDecoder>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -74,93 +72,32 @@ const CodePage& oemPage()
 // bytePage lacks stays as it is.
 QString recode(const QString& text, const CodePage& bytePage, const CodePage& charPage)
 {
+    const auto recoded = [&](char16_t c) {
+        if (c < 0x80 || isLineBreak(c))
+            return c;
+        const int byte = bytePage.byteOf(c);
+        return byte >= 0 ? charPage.charOf(byte) : c;
+    };
+    // A text without anything to change is handed back as it is, without a copy.
+    const char16_t* in = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && recoded(in[i]) == in[i])
+        ++i;
+    if (i == n)
+        return text;
     QString result = text;
     char16_t* data = reinterpret_cast<char16_t*>(result.data());
-    for (qsizetype i = 0, n = result.size(); i < n; ++i) {
-        const char16_t c = data[i];
-        if (c < 0x80 || isLineBreak(c))
-            continue;
-        const int byte = bytePage.byteOf(c);
-        if (byte >= 0)
-            data[i] = charPage.charOf(byte);
-    }
+    for (; i < n; ++i)
+        data[i] = recoded(data[i]);
     return result;
 }
 
-qsizetype commonPrefix(QStringView a, QStringView b)
-{
-    const qsizetype n = std::min(a.size(), b.size());
-    qsizetype i = 0;
-    while (i < n && a[i] == b[i])
-        ++i;
-    return i;
-}
-
-qsizetype commonSuffix(QStringView a, QStringView b, qsizetype limit)
-{
-    qsizetype i = 0;
-    while (i < limit && a[a.size() - 1 - i] == b[b.size() - 1 - i])
-        ++i;
-    return i;
-}
-
-// Only the changed stretch of each changed line is replaced, all in one edit block: paragraph
-// and character formats stay wherever no character changes, and no line break is rebuilt
-// (rebuilding them costs more than these small edits on large pages). The conversions never
-// add or remove a line break, so old and new text run line by line side by side.
-void replaceChangedLines(QTextDocument* doc, const QString& before, const QString& after)
-{
-    constexpr QChar Break = QChar::ParagraphSeparator;
-    QTextCursor cursor(doc);
-    qsizetype old = 0;
-    qsizetype now = 0;
-    while (old <= before.size() && now <= after.size()) {
-        qsizetype oldEnd = before.indexOf(Break, old);
-        if (oldEnd < 0)
-            oldEnd = before.size();
-        qsizetype nowEnd = after.indexOf(Break, now);
-        if (nowEnd < 0)
-            nowEnd = after.size();
-        const QStringView was = QStringView(before).sliced(old, oldEnd - old);
-        const QStringView is = QStringView(after).sliced(now, nowEnd - now);
-        if (was != is) {
-            // Every line above already holds its new text, so this line starts at now.
-            const qsizetype start = commonPrefix(was, is);
-            const qsizetype tail = commonSuffix(was, is, std::min(was.size(), is.size()) - start);
-            cursor.setPosition(int(now + start));
-            cursor.setPosition(int(now + was.size() - tail), QTextCursor::KeepAnchor);
-            cursor.insertText(is.sliced(start, is.size() - tail - start).toString());
-        }
-        old = oldEnd + 1;
-        now = nowEnd + 1;
-    }
-}
-
+// Each line is converted on its own (no conversion reaches across a line break), and only its
+// changed stretch is written back, all as one undo step.
 bool convertDocument(TExtRich* memo, QString (*convert)(const QString&))
 {
-    QTextDocument* doc = memo->document();
-    // Raw text: one U+2029 per line break, positions as the document counts them.
-    const QString before = doc->toRawText();
-    const QString after = convert(before);
-    if (after == before)
-        return false;
-
-    const QTextCursor shown = memo->textCursor();
-    const int anchor = shown.anchor();
-    const int position = shown.position();
-
-    QTextCursor undoStep(doc);
-    undoStep.beginEditBlock();
-    replaceChangedLines(doc, before, after);
-    undoStep.endEditBlock();
-
-    // The caret keeps its place as far as the new text allows.
-    const int last = doc->characterCount() - 1;
-    QTextCursor caret(doc);
-    caret.setPosition(std::min(anchor, last));
-    caret.setPosition(std::min(position, last), QTextCursor::KeepAnchor);
-    memo->setTextCursor(caret);
-    return true;
+    return memo->convertLines(convert);
 }
 
 bool convertCodePage(TExtRich* memo, const QString& fileExt, QString (*convert)(const QString&))

@@ -1,13 +1,23 @@
 // TExtRich: the document's text control, a plain-text edit with CR LF positions and caret reports.
 #pragma once
 
+#include "core/TextFileCodec.h"
+#include "editor/LineEnds.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
+#include <functional>
 
 // Every position and length at this interface counts a line break as two characters (CR LF);
 // "lines" are hard lines (text between line breaks), never wrapped screen lines. Texts handed
-// in may use CR LF or LF; texts handed out use CR LF.
+// in may use CR LF, LF, a lone CR or U+2029 between lines; texts handed out use CR LF. U+2028 is
+// an ordinary character.
+//
+// Each line keeps the line end it had in its file, and lines added here get the file's main
+// kind, so an unedited line is written back byte for byte. In plain-text mode a line longer
+// than LineEnds::PieceLength is held as several blocks joined by cuts, which keeps its layout,
+// and so every keystroke, bounded; nothing at this interface shows the cuts.
 class TExtRich : public QPlainTextEdit
 {
     Q_OBJECT
@@ -29,8 +39,10 @@ public:
     int selLength() const;
     void setSelLength(int length);
     QString selText() const;
-    // Replaces the selection (or inserts at the caret) as one undo step; caret behind the text.
-    void replaceSelection(const QString& text);
+    enum class UndoStep { Own, JoinPrevious };
+    // Replaces the selection (or inserts at the caret) as one undo step, or as part of the
+    // previous one; caret behind the text.
+    void replaceSelection(const QString& text, UndoStep step = UndoStep::Own);
     void selectAllText();
     void cutSelection();
     void copySelection();
@@ -50,8 +62,23 @@ public:
     void setModified(bool modified);
     int textLength() const;
     QString text() const;
-    // Replaces the whole text ('\n' or CR LF separated) without an undo step; clears modified.
+    // length characters of the text from start, as text().mid(start, length) gives them.
+    QString textSpan(int start, int length) const;
+    // Replaces the whole text without an undo step; every line ends with the main kind. Clears
+    // the modified flag.
     void loadText(const QString& text);
+    // The same for a file's lines: text holds them separated by '\n', lineEnds how each ended
+    // (missing entries: mainBreak); lines added later end with mainBreak.
+    void loadText(const QString& text, const LineBreaks& lineEnds,
+                  TextFileFormat::LineBreak mainBreak);
+    TextFileFormat::LineBreak mainLineBreak() const { return m_mainBreak; }
+    // The text as its file holds it: lines separated by '\n', and how each line but the last
+    // ends (left empty when every line ends with the main kind).
+    QString fileText(LineBreaks* lineEnds) const;
+    // Replaces every line by convert(line) as one undo step, writing only the changed stretch
+    // of each changed line, so formats elsewhere stay. convert must not add line breaks.
+    // Returns whether the text changed; the caret keeps its place as far as the text allows.
+    bool convertLines(const std::function<QString(const QString&)>& convert);
 
     // Plain-text mode (the default) or rich-text mode for ".rtf" documents.
     bool isPlainTextMode() const { return m_plainText; }
@@ -99,10 +126,28 @@ protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     QMimeData* createMimeDataFromSelection() const override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     int toQtPosition(int pos) const;
     int fromQtPosition(int qtPos) const;
+    // Interface position of a block's first character.
+    int interfaceStart(const QTextBlock& block) const;
+    int hardLineOf(const QTextBlock& block) const;
+    QTextBlock firstPiece(int line) const;
+    QTextBlock lastPieceOf(const QTextBlock& block) const;
+    // Document text between qtStart and its end with each separator as lineBreak, cuts dropped.
+    QString withBreaks(const QString& documentText, int qtStart, QStringView lineBreak) const;
+    // Replaces the cursor's selection by text inside the caller's edit block: each line break
+    // of text starts a line of the main kind, and lines grown too long are cut.
+    void insertLines(QTextCursor& cursor, QStringView text);
+    void cutLongBlocks(int fromQt, int toQt);
+    // The widget's cursor, moved from a cut's edge to the next character in the direction of a
+    // key that works on characters, so that no keystroke is spent on the invisible cut.
+    void stepOverCuts(const QKeyEvent* event);
+    void breakLine();
+    void wholeLines(QTextCursor& cursor) const;
+    void documentChanged(int from, int removed, int added);
     bool isCommandKey(const QKeyEvent* event) const;
     // Ctrl+letter keys other than cut, copy and paste, which the control must not act on itself.
     static bool isForeignControlKey(const QKeyEvent* event);
@@ -117,4 +162,12 @@ private:
     int m_anchorCol = 0;
     int m_anchorLine = 0;
     bool m_backward = false;
+
+    TextFileFormat::LineBreak m_mainBreak = TextFileFormat::LineBreak::CrLf;
+    LineEnds::CutIndex m_cuts;
+    // Whether a cut ever existed since the text was loaded (undo may bring one back).
+    bool m_cutsPossible = false;
+    // Whether a separator ever carried a line end other than the main kind, or a cut.
+    bool m_marked = false;
+    bool m_loading = false;
 };

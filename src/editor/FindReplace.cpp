@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 // ---- dialog -------------------------------------------------------------------------------
@@ -254,19 +253,9 @@ void TFindReplace::replaceFound(const QString& replacement, bool upwards, bool c
     if (!m_memo)
         return;
     const int start = m_memo->selStart();
-    if (continuing) {
-        // One replace-all is one undo step, even with the questions between its replacements.
-        QTextCursor cursor = m_memo->textCursor();
-        cursor.joinPreviousEditBlock();
-        QString text = replacement;
-        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        cursor.insertText(text);
-        cursor.endEditBlock();
-        m_memo->setTextCursor(cursor);
-    } else {
-        m_memo->replaceSelection(replacement);
-    }
+    // One replace-all is one undo step, even with the questions between its replacements.
+    m_memo->replaceSelection(replacement, continuing ? TExtRich::UndoStep::JoinPrevious
+                                                     : TExtRich::UndoStep::Own);
     // Going up, the next search must begin in front of the inserted text, not inside it.
     if (upwards)
         m_memo->setSelStart(start);

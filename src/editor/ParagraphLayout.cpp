@@ -1,6 +1,8 @@
 // ParagraphLayout: the plain-text document layout that also draws paragraph indents and alignment.
 #include "editor/ParagraphLayout.h"
 
+#include "editor/LineEnds.h"
+
 #include <QFontMetrics>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -55,8 +57,10 @@ ParagraphLayout::Geometry ParagraphLayout::geometryOf(const QTextBlock& block) c
     if (option.flags() & QTextOption::AddSpaceForLineAndParagraphSeparators)
         available -= QFontMetrics(block.charFormat().font()).horizontalAdvance(QChar(0x21B5));
 
-    const qreal first = sane(format.leftMargin() + format.textIndent());
     const qreal other = sane(format.leftMargin());
+    // A piece behind a cut goes on with its paragraph: no first-line indent there.
+    const qreal first =
+        LineEnds::isCut(block) ? other : sane(format.leftMargin() + format.textIndent());
     const qreal right = sane(format.rightMargin());
     Geometry geometry;
     geometry.firstX = margin + first;

@@ -3,8 +3,6 @@
 
 #include "editor/ExtRich.h"
 
-#include <QTextBlock>
-#include <QTextDocument>
 #include <algorithm>
 #include <array>
 #include <memory>
@@ -61,14 +59,14 @@ private:
     QStringView m_text;
 };
 
-// Characters of a document as its CR LF text, read block by block into a window around the
-// position asked for. Each new window reaches twice as far as the last one in the direction of
-// the search, so a search costs what it scans, not the size of the document.
+// Characters of a text control as its CR LF text, read through the control into a window
+// around the position asked for. Each new window reaches twice as far as the last one in the
+// direction of the search, so a search costs what it scans, not the size of the document.
 class DocumentChars
 {
 public:
-    DocumentChars(const QTextDocument* doc, qsizetype length, bool down, qsizetype margin)
-        : m_doc(doc), m_length(length), m_down(down), m_margin(margin)
+    DocumentChars(const TExtRich* control, qsizetype length, bool down, qsizetype margin)
+        : m_control(control), m_length(length), m_down(down), m_margin(margin)
     {
     }
     qsizetype size() const { return m_length; }
@@ -104,43 +102,16 @@ private:
     static constexpr qsizetype FirstReach = 512;
     static constexpr qsizetype MaxReach = 256 * 1024;
 
-    // The first CR LF position of block number b: Qt counts one character per earlier break.
-    qsizetype firstPosition(int b) const { return m_doc->findBlockByNumber(b).position() + b; }
-
-    int blockAt(qsizetype pos) const
-    {
-        int low = 0;
-        int high = m_doc->blockCount() - 1;
-        while (low < high) {
-            const int mid = low + (high - low + 1) / 2;
-            if (firstPosition(mid) <= pos)
-                low = mid;
-            else
-                high = mid - 1;
-        }
-        return low;
-    }
-
     void load(qsizetype i)
     {
         const qsizetype from = std::max<qsizetype>(0, i - (m_down ? m_margin : m_reach));
         const qsizetype to = std::min(m_length, i + (m_down ? m_reach : m_margin) + 1);
         m_reach = std::min(MaxReach, m_reach * 2);
-
-        // Windows start at a line, so no CR is parted from its LF.
-        const int first = blockAt(from);
-        m_base = firstPosition(first);
-        m_window.resize(0); // keeps the capacity for the next window
-        m_window.reserve(to - m_base + 2);
-        for (QTextBlock block = m_doc->findBlockByNumber(first);
-             block.isValid() && m_base + m_window.size() < to; block = block.next()) {
-            m_window += block.text();
-            if (block.next().isValid())
-                m_window += QLatin1String("\r\n");
-        }
+        m_base = from;
+        m_window = m_control->textSpan(int(from), int(to - from));
     }
 
-    const QTextDocument* m_doc;
+    const TExtRich* m_control;
     qsizetype m_length;
     bool m_down;
     qsizetype m_margin; // read against the direction: the search string and one behind it
@@ -268,7 +239,7 @@ bool SearchInControl(TExtRich* control, const QString& searchString, SearchOptio
     if (length <= 0)
         return false;
 
-    DocumentChars chars(control->document(), length, options.down, pattern.size() + 2);
+    DocumentChars chars(control, length, options.down, pattern.size() + 2);
     const qsizetype found =
         searchIn(chars, control->selStart(), control->selLength(), pattern, options);
     if (found == SearchNone)

@@ -2,9 +2,11 @@
 // their use on a text control as one undo step that keeps formats.
 #include "editor/Conversions.h"
 #include "editor/ExtRich.h"
+#include "editor/LineEnds.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
+#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 
@@ -17,6 +19,7 @@ private slots:
     void pure();
     void documentUndoAndFormats();
     void codePages();
+    void linesCutForDisplay();
 
 private:
     TestEnvironment m_env;
@@ -117,6 +120,38 @@ void TstConversions::codePages()
     memo.loadText(u"abc"_s);
     QVERIFY(!Conversions::ansiToOem(&memo, u".htm"_s));
     QVERIFY(memo.isModified());
+}
+
+void TstConversions::linesCutForDisplay()
+{
+    // An entity across a cut is still one entity; pieces grown by entities are cut again.
+    constexpr qsizetype piece = LineEnds::PieceLength;
+    QString straddling(3 * piece, u'x');
+    straddling.replace(piece - 3, 6, u"&auml;"_s);
+    const QString umlauts = QString(2 * piece, u'\u00FC');
+    const QString page = straddling + u"\r\n"_s + umlauts;
+    TExtRich memo;
+    memo.loadText(page);
+    memo.setSelStart(7);
+
+    QVERIFY(Conversions::entitiesToUmlauts(&memo));
+    QString expected = page;
+    expected.replace(piece - 3, 6, u"ä"_s);
+    QCOMPARE(memo.text(), expected);
+    QCOMPARE(memo.selStart(), 7);
+
+    QVERIFY(Conversions::umlautsToEntities(&memo));
+    const QString html = Conversions::umlautsToEntities(expected);
+    QCOMPARE(memo.text(), html);
+    QCOMPARE(memo.lineCount(), 2);
+    QCOMPARE(memo.line(1), u"&uuml;"_s.repeated(2 * piece));
+    for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next())
+        QVERIFY(block.length() - 1 <= piece);
+
+    memo.undoLast();
+    QCOMPARE(memo.text(), expected);
+    memo.undoLast();
+    QCOMPARE(memo.text(), page);
 }
 
 TESSALINE_TEST_MAIN(TstConversions)
