@@ -27,6 +27,12 @@ namespace
 const HelpTopic topics[] = {
     {100, "Das Hauptfenster"},
     {200, "Das Dokumentfenster"},
+    {301, "Ausführungsbutton"},
+    {304, "Radiobutton und Checkbutton"},
+    {305, "Eingabefelder"},
+    {307, "Grundgerüst Formular"},
+    {331, "Schriftart"},
+    {332, "Alle Schrifteinstellungen"},
     {500, "Eine kleine Einführung in HTML"},
     {501, "Tastatur", &keyboardTableHtml},
     {600, "Tipps zur Arbeit mit Tessaline"},
