@@ -1,6 +1,7 @@
 // TessalineApplication: the Qt application with German standard texts and the general error report.
 #include "app/Application.h"
 
+#include "app/CommandBindings.h"
 #include "core/SettingsStore.h"
 #include "platform/ErrorReport.h"
 #include "platform/UserError.h"
@@ -18,6 +19,7 @@ TessalineApplication::TessalineApplication(int& argc, char** argv) : QApplicatio
     if (translator->load(QStringLiteral("qtbase_de"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(translator);
+    bindCommands();
 }
 
 bool TessalineApplication::notify(QObject* receiver, QEvent* event)

@@ -3,7 +3,7 @@
 
 #include "app/FrameTables.h"
 #include "editor/Childwin.h"
-#include "editor/SimpleCommands.h"
+#include "editor/DocumentCommands.h"
 #include "editor/Sonderz.h"
 #include "widgets/GlyphIcon.h"
 
@@ -124,10 +124,8 @@ void TMainForm::buildForwardingControls()
 
 void TMainForm::forwardToDocument(const QString& documentCommand)
 {
-    TMDIChild* child = activeChild();
-    const SimpleCommand* command = findSimpleCommand(documentCommand);
-    if (child && command)
-        child->runSimpleCommand(*command);
+    if (TMDIChild* child = activeChild())
+        runNamedCommand(*child, documentCommand);
 }
 
 void TMainForm::headingClick(int level)

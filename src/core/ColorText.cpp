@@ -166,4 +166,12 @@ std::uint32_t fromQColor(const QColor& color)
            std::uint32_t(rgb.blue()) << 16;
 }
 
+QString toHtml(std::uint32_t value)
+{
+    // The value is 00BBGGRR: its hex text reads blue first, so the byte pairs swap ends.
+    const QString digits =
+        QStringLiteral("%1").arg(value & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
+    return digits.mid(4, 2) + digits.mid(2, 2) + digits.left(2);
+}
+
 } // namespace ColorText

@@ -23,4 +23,7 @@ std::optional<std::uint32_t> fromText(const QString& text);
 QColor toQColor(std::uint32_t value);
 std::uint32_t fromQColor(const QColor& color);
 
+// The HTML digits of a colour value: six upper-case hex digits red, green, blue (no "#").
+QString toHtml(std::uint32_t value);
+
 } // namespace ColorText

@@ -65,6 +65,13 @@ struct ShellState {
 
     QString headingOpen, headingClose, fontSizeOpen;
 
+    // Set by the OK button of a flag dialog and cleared by every other way it closes; the
+    // command that showed the dialog reads it afterwards.
+    bool acceptFlag = false;
+    // The title dialog's last results: "<title>...</title>" CR LF (or empty) and the document
+    // type line as shown (or empty).
+    QString titleLine, docTypeLine;
+
     // Reading at start, in the frame's order (tools, recent files, editor options, browsers,
     // bounds, directories with the first-start step, user data, hints).
     void readRecentFiles(const SettingsStore& store);

@@ -71,7 +71,13 @@ const ChildRow optionRows[] = {
 // Slots of commands still to come are marked where they belong, so that they keep the menu's
 // order and separators.
 const ChildRow tagRows[] = {
-    // "&Grundgerüst" and a separator lead the menu once its generators exist.
+    sub("Grundgerst1", "&Grundgerüst"),
+    // "&Grundgerüst einfügen...", "Grundgerüst &Formular einfügen...", the two background items,
+    // "Hintergrund&musik...", a separator, "&Meta Informationen..." and a separator.
+    cmd("Basereferenz1", "&Basereferenz...", "", "Basereferenz1Click",
+        "Fügt eine Basereferenz ein"),
+    End,
+    Sep,
     sub("Absatz1", "&Absatz"),
     cmd("Alignleft1", "Ausrichtung &links", "Ctrl+L", "Alignleft1Click"),
     cmd("Aligncenter1", "Ausrichtung &zentriert", "Ctrl+Z", "Aligncenter1Click"),

@@ -2,12 +2,13 @@
 #include "editor/Childwin.h"
 
 #include "core/ColorText.h"
-#include "platform/ShellLaunch.h"
 #include "core/ShellState.h"
 #include "editor/ChildMenus.h"
 #include "editor/Conversions.h"
+#include "editor/DocumentCommands.h"
 #include "editor/DocumentFileFilters.h"
 #include "editor/DocumentHost.h"
+#include "editor/EntityKeyFilter.h"
 #include "editor/ExtRich.h"
 #include "editor/FindReplace.h"
 #include "editor/Rtf.h"
@@ -18,8 +19,8 @@
 #include "platform/ErrorReport.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
+#include "platform/ShellLaunch.h"
 #include "platform/UserError.h"
-#include "editor/EntityKeyFilter.h"
 #include "widgets/HintStatusBar.h"
 
 #include <QAbstractItemView>
@@ -138,8 +139,8 @@ void TMDIChild::buildMenus()
     m_memoPopUp->setObjectName(QStringLiteral("MemoPopUp"));
     buildMenu<TMDIChild>(m_memoPopUp, memoPopUpRows(), this, m_actions);
 
-    // Items of simple commands name their command; walking the menus (not the registry) wires
-    // every item even if two ever shared a name.
+    // Items of simple and bound commands name their command; walking the menus (not the
+    // registry) wires every item even if two ever shared a name.
     QList<QMenu*> roots{m_memoPopUp};
     for (const auto& entry : std::as_const(m_mergedMenus))
         roots.append(entry.second);
@@ -148,11 +149,9 @@ void TMDIChild::buildMenus()
             const QString name = item->property("command").toString();
             if (name.isEmpty())
                 continue;
-            const SimpleCommand* command = findSimpleCommand(name);
-            Q_ASSERT_X(command, "TMDIChild::buildMenus", qPrintable(name));
-            if (command)
-                connect(item, &QAction::triggered, this,
-                        [this, command] { runSimpleCommand(*command); });
+            Q_ASSERT_X(hasNamedCommand(name), "TMDIChild::buildMenus", qPrintable(name));
+            connect(item, &QAction::triggered, this,
+                    [this, name] { runNamedCommand(*this, name); });
         }
     }
 

@@ -39,6 +39,8 @@ public:
     QTimer* Timer2 = nullptr; // automatic saves
     TFileDrag* FileDrag1 = nullptr;
 
+    // The frame the window lives in; nullptr for a window standing alone.
+    DocumentHost* host() const { return m_host; }
     TextFileFormat fileFormat() const { return m_format; }
     QPrinter* printer();
     QFileDialog* saveFileDialog();

@@ -4,8 +4,8 @@
 #include "app/Main.h"
 #include "core/SettingsStore.h"
 #include "editor/Childwin.h"
+#include "editor/DocumentCommands.h"
 #include "editor/ExtRich.h"
-#include "editor/SimpleCommands.h"
 #include "platform/Paths.h"
 #include "support/TestSupport.h"
 #include "widgets/HintStatusBar.h"
@@ -53,7 +53,7 @@ void TestCommandTables::everyRowHasANameAndACommand()
         QVERIFY2(*button.name && button.handler && button.toolBar >= 1 && button.toolBar <= 10,
                  button.name);
     for (const ForwardSpec& forward : forwardSpecs()) {
-        QVERIFY2(findSimpleCommand(QString::fromLatin1(forward.documentCommand)), forward.name);
+        QVERIFY2(hasNamedCommand(QString::fromLatin1(forward.documentCommand)), forward.name);
         QVERIFY2(QByteArray(forward.frameHandler).endsWith("Click"), forward.name);
     }
     for (const DropDownSpec& dropDown : dropDownSpecs())

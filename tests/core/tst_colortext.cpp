@@ -15,6 +15,8 @@ private slots:
     void writtenTexts();
     void everyNameRoundTrips();
     void screenColours();
+    void htmlDigits_data();
+    void htmlDigits();
     void throughTheStore();
 };
 
@@ -103,6 +105,25 @@ void TestColorText::screenColours()
     QCOMPARE(ColorText::fromQColor(QColor()), ColorText::None);
     // An index beyond the platform's table is black rather than out of bounds.
     QCOMPARE(ColorText::toQColor(ColorText::SystemColorBase + 200), QColor(Qt::black));
+}
+
+void TestColorText::htmlDigits_data()
+{
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<QString>("html");
+    QTest::newRow("pure red") << qint64(0x000000FF) << "FF0000";
+    QTest::newRow("byte order") << qint64(0x00123456) << "563412";
+    QTest::newRow("white") << qint64(0x00FFFFFF) << "FFFFFF";
+    QTest::newRow("black keeps its zeros") << qint64(0) << "000000";
+    QTest::newRow("upper-case digits") << qint64(0x00ABCDEF) << "EFCDAB";
+    QTest::newRow("high byte ignored") << qint64(0x80000005) << "050000";
+}
+
+void TestColorText::htmlDigits()
+{
+    QFETCH(qint64, value);
+    QFETCH(QString, html);
+    QCOMPARE(ColorText::toHtml(std::uint32_t(value)), html);
 }
 
 void TestColorText::throughTheStore()

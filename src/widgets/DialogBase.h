@@ -1,0 +1,65 @@
+// TDialog and TFlagDialog: the common frame of the program's modal dialogs.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QLayout;
+class QPushButton;
+class THintStatusBar;
+class TDialogHints;
+
+// What a dialog takes from the window that opens it.
+struct DialogEnv {
+    QWidget* parent = nullptr;
+    THintStatusBar* statusBar = nullptr; // receives the long hints; may be null
+    std::function<bool()> hintsOn;       // the hint switch; empty means on
+};
+
+// A fixed-size dialog with "&OK" (default, so Return presses it), "&Abbruch" (also Escape and
+// the close button) and, given a topic, "&Hilfe" (also F1). Controls get their hints through
+// setHint.
+class TDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    TDialog(const DialogEnv& env, const QString& caption, int helpTopic = 0);
+
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* cancelButton() const { return m_cancel; }
+    QPushButton* helpButton() const { return m_help; }
+    TDialogHints* hints() const { return m_hints; }
+    int helpTopic() const { return m_helpTopic; }
+
+    void setHint(QWidget* control, const char* hint);
+    // A label whose "&" mnemonic puts the focus into field.
+    QLabel* labelFor(const char* caption, QWidget* field);
+
+protected:
+    // Puts body above the button row and fixes the dialog's size.
+    void finishLayout(QLayout* body);
+
+private:
+    QPushButton* m_ok;
+    QPushButton* m_cancel;
+    QPushButton* m_help = nullptr;
+    TDialogHints* m_hints;
+    int m_helpTopic;
+};
+
+// A dialog that reports through a flag that outlives it: OK sets the flag, every other way of
+// closing (Abbruch, Escape, the close button) clears it, so a flag left from an earlier use never
+// counts.
+class TFlagDialog : public TDialog
+{
+    Q_OBJECT
+public:
+    TFlagDialog(const DialogEnv& env, const QString& caption, int helpTopic, bool& acceptFlag);
+
+    void accept() override;
+    void reject() override;
+
+private:
+    bool& m_flag;
+};
