@@ -1,13 +1,15 @@
-// Submit and reset buttons: their markup and the dialog TDButton that asks for caption and kind.
+// Submit and reset buttons: their markup, the dialog TDButton that asks for caption and kind,
+// and the command.
 #include "generators/Dbutt.h"
 
+#include "core/ShellState.h"
+#include "editor/Childwin.h"
+#include "editor/DialogEnvironment.h"
 #include "editor/EntityKeyFilter.h"
-#include "generators/DialogKit.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -17,55 +19,66 @@ QString buttonMarkup(const ButtonValues& values)
            values.caption + QStringLiteral("\">");
 }
 
-TDButton::TDButton(bool& acceptFlag, bool hintsOn, QWidget* parent)
-    : QDialog(parent), m_accept(acceptFlag)
+TDButton::TDButton(const DialogEnv& env, bool& acceptFlag)
+    : TFlagDialog(env, QStringLiteral("Ausführungsbutton"), 301, acceptFlag)
 {
     setObjectName(QStringLiteral("DButton"));
-    setWindowTitle(QStringLiteral("Ausführungsbutton"));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(255);
-    Edit1->setMinimumWidth(220);
+    Edit1->setMinimumWidth(240);
     EntityKeyFilter::attach(Edit1);
-    setDialogHint(Edit1, QStringLiteral("Geben Sie hier die Beschriftung des Schalters ein"),
-                  hintsOn);
-    Label1 = buddyLabel(QStringLiteral("&Beschriftung des Schalters:"), Edit1, "Label1");
+    setHint(Edit1, "Geben Sie hier die Beschriftung des Schalters ein");
+    Label1 = labelFor("&Beschriftung des Schalters:", Edit1);
+    Label1->setObjectName(QStringLiteral("Label1"));
 
     auto* kinds = new QGroupBox(QStringLiteral("Typ des Buttons:"), this);
     kinds->setObjectName(QStringLiteral("GroupBox1"));
     RadioButton1 = new QRadioButton(QStringLiteral("&submit"), kinds);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton1->setChecked(true);
-    setDialogHint(RadioButton1, QStringLiteral("Wählt den Schalter zum senden des Formulars"),
-                  hintsOn);
+    setHint(RadioButton1, "Wählt den Schalter zum senden des Formulars");
     RadioButton2 = new QRadioButton(QStringLiteral("&reset"), kinds);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    setDialogHint(RadioButton2, QStringLiteral("Wählt den Schalter zum  löschen des Formulars"),
-                  hintsOn);
+    setHint(RadioButton2, "Wählt den Schalter zum  löschen des Formulars");
     auto* kindLayout = new QVBoxLayout(kinds);
     kindLayout->addWidget(RadioButton1);
     kindLayout->addWidget(RadioButton2);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Edit1);
-    layout->addWidget(kinds);
-    const DialogButtons buttons = addDialogButtons(this, layout, 301);
-    OKBtn = buttons.ok;
-    AbbruchBtn = buttons.cancel;
-    HilfeBtn = buttons.help;
-    connect(OKBtn, &QPushButton::clicked, this, [this] {
-        m_values = {Edit1->text(),
-                    RadioButton1->isChecked() ? QStringLiteral("submit") : QStringLiteral("reset")};
-        accept();
-    });
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    auto* body = new QVBoxLayout;
+    body->addWidget(Label1);
+    body->addWidget(Edit1);
+    body->addWidget(kinds);
+    finishLayout(body);
     Edit1->setFocus();
 }
 
-void TDButton::done(int result)
+void TDButton::accept()
 {
-    // Escape and the window's close button count as Abbruch, so no stale flag inserts markup.
-    m_accept = result == QDialog::Accepted;
-    QDialog::done(result);
+    m_values = {Edit1->text(),
+                RadioButton1->isChecked() ? QStringLiteral("submit") : QStringLiteral("reset")};
+    TFlagDialog::accept();
+}
+
+void Ausfhrungsbutton1Click(TMDIChild& child)
+{
+    bool& accepted = shellStateOf(child).acceptFlag;
+    TDButton dialog(dialogEnv(child), accepted);
+    dialog.exec();
+    if (accepted)
+        child.Insert(buttonMarkup(dialog.values()));
+}
+
+namespace
+{
+
+const DocumentCommand commands[] = {
+    {"Ausfhrungsbutton1Click", &Ausfhrungsbutton1Click},
+};
+
+} // namespace
+
+std::span<const DocumentCommand> dbuttCommands()
+{
+    return commands;
 }

@@ -1,13 +1,16 @@
-// Radio buttons and check boxes: their markup and the dialog TEingabe1 that asks for name and
-// value.
+// Radio buttons and check boxes: their markup, the dialog TEingabe1 that asks for name and value,
+// and the two commands.
 #pragma once
 
-#include <QDialog>
+#include "editor/DocumentCommands.h"
+#include "widgets/DialogBase.h"
+
 #include <QString>
+#include <span>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class TMDIChild;
 
 enum class SwitchKind { Radio, Checkbox };
 
@@ -21,30 +24,30 @@ QString switchMarkup(SwitchKind kind, const SwitchValues& values);
 
 // Asks for the name and value of a radio button or check box. The name field starts with the
 // name of the previous switch, so the buttons of one group need it typed once. OK sets the
-// accept flag and remembers the name; Abbruch, Escape or closing the window clear the flag.
-class TEingabe1 : public QDialog
+// accept flag and remembers the name; every other way of closing clears the flag.
+class TEingabe1 : public TFlagDialog
 {
     Q_OBJECT
 public:
-    TEingabe1(bool& acceptFlag, QString& switchName, bool hintsOn, QWidget* parent = nullptr);
+    TEingabe1(const DialogEnv& env, const QString& caption, bool& acceptFlag, QString& switchName);
 
     SwitchValues values() const { return m_values; }
+    void accept() override;
 
     QLabel* Label1;
     QLabel* Label2;
     QLineEdit* Edit1;
     QLineEdit* Edit2;
-    QPushButton* OKBtn;
-    QPushButton* AbbruchBtn;
-    QPushButton* HilfeBtn;
-
-    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    bool& m_accept;
     QString& m_switchName;
     SwitchValues m_values;
 };
+
+void N25Click(TMDIChild& child);          // radio button
+void Checkbutton1Click(TMDIChild& child); // check box
+
+std::span<const DocumentCommand> deingab1Commands();

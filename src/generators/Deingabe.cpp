@@ -1,14 +1,15 @@
-// Input fields and text areas: their markup and the dialog TEingabe that asks for both.
+// Input fields and text areas: their markup, the dialog TEingabe that asks for both, and the two
+// commands.
 #include "generators/Deingabe.h"
 
-#include "generators/DialogKit.h"
+#include "core/ShellState.h"
+#include "editor/Childwin.h"
+#include "editor/DialogEnvironment.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 QString inputFieldMarkup(const FieldValues& values)
 {
@@ -58,8 +59,8 @@ const FieldRole& textAreaRole()
     return role;
 }
 
-TEingabe::TEingabe(bool& acceptFlag, bool hintsOn, QWidget* parent)
-    : QDialog(parent), m_accept(acceptFlag), m_hintsOn(hintsOn)
+TEingabe::TEingabe(const DialogEnv& env, const FieldRole& role, bool& acceptFlag)
+    : TFlagDialog(env, QString::fromUtf8(role.caption), 305, acceptFlag)
 {
     setObjectName(QStringLiteral("Eingabe"));
     auto makeEdit = [this](const char* name) {
@@ -69,16 +70,26 @@ TEingabe::TEingabe(bool& acceptFlag, bool hintsOn, QWidget* parent)
         return edit;
     };
     Edit1 = makeEdit("Edit1");
+    Edit1->setMinimumWidth(220);
     Edit2 = makeEdit("Edit2");
     Edit3 = makeEdit("Edit3");
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(false);
-    Label1 = buddyLabel(QStringLiteral("&Name des Eingabefeldes:"), Edit1, "Label1");
-    Label2 = buddyLabel(QString(), Edit2, "Label2");
-    Label3 = buddyLabel(QString(), Edit3, "Label3");
-    Label4 = buddyLabel(QString(), ComboBox1, "Label4");
-    setDialogHint(Edit1, QStringLiteral("Geben Sie hier den Namen des Eingabefeldes an."), hintsOn);
+    ComboBox1->addItems(role.kinds);
+    ComboBox1->setCurrentIndex(-1);
+
+    Label1 = labelFor("&Name des Eingabefeldes:", Edit1);
+    Label2 = labelFor(role.label2, Edit2);
+    Label3 = labelFor(role.label3, Edit3);
+    Label4 = labelFor(role.label4, ComboBox1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label4->setObjectName(QStringLiteral("Label4"));
+    setHint(Edit1, "Geben Sie hier den Namen des Eingabefeldes an.");
+    setHint(Edit2, role.hint2);
+    setHint(Edit3, role.hint3);
+    setHint(ComboBox1, role.hint4);
 
     auto* grid = new QGridLayout;
     grid->addWidget(Label1, 0, 0, 1, 2);
@@ -89,37 +100,51 @@ TEingabe::TEingabe(bool& acceptFlag, bool hintsOn, QWidget* parent)
     grid->addWidget(Edit3, 3, 1);
     grid->addWidget(Label4, 4, 0);
     grid->addWidget(ComboBox1, 4, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    const DialogButtons buttons = addDialogButtons(this, layout, 305);
-    OKBtn = buttons.ok;
-    AbbruchBtn = buttons.cancel;
-    HilfeBtn = buttons.help;
-    connect(OKBtn, &QPushButton::clicked, this, [this] {
-        m_values = {Edit1->text(), Edit2->text(), Edit3->text(), ComboBox1->currentText()};
-        accept();
-    });
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    finishLayout(grid);
     Edit1->setFocus();
 }
 
-void TEingabe::setRole(const FieldRole& role)
+void TEingabe::accept()
 {
-    setWindowTitle(QString::fromUtf8(role.caption));
-    Label2->setText(QString::fromUtf8(role.label2));
-    Label3->setText(QString::fromUtf8(role.label3));
-    Label4->setText(QString::fromUtf8(role.label4));
-    ComboBox1->clear();
-    ComboBox1->addItems(role.kinds);
-    ComboBox1->setCurrentIndex(-1);
-    setDialogHint(Edit2, QString::fromUtf8(role.hint2), m_hintsOn);
-    setDialogHint(Edit3, QString::fromUtf8(role.hint3), m_hintsOn);
-    setDialogHint(ComboBox1, QString::fromUtf8(role.hint4), m_hintsOn);
+    m_values = {Edit1->text(), Edit2->text(), Edit3->text(), ComboBox1->currentText()};
+    TFlagDialog::accept();
 }
 
-void TEingabe::done(int result)
+namespace
 {
-    // Escape and the window's close button count as Abbruch, so no stale flag inserts markup.
-    m_accept = result == QDialog::Accepted;
-    QDialog::done(result);
+
+void fieldCommand(TMDIChild& child, const FieldRole& role, QString (*markup)(const FieldValues&))
+{
+    bool& accepted = shellStateOf(child).acceptFlag;
+    TEingabe dialog(dialogEnv(child), role, accepted);
+    dialog.exec();
+    if (accepted)
+        child.Insert(markup(dialog.values()));
+}
+
+} // namespace
+
+void Eingabefelder1Click(TMDIChild& child)
+{
+    fieldCommand(child, singleLineFieldRole(), &inputFieldMarkup);
+}
+
+void MehrzeiligesEingabefeld1Click(TMDIChild& child)
+{
+    fieldCommand(child, textAreaRole(), &textAreaMarkup);
+}
+
+namespace
+{
+
+const DocumentCommand commands[] = {
+    {"Eingabefelder1Click", &Eingabefelder1Click},
+    {"MehrzeiligesEingabefeld1Click", &MehrzeiligesEingabefeld1Click},
+};
+
+} // namespace
+
+std::span<const DocumentCommand> deingabeCommands()
+{
+    return commands;
 }

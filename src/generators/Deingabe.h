@@ -1,14 +1,18 @@
-// Input fields and text areas: their markup and the dialog TEingabe that asks for both.
+// Input fields and text areas: their markup, the dialog TEingabe that asks for both, and the two
+// commands.
 #pragma once
 
-#include <QDialog>
+#include "editor/DocumentCommands.h"
+#include "widgets/DialogBase.h"
+
 #include <QString>
 #include <QStringList>
+#include <span>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
+class TMDIChild;
 
 // What TEingabe gathers; the meaning of the second, third and kind values depends on the role.
 struct FieldValues {
@@ -38,17 +42,17 @@ struct FieldRole {
 const FieldRole& singleLineFieldRole();
 const FieldRole& textAreaRole();
 
-// Asks for the name, two numbers and a kind of a form field; OK sets the accept flag and Abbruch,
-// Escape or closing the window clear it.
-class TEingabe : public QDialog
+// Asks for the name, two numbers and a kind of a form field; OK sets the accept flag and keeps
+// the values, every other way of closing clears the flag.
+class TEingabe : public TFlagDialog
 {
     Q_OBJECT
 public:
-    TEingabe(bool& acceptFlag, bool hintsOn, QWidget* parent = nullptr);
+    TEingabe(const DialogEnv& env, const FieldRole& role, bool& acceptFlag);
 
-    void setRole(const FieldRole& role);
-    // The values OK stored.
+    // The values OK kept.
     FieldValues values() const { return m_values; }
+    void accept() override;
 
     QLabel* Label1;
     QLabel* Label2;
@@ -58,14 +62,13 @@ public:
     QLineEdit* Edit2;
     QLineEdit* Edit3;
     QComboBox* ComboBox1;
-    QPushButton* OKBtn;
-    QPushButton* AbbruchBtn;
-    QPushButton* HilfeBtn;
-
-    void done(int result) override;
 
 private:
-    bool& m_accept;
-    bool m_hintsOn;
     FieldValues m_values;
 };
+
+// The single-line field and the text area, each from one TEingabe.
+void Eingabefelder1Click(TMDIChild& child);
+void MehrzeiligesEingabefeld1Click(TMDIChild& child);
+
+std::span<const DocumentCommand> deingabeCommands();

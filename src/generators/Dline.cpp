@@ -1,18 +1,21 @@
-// Horizontal rules with attributes: their markup, the rule dialog TDHrMore and the sized rule.
+// Horizontal rules with attributes: their markup, the rule dialog TDHrMore, and the commands of
+// the rule with attributes and of the rule with a thickness.
 #include "generators/Dline.h"
 
 #include "core/ColorText.h"
+#include "editor/Childwin.h"
+#include "editor/DialogEnvironment.h"
 #include "generators/CShape.h"
-#include "generators/DialogKit.h"
+#include "generators/Text2.h"
+#include "widgets/ColorPicker.h"
+#include "widgets/InputBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace
 {
@@ -45,54 +48,41 @@ QString sizedRuleMarkup(const QString& answer)
     return QStringLiteral("<hr size=\"") + answer + QStringLiteral("\">");
 }
 
-TDHrMore::TDHrMore(const QStringList& colorNames, ColorPick pickColor, bool hintsOn,
-                   QWidget* parent)
-    : QDialog(parent), m_pickColor(std::move(pickColor))
+TDHrMore::TDHrMore(const DialogEnv& env) : TDialog(env, QStringLiteral("Trennlinie"))
 {
     setObjectName(QStringLiteral("DHrMore"));
-    setWindowTitle(QStringLiteral("Trennlinie"));
-
     CheckBox1 = new QCheckBox(QStringLiteral("&noshade"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    setDialogHint(CheckBox1,
-                  QStringLiteral("Mit noshade erzwingen Sie die Nicht-Schattierung der Linie."),
-                  hintsOn);
+    setHint(CheckBox1, "Mit noshade erzwingen Sie die Nicht-Schattierung der Linie.");
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
-    setDialogHint(Edit1,
-                  QStringLiteral("Geben Sie hier die Breite der Linie in Pixel oder Prozent an"),
-                  hintsOn);
-    Label1 = buddyLabel(QStringLiteral("&Width:"), Edit1, "Label1");
+    setHint(Edit1, "Geben Sie hier die Breite der Linie in Pixel oder Prozent an");
+    Label1 = labelFor("&Width:", Edit1);
+    Label1->setObjectName(QStringLiteral("Label1"));
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
-    setDialogHint(Edit2, QStringLiteral("Geben Sie hier die Dicke der Linie ein"), hintsOn);
-    Label2 = buddyLabel(QStringLiteral("&Size:"), Edit2, "Label2");
+    setHint(Edit2, "Geben Sie hier die Dicke der Linie ein");
+    Label2 = labelFor("&Size:", Edit2);
+    Label2->setObjectName(QStringLiteral("Label2"));
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->addItems(
         {QStringLiteral("left"), QStringLiteral("right"), QStringLiteral("center")});
     ComboBox1->setCurrentIndex(-1);
-    setDialogHint(ComboBox1, QStringLiteral("Wählen Sie hier die Ausrichtung der Linie"), hintsOn);
-    Label3 = buddyLabel(QStringLiteral("&Align:"), ComboBox1, "Label3");
-    ComboBox4 = new QComboBox(this);
-    ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
-    ComboBox4->setEditable(true);
-    ComboBox4->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox4->addItems(colorNames);
-    ComboBox4->setCurrentIndex(-1);
-    setDialogHint(ComboBox4, QStringLiteral("Wählen Sie hier einen Farbnamen aus"), hintsOn);
-    Label4 = buddyLabel(QStringLiteral("&Linienfarbe (nur MSIE):"), ComboBox4, "Label4");
+    setHint(ComboBox1, "Wählen Sie hier die Ausrichtung der Linie");
+    Label3 = labelFor("&Align:", ComboBox1);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    ComboBox4 = createColorNameBox(this);
+    setHint(ComboBox4, "Wählen Sie hier einen Farbnamen aus");
+    Label4 = labelFor("&Linienfarbe (nur MSIE):", ComboBox4);
+    Label4->setObjectName(QStringLiteral("Label4"));
 
     Shape1 = new TCShape(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFixedSize(40, 22);
     Shape1->setBrushColor(palette().color(QPalette::Button));
-    setDialogHint(Shape1, QStringLiteral("Muster der Linienfarbe"), hintsOn);
-    SBtnTColor = new QToolButton(this);
-    SBtnTColor->setObjectName(QStringLiteral("SBtnTColor"));
-    SBtnTColor->setText(QStringLiteral("…"));
-    SBtnTColor->setAutoRaise(true);
-    setDialogHint(SBtnTColor, QStringLiteral("öffnet den Dialog für weitere Farben"), hintsOn);
+    setHint(Shape1, "Muster der Linienfarbe");
+    SBtnTColor = createColorButton(this);
     connect(SBtnTColor, &QToolButton::clicked, this, &TDHrMore::SBtnTColorClick);
 
     auto* grid = new QGridLayout;
@@ -107,16 +97,7 @@ TDHrMore::TDHrMore(const QStringList& colorNames, ColorPick pickColor, bool hint
     grid->addWidget(ComboBox4, 5, 0);
     grid->addWidget(Shape1, 5, 1);
     grid->addWidget(SBtnTColor, 5, 2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    const DialogButtons buttons = addDialogButtons(this, layout, 0);
-    OKBtn = buttons.ok;
-    AbbruchBtn = buttons.cancel;
-    connect(OKBtn, &QPushButton::clicked, this, [this] {
-        m_result = ruleMarkup(settings());
-        accept();
-    });
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    finishLayout(grid);
     CheckBox1->setFocus();
 }
 
@@ -126,14 +107,49 @@ RuleSettings TDHrMore::settings() const
             ComboBox4->currentText()};
 }
 
+void TDHrMore::accept()
+{
+    m_result = ruleMarkup(settings());
+    TDialog::accept();
+}
+
 void TDHrMore::SBtnTColorClick()
 {
-    if (!m_pickColor)
-        return;
-    if (const std::optional<unsigned> picked = m_pickColor()) {
-        // The sample shows the colour even when the value equals the swatch's start value.
-        Shape1->setBrushColor(ColorText::toQColor(*picked));
-        Shape1->setChangeColor(*picked);
-        ComboBox4->setEditText(QLatin1Char('#') + htmlColorDigits(*picked));
+    if (const std::optional<std::uint32_t> color = ColorPicker::pick(this)) {
+        // Painted directly too, since a pick of the swatch's start value changes no value.
+        Shape1->setBrushColor(ColorText::toQColor(*color));
+        Shape1->setChangeColor(*color);
+        ComboBox4->setEditText(QLatin1Char('#') + ColorText::toHtml(*color));
     }
+}
+
+void WeitereTrennlinien2Click(TMDIChild& child)
+{
+    TDHrMore dialog(dialogEnv(child));
+    if (dialog.exec() == QDialog::Accepted)
+        child.Insert(dialog.ruleResult());
+}
+
+void HRSizeClick(TMDIChild& child)
+{
+    const InputAnswer answer =
+        inputBox(&child, QStringLiteral("Trennlinie size"),
+                 QStringLiteral("Geben Sie hier die Dicke der Linie ein."), QStringLiteral("1"));
+    if (answer.accepted && !answer.text.isEmpty())
+        child.Insert(sizedRuleMarkup(answer.text));
+}
+
+namespace
+{
+
+const DocumentCommand commands[] = {
+    {"WeitereTrennlinien2Click", &WeitereTrennlinien2Click},
+    {"HRSizeClick", &HRSizeClick},
+};
+
+} // namespace
+
+std::span<const DocumentCommand> dlineCommands()
+{
+    return commands;
 }

@@ -1,18 +1,20 @@
-// Horizontal rules with attributes: their markup, the rule dialog TDHrMore and the sized rule.
+// Horizontal rules with attributes: their markup, the rule dialog TDHrMore, and the commands of
+// the rule with attributes and of the rule with a thickness.
 #pragma once
 
-#include "generators/Text2.h"
+#include "editor/DocumentCommands.h"
+#include "widgets/DialogBase.h"
 
-#include <QDialog>
 #include <QString>
+#include <span>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QToolButton;
 class TCShape;
+class TMDIChild;
 
 struct RuleSettings {
     bool noshade = false;
@@ -27,16 +29,16 @@ QString ruleMarkup(const RuleSettings& settings);
 QString sizedRuleMarkup(const QString& answer);
 
 // Asks for the attributes of a rule; OK builds the rule and reports by its result.
-class TDHrMore : public QDialog
+class TDHrMore : public TDialog
 {
     Q_OBJECT
 public:
-    TDHrMore(const QStringList& colorNames, ColorPick pickColor, bool hintsOn,
-             QWidget* parent = nullptr);
+    explicit TDHrMore(const DialogEnv& env);
 
     RuleSettings settings() const;
     // The rule built by OK; empty before.
     QString ruleResult() const { return m_result; }
+    void accept() override;
 
     QCheckBox* CheckBox1;
     QLabel* Label1;
@@ -49,12 +51,17 @@ public:
     QComboBox* ComboBox4;
     TCShape* Shape1;
     QToolButton* SBtnTColor;
-    QPushButton* OKBtn;
-    QPushButton* AbbruchBtn;
 
+    // Opens the colour picker; a picked colour paints the sample and goes into the colour box.
     void SBtnTColorClick();
 
 private:
-    ColorPick m_pickColor;
     QString m_result;
 };
+
+// The rule dialog's rule at the caret.
+void WeitereTrennlinien2Click(TMDIChild& child);
+// Asks for the thickness; cancel or an empty answer write nothing.
+void HRSizeClick(TMDIChild& child);
+
+std::span<const DocumentCommand> dlineCommands();

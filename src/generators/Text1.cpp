@@ -1,12 +1,17 @@
-// Font markup around the selection (size, base size, colour, face) and the face dialog
-// TDSchriftart.
+// Font markup around the selection (size, base size, colour, face), the colour value, the face
+// dialog TDSchriftart and their commands.
 #include "generators/Text1.h"
 
-#include "generators/DialogKit.h"
+#include "core/ColorText.h"
+#include "editor/Childwin.h"
+#include "editor/DialogEnvironment.h"
+#include "editor/ExtRich.h"
+#include "widgets/ColorPicker.h"
+#include "widgets/InputBox.h"
+#include "widgets/NameLists.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace
@@ -18,16 +23,25 @@ QString fontWrap(const QString& attributes, const QString& selection)
            QStringLiteral("</font>");
 }
 
-QComboBox* fontBox(QWidget* parent, const char* name, const QStringList& families)
+QComboBox* fontBox(QWidget* parent, const char* name)
 {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(families);
-    box->setCurrentIndex(-1);
-    box->setMinimumWidth(260);
+    box->setMinimumWidth(280);
+    NameLists::fillFontFamilies(box);
     return box;
+}
+
+// Asks with an input box that starts empty; on an answer, wraps the selection.
+void wrapFromInputBox(TMDIChild& child, const QString& caption, const QString& prompt,
+                      QString (*markup)(const QString&, const QString&))
+{
+    const InputAnswer answer = inputBox(&child, caption, prompt);
+    if (!answer.accepted || answer.text.isEmpty())
+        return;
+    child.Insert(markup(answer.text, child.TextMemo->selText()));
 }
 
 } // namespace
@@ -62,36 +76,32 @@ QString fontFaceMarkup(const QString& faceList, const QString& selection)
     return fontWrap(QStringLiteral("face=\"") + faceList + QLatin1Char('"'), selection);
 }
 
-FontFaceBoxes createFontFaceBoxes(QWidget* parent, const QStringList& families, bool hintsOn)
+FontFaceBoxes createFontFaceBoxes(TDialog* dialog)
 {
     FontFaceBoxes boxes;
-    boxes.ComboBox1 = fontBox(parent, "ComboBox1", families);
-    boxes.ComboBox2 = fontBox(parent, "ComboBox2", families);
-    boxes.ComboBox3 = fontBox(parent, "ComboBox3", families);
-    boxes.Label1 = buddyLabel(
-        QStringLiteral("&Wählen Sie hier die Schriftart aus, die Sie verwenden möchten:"),
-        boxes.ComboBox1, "Label1");
-    boxes.Label2 = buddyLabel(QStringLiteral("Alternativ &1:"), boxes.ComboBox2, "Label2");
-    boxes.Label3 = buddyLabel(QStringLiteral("Alternativ &2:"), boxes.ComboBox3, "Label3");
-    setDialogHint(boxes.ComboBox2,
-                  QStringLiteral("Wählen Sie hier die alternative Schriftart aus, die@verwendet "
-                                 "wird wenn die erste Schriftart nicht vorhanden ist|Alternative "
-                                 "Schriftart 1"),
-                  hintsOn);
-    setDialogHint(boxes.ComboBox3,
-                  QStringLiteral("Wählen Sie hier die alternative Schriftart aus, die@verwendet "
-                                 "wird wenn die erste und zweite Schriftart nicht vorhanden "
-                                 "ist|Alternative Schriftart 2"),
-                  hintsOn);
+    boxes.ComboBox1 = fontBox(dialog, "ComboBox1");
+    boxes.ComboBox2 = fontBox(dialog, "ComboBox2");
+    boxes.ComboBox3 = fontBox(dialog, "ComboBox3");
+    boxes.Label1 = dialog->labelFor(
+        "&Wählen Sie hier die Schriftart aus, die Sie verwenden möchten:", boxes.ComboBox1);
+    boxes.Label1->setObjectName(QStringLiteral("Label1"));
+    boxes.Label2 = dialog->labelFor("Alternativ &1:", boxes.ComboBox2);
+    boxes.Label2->setObjectName(QStringLiteral("Label2"));
+    boxes.Label3 = dialog->labelFor("Alternativ &2:", boxes.ComboBox3);
+    boxes.Label3->setObjectName(QStringLiteral("Label3"));
+    dialog->setHint(boxes.ComboBox2,
+                    "Wählen Sie hier die alternative Schriftart aus, die@verwendet wird wenn die "
+                    "erste Schriftart nicht vorhanden ist|Alternative Schriftart 1");
+    dialog->setHint(boxes.ComboBox3,
+                    "Wählen Sie hier die alternative Schriftart aus, die@verwendet wird wenn die "
+                    "erste und zweite Schriftart nicht vorhanden ist|Alternative Schriftart 2");
     return boxes;
 }
 
-TDSchriftart::TDSchriftart(const QStringList& families, bool hintsOn, QWidget* parent)
-    : QDialog(parent)
+TDSchriftart::TDSchriftart(const DialogEnv& env) : TDialog(env, QStringLiteral("Schriftart"), 331)
 {
     setObjectName(QStringLiteral("DSchriftart"));
-    setWindowTitle(QStringLiteral("Schriftart"));
-    const FontFaceBoxes boxes = createFontFaceBoxes(this, families, hintsOn);
+    const FontFaceBoxes boxes = createFontFaceBoxes(this);
     Label1 = boxes.Label1;
     ComboBox1 = boxes.ComboBox1;
     Label2 = boxes.Label2;
@@ -99,17 +109,11 @@ TDSchriftart::TDSchriftart(const QStringList& families, bool hintsOn, QWidget* p
     Label3 = boxes.Label3;
     ComboBox3 = boxes.ComboBox3;
 
-    auto* layout = new QVBoxLayout(this);
-    for (QWidget* widget : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(ComboBox1),
-                            static_cast<QWidget*>(Label2), static_cast<QWidget*>(ComboBox2),
-                            static_cast<QWidget*>(Label3), static_cast<QWidget*>(ComboBox3)})
-        layout->addWidget(widget);
-    const DialogButtons buttons = addDialogButtons(this, layout, 331);
-    OKBtn = buttons.ok;
-    AbbruchBtn = buttons.cancel;
-    HilfeBtn = buttons.help;
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    auto* body = new QVBoxLayout;
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{Label1, ComboBox1, Label2, ComboBox2, Label3, ComboBox3})
+        body->addWidget(widget);
+    finishLayout(body);
     ComboBox1->setFocus();
 }
 
@@ -117,4 +121,54 @@ QString TDSchriftart::faceList() const
 {
     return fontFaceList(ComboBox1->currentText(), ComboBox2->currentText(),
                         ComboBox3->currentText());
+}
+
+void Schriftgre11Click(TMDIChild& child)
+{
+    wrapFromInputBox(child, QStringLiteral("Schriftgröße"),
+                     QStringLiteral("(1-7, -2, -1, +0, +1, +2, +3)"), &fontSizeMarkup);
+}
+
+void Standard1Click(TMDIChild& child)
+{
+    wrapFromInputBox(child, QStringLiteral("Grundgröße Schrift"),
+                     QStringLiteral("Geben Sie hier die Standard-Größe der Schrift ein."),
+                     &baseFontMarkup);
+}
+
+void Schriftfarbe1Click(TMDIChild& child)
+{
+    const QString selection = child.TextMemo->selText();
+    if (const std::optional<std::uint32_t> color = ColorPicker::pick(&child))
+        child.Insert(fontColorMarkup(ColorText::toHtml(*color), selection));
+}
+
+void Farbwert1Click(TMDIChild& child)
+{
+    if (const std::optional<std::uint32_t> color = ColorPicker::pick(&child))
+        child.Insert(QLatin1Char('#') + ColorText::toHtml(*color));
+}
+
+void Schriftart1Click(TMDIChild& child)
+{
+    TDSchriftart dialog(dialogEnv(child));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    child.Insert(fontFaceMarkup(dialog.faceList(), child.TextMemo->selText()));
+}
+
+namespace
+{
+
+const DocumentCommand commands[] = {
+    {"Schriftgre11Click", &Schriftgre11Click},   {"Standard1Click", &Standard1Click},
+    {"Schriftfarbe1Click", &Schriftfarbe1Click}, {"Farbwert1Click", &Farbwert1Click},
+    {"Schriftart1Click", &Schriftart1Click},
+};
+
+} // namespace
+
+std::span<const DocumentCommand> text1Commands()
+{
+    return commands;
 }

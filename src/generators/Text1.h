@@ -1,14 +1,16 @@
-// Font markup around the selection (size, base size, colour, face) and the face dialog
-// TDSchriftart.
+// Font markup around the selection (size, base size, colour, face), the colour value, the face
+// dialog TDSchriftart and their commands.
 #pragma once
 
-#include <QDialog>
+#include "editor/DocumentCommands.h"
+#include "widgets/DialogBase.h"
+
 #include <QString>
-#include <QStringList>
+#include <span>
 
 class QComboBox;
 class QLabel;
-class QPushButton;
+class TMDIChild;
 
 // "<font size=\"answer\">" + selection + "</font>".
 QString fontSizeMarkup(const QString& answer, const QString& selection);
@@ -22,8 +24,8 @@ QString fontFaceList(const QString& first, const QString& second, const QString&
 // "<font face=\"list\">" + selection + "</font>".
 QString fontFaceMarkup(const QString& faceList, const QString& selection);
 
-// The three font boxes the face dialogs share: a first face and two alternatives, editable, over
-// the installed font families.
+// The three font boxes the face dialogs share: a first face and two alternatives, editable,
+// filled with the installed font families.
 struct FontFaceBoxes {
     QLabel* Label1;
     QComboBox* ComboBox1;
@@ -32,14 +34,14 @@ struct FontFaceBoxes {
     QLabel* Label3;
     QComboBox* ComboBox3;
 };
-FontFaceBoxes createFontFaceBoxes(QWidget* parent, const QStringList& families, bool hintsOn);
+FontFaceBoxes createFontFaceBoxes(TDialog* dialog);
 
 // Asks for a font face and two alternatives; reports OK by its result.
-class TDSchriftart : public QDialog
+class TDSchriftart : public TDialog
 {
     Q_OBJECT
 public:
-    TDSchriftart(const QStringList& families, bool hintsOn, QWidget* parent = nullptr);
+    explicit TDSchriftart(const DialogEnv& env);
 
     QString faceList() const;
 
@@ -49,7 +51,14 @@ public:
     QComboBox* ComboBox2;
     QLabel* Label3;
     QComboBox* ComboBox3;
-    QPushButton* OKBtn;
-    QPushButton* AbbruchBtn;
-    QPushButton* HilfeBtn;
 };
+
+// Input boxes: size and base size around the selection; cancel or an empty answer do nothing.
+void Schriftgre11Click(TMDIChild& child);
+void Standard1Click(TMDIChild& child);
+// Colour picker: the font colour around the selection, or the colour value "#RRGGBB" alone.
+void Schriftfarbe1Click(TMDIChild& child);
+void Farbwert1Click(TMDIChild& child);
+void Schriftart1Click(TMDIChild& child);
+
+std::span<const DocumentCommand> text1Commands();

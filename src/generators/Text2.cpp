@@ -1,15 +1,18 @@
-// All font settings at once: the markup and the dialog TDSchriftartAlle.
+// All font settings at once: the markup, the dialog TDSchriftartAlle and the command.
 #include "generators/Text2.h"
 
-#include "generators/DialogKit.h"
+#include "core/ColorText.h"
+#include "editor/Childwin.h"
+#include "editor/DialogEnvironment.h"
+#include "editor/ExtRich.h"
 #include "generators/Text1.h"
+#include "widgets/ColorPicker.h"
+#include "widgets/NameLists.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 QString allFontMarkup(const AllFontSettings& settings, const QString& selection)
 {
@@ -24,13 +27,30 @@ QString allFontMarkup(const AllFontSettings& settings, const QString& selection)
     return open + QLatin1Char('>') + selection + QStringLiteral("</font>");
 }
 
-TDSchriftartAlle::TDSchriftartAlle(const QStringList& families, const QStringList& colorNames,
-                                   ColorPick pickColor, bool hintsOn, QWidget* parent)
-    : QDialog(parent), m_pickColor(std::move(pickColor))
+QComboBox* createColorNameBox(QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QStringLiteral("ComboBox4"));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    NameLists::fillColorNames(box);
+    return box;
+}
+
+QToolButton* createColorButton(TDialog* dialog)
+{
+    auto* button = new QToolButton(dialog);
+    button->setObjectName(QStringLiteral("SBtnTColor"));
+    button->setText(QStringLiteral("…"));
+    dialog->setHint(button, "öffnet den Dialog für weitere Farben");
+    return button;
+}
+
+TDSchriftartAlle::TDSchriftartAlle(const DialogEnv& env)
+    : TDialog(env, QStringLiteral("Alle Schrifteinstellungen"), 332)
 {
     setObjectName(QStringLiteral("DSchriftartAlle"));
-    setWindowTitle(QStringLiteral("Alle Schrifteinstellungen"));
-    const FontFaceBoxes boxes = createFontFaceBoxes(this, families, hintsOn);
+    const FontFaceBoxes boxes = createFontFaceBoxes(this);
     Label1 = boxes.Label1;
     ComboBox1 = boxes.ComboBox1;
     Label2 = boxes.Label2;
@@ -47,23 +67,15 @@ TDSchriftartAlle::TDSchriftartAlle(const QStringList& families, const QStringLis
          QStringLiteral("+2"), QStringLiteral("+3"), QStringLiteral("+4"), QString()});
     CBoxFontsize->setMaxVisibleItems(7);
     CBoxFontsize->setCurrentIndex(-1);
-    setDialogHint(CBoxFontsize, QStringLiteral("Wählen Sie hier die Shriftgröße!"), hintsOn);
-    Label4 = buddyLabel(QStringLiteral("&Schriftgröße:"), CBoxFontsize, "Label4");
+    setHint(CBoxFontsize, "Wählen Sie hier die Shriftgröße!");
+    Label4 = labelFor("&Schriftgröße:", CBoxFontsize);
+    Label4->setObjectName(QStringLiteral("Label4"));
 
-    ComboBox4 = new QComboBox(this);
-    ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
-    ComboBox4->setEditable(true);
-    ComboBox4->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox4->addItems(colorNames);
-    ComboBox4->setCurrentIndex(-1);
-    setDialogHint(ComboBox4, QStringLiteral("Wählen Sie hier einen Farbnamen aus"), hintsOn);
-    Label5 = buddyLabel(QStringLiteral("Schrift&farbe:"), ComboBox4, "Label5");
-
-    SBtnTColor = new QToolButton(this);
-    SBtnTColor->setObjectName(QStringLiteral("SBtnTColor"));
-    SBtnTColor->setText(QStringLiteral("…"));
-    SBtnTColor->setAutoRaise(true);
-    setDialogHint(SBtnTColor, QStringLiteral("öffnet den Dialog für weitere Farben"), hintsOn);
+    ComboBox4 = createColorNameBox(this);
+    setHint(ComboBox4, "Wählen Sie hier einen Farbnamen aus");
+    Label5 = labelFor("Schrift&farbe:", ComboBox4);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    SBtnTColor = createColorButton(this);
     connect(SBtnTColor, &QToolButton::clicked, this, &TDSchriftartAlle::SBtnTColorClick);
 
     auto* grid = new QGridLayout;
@@ -78,14 +90,7 @@ TDSchriftartAlle::TDSchriftartAlle(const QStringList& families, const QStringLis
     grid->addWidget(Label5, 5, 0);
     grid->addWidget(ComboBox4, 5, 1);
     grid->addWidget(SBtnTColor, 5, 2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    const DialogButtons buttons = addDialogButtons(this, layout, 332);
-    OKBtn = buttons.ok;
-    AbbruchBtn = buttons.cancel;
-    HilfeBtn = buttons.help;
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    finishLayout(grid);
     ComboBox1->setFocus();
 }
 
@@ -97,8 +102,28 @@ AllFontSettings TDSchriftartAlle::settings() const
 
 void TDSchriftartAlle::SBtnTColorClick()
 {
-    if (!m_pickColor)
+    if (const std::optional<std::uint32_t> color = ColorPicker::pick(this))
+        ComboBox4->setEditText(QLatin1Char('#') + ColorText::toHtml(*color));
+}
+
+void AlleSchrifteinstellungen1Click(TMDIChild& child)
+{
+    TDSchriftartAlle dialog(dialogEnv(child));
+    if (dialog.exec() != QDialog::Accepted)
         return;
-    if (const std::optional<unsigned> picked = m_pickColor())
-        ComboBox4->setEditText(QLatin1Char('#') + htmlColorDigits(*picked));
+    child.Insert(allFontMarkup(dialog.settings(), child.TextMemo->selText()));
+}
+
+namespace
+{
+
+const DocumentCommand commands[] = {
+    {"AlleSchrifteinstellungen1Click", &AlleSchrifteinstellungen1Click},
+};
+
+} // namespace
+
+std::span<const DocumentCommand> text2Commands()
+{
+    return commands;
 }

@@ -1,16 +1,16 @@
-// All font settings at once: the markup and the dialog TDSchriftartAlle.
+// All font settings at once: the markup, the dialog TDSchriftartAlle and the command.
 #pragma once
 
-#include <QDialog>
+#include "editor/DocumentCommands.h"
+#include "widgets/DialogBase.h"
+
 #include <QString>
-#include <QStringList>
-#include <functional>
-#include <optional>
+#include <span>
 
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QToolButton;
+class TMDIChild;
 
 struct AllFontSettings {
     QString first, second, third; // font faces; the alternatives count only after a first face
@@ -21,16 +21,17 @@ struct AllFontSettings {
 // "<font" + face, colour and size attributes that are not empty + ">" + selection + "</font>".
 QString allFontMarkup(const AllFontSettings& settings, const QString& selection);
 
-// Opens the colour picker; the picked 00BBGGRR value, or nothing when it was cancelled.
-using ColorPick = std::function<std::optional<unsigned>()>;
+// An editable box of the colour names, for a name or a "#RRGGBB" from the colour picker.
+QComboBox* createColorNameBox(QWidget* parent);
+// The small button beside a colour box that opens the colour picker.
+QToolButton* createColorButton(TDialog* dialog);
 
 // Asks for faces, size and colour at once; reports OK by its result.
-class TDSchriftartAlle : public QDialog
+class TDSchriftartAlle : public TDialog
 {
     Q_OBJECT
 public:
-    TDSchriftartAlle(const QStringList& families, const QStringList& colorNames,
-                     ColorPick pickColor, bool hintsOn, QWidget* parent = nullptr);
+    explicit TDSchriftartAlle(const DialogEnv& env);
 
     AllFontSettings settings() const;
 
@@ -45,12 +46,11 @@ public:
     QLabel* Label5;
     QComboBox* ComboBox4;
     QToolButton* SBtnTColor;
-    QPushButton* OKBtn;
-    QPushButton* AbbruchBtn;
-    QPushButton* HilfeBtn;
 
+    // Opens the colour picker; a picked colour goes into the colour box as "#RRGGBB".
     void SBtnTColorClick();
-
-private:
-    ColorPick m_pickColor;
 };
+
+void AlleSchrifteinstellungen1Click(TMDIChild& child);
+
+std::span<const DocumentCommand> text2Commands();

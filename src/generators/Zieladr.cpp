@@ -1,14 +1,15 @@
-// The form frame: its markup and the dialog TDZielanwendung that asks for action and method.
+// The form frame: its markup, the dialog TDZielanwendung that asks for action and method, and
+// the command that writes it.
 #include "generators/Zieladr.h"
 
+#include "editor/Childwin.h"
+#include "editor/DialogEnvironment.h"
 #include "editor/EntityKeyFilter.h"
-#include "generators/DialogKit.h"
+#include "editor/ExtRich.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -19,11 +20,10 @@ QString formFrameMarkup(const FormFrame& frame, const QString& selection)
            frame.method + QStringLiteral("\">\r\n") + selection + QStringLiteral("\r\n</form>");
 }
 
-TDZielanwendung::TDZielanwendung(bool hintsOn, QWidget* parent) : QDialog(parent)
+TDZielanwendung::TDZielanwendung(const DialogEnv& env)
+    : TDialog(env, QStringLiteral("Zielanwendung eingeben"), 307)
 {
     setObjectName(QStringLiteral("DZielanwendung"));
-    setWindowTitle(QStringLiteral("Zielanwendung eingeben"));
-
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(48, 48));
@@ -40,9 +40,8 @@ TDZielanwendung::TDZielanwendung(bool hintsOn, QWidget* parent) : QDialog(parent
     Edit1 = new QLineEdit(QStringLiteral("http:/"), this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setMaxLength(255);
-    Edit1->setMinimumWidth(300);
-    setDialogHint(Edit1, QStringLiteral("Sie können hier auch eine E-Mail Adresse verwenden!"),
-                  hintsOn);
+    Edit1->setMinimumWidth(320);
+    setHint(Edit1, "Sie können hier auch eine E-Mail Adresse verwenden!");
     EntityKeyFilter::attach(Edit1);
 
     RadioButton1 = new QRadioButton(QStringLiteral("&method=post"), this);
@@ -53,25 +52,18 @@ TDZielanwendung::TDZielanwendung(bool hintsOn, QWidget* parent) : QDialog(parent
 
     auto* fields = new QVBoxLayout;
     fields->addWidget(Label1);
-    fields->addWidget(buddyLabel(QStringLiteral("&Zieladresse:"), Edit1, "Label2"));
+    // The long text above cannot carry a mnemonic, so the field gets a short label of its own.
+    fields->addWidget(labelFor("&Zieladresse:", Edit1));
     fields->addWidget(Edit1);
     auto* methods = new QHBoxLayout;
     methods->addWidget(RadioButton1);
     methods->addWidget(RadioButton2);
     methods->addStretch();
     fields->addLayout(methods);
-    fields->addStretch();
-
     auto* body = new QHBoxLayout;
     body->addWidget(Image1);
     body->addLayout(fields, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(body);
-    const DialogButtons buttons = addDialogButtons(this, layout, 307);
-    OKBtn = buttons.ok;
-    AbbruchBtn = buttons.cancel;
-    HilfeBtn = buttons.help;
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    finishLayout(body);
     Edit1->setFocus();
 }
 
@@ -79,4 +71,27 @@ FormFrame TDZielanwendung::values() const
 {
     return {Edit1->text(),
             RadioButton1->isChecked() ? QStringLiteral("post") : QStringLiteral("get")};
+}
+
+void Grundgerstformulareinfgen1Click(TMDIChild& child)
+{
+    const QString selection = child.TextMemo->selText();
+    TDZielanwendung dialog(dialogEnv(child));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    child.Insert(formFrameMarkup(dialog.values(), selection));
+}
+
+namespace
+{
+
+const DocumentCommand commands[] = {
+    {"Grundgerstformulareinfgen1Click", &Grundgerstformulareinfgen1Click},
+};
+
+} // namespace
+
+std::span<const DocumentCommand> zieladrCommands()
+{
+    return commands;
 }

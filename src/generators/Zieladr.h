@@ -1,13 +1,17 @@
-// The form frame: its markup and the dialog TDZielanwendung that asks for action and method.
+// The form frame: its markup, the dialog TDZielanwendung that asks for action and method, and
+// the command that writes it.
 #pragma once
 
-#include <QDialog>
+#include "editor/DocumentCommands.h"
+#include "widgets/DialogBase.h"
+
 #include <QString>
+#include <span>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
+class TMDIChild;
 
 struct FormFrame {
     QString action;
@@ -18,11 +22,11 @@ struct FormFrame {
 QString formFrameMarkup(const FormFrame& frame, const QString& selection);
 
 // Asks for the address the filled-in form goes to and the method; reports OK by its result.
-class TDZielanwendung : public QDialog
+class TDZielanwendung : public TDialog
 {
     Q_OBJECT
 public:
-    explicit TDZielanwendung(bool hintsOn, QWidget* parent = nullptr);
+    explicit TDZielanwendung(const DialogEnv& env);
 
     FormFrame values() const;
 
@@ -31,7 +35,9 @@ public:
     QLineEdit* Edit1;
     QRadioButton* RadioButton1;
     QRadioButton* RadioButton2;
-    QPushButton* OKBtn;
-    QPushButton* AbbruchBtn;
-    QPushButton* HilfeBtn;
 };
+
+// Puts the selected text into a form; anything but OK leaves the document alone.
+void Grundgerstformulareinfgen1Click(TMDIChild& child);
+
+std::span<const DocumentCommand> zieladrCommands();

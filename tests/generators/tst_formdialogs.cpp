@@ -1,4 +1,5 @@
 // Tests of the form and font dialogs on their own: start state, keyboard, what OK hands over.
+#include "core/ColorText.h"
 #include "generators/CShape.h"
 #include "generators/Dbutt.h"
 #include "generators/Deingab1.h"
@@ -8,8 +9,11 @@
 #include "generators/Text2.h"
 #include "generators/Zieladr.h"
 #include "support/TestSupport.h"
+#include "widgets/HintStatusBar.h"
+#include "widgets/NameLists.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,8 +47,7 @@ private:
 namespace
 {
 
-const QStringList families{"Arial", "Courier", "Times"};
-const QStringList colours{"aqua", "black", "navy"};
+const DialogEnv env;
 
 // Types text as key events carrying the characters, umlauts included.
 void type(QWidget* field, const QString& text)
@@ -55,6 +58,20 @@ void type(QWidget* field, const QString& text)
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QCoreApplication::sendEvent(field, &release);
     }
+}
+
+// Answers the next colour picker with colour (00BBGGRR), or cancels it when there is none.
+void answerPicker(std::optional<std::uint32_t> colour)
+{
+    whenModal([colour](QWidget* w) {
+        auto* picker = qobject_cast<QColorDialog*>(w);
+        if (!picker)
+            return false;
+        if (colour)
+            picker->setCurrentColor(ColorText::toQColor(*colour));
+        colour ? picker->accept() : picker->reject();
+        return true;
+    });
 }
 
 QChar mnemonic(const QString& caption)
@@ -69,27 +86,21 @@ std::unique_ptr<QDialog> makeDialog(int which, bool& flag, QString& name)
 {
     switch (which) {
     case 0:
-        return std::make_unique<TDZielanwendung>(true);
-    case 1: {
-        auto dialog = std::make_unique<TEingabe>(flag, true);
-        dialog->setRole(singleLineFieldRole());
-        return dialog;
-    }
-    case 2: {
-        auto dialog = std::make_unique<TEingabe>(flag, true);
-        dialog->setRole(textAreaRole());
-        return dialog;
-    }
+        return std::make_unique<TDZielanwendung>(env);
+    case 1:
+        return std::make_unique<TEingabe>(env, singleLineFieldRole(), flag);
+    case 2:
+        return std::make_unique<TEingabe>(env, textAreaRole(), flag);
     case 3:
-        return std::make_unique<TEingabe1>(flag, name, true);
+        return std::make_unique<TEingabe1>(env, "Radiobutton", flag, name);
     case 4:
-        return std::make_unique<TDButton>(flag, true);
+        return std::make_unique<TDButton>(env, flag);
     case 5:
-        return std::make_unique<TDSchriftart>(families, true);
+        return std::make_unique<TDSchriftart>(env);
     case 6:
-        return std::make_unique<TDSchriftartAlle>(families, colours, ColorPick(), true);
+        return std::make_unique<TDSchriftartAlle>(env);
     default:
-        return std::make_unique<TDHrMore>(colours, ColorPick(), true);
+        return std::make_unique<TDHrMore>(env);
     }
 }
 
@@ -141,7 +152,7 @@ void TstFormDialogs::everyLabelLeadsToItsField()
 
 void TstFormDialogs::formFrameDialog()
 {
-    TDZielanwendung dialog(true);
+    TDZielanwendung dialog(env);
     showActive(&dialog);
     QCOMPARE(dialog.windowTitle(), QString("Zielanwendung eingeben"));
     QCOMPARE(QApplication::focusWidget(), dialog.Edit1);
@@ -180,8 +191,7 @@ void TstFormDialogs::fieldDialogRoles()
     QFETCH(QStringList, labels);
     QFETCH(QStringList, kinds);
     bool flag = false;
-    TEingabe dialog(flag, true);
-    dialog.setRole(textArea ? textAreaRole() : singleLineFieldRole());
+    TEingabe dialog(env, textArea ? textAreaRole() : singleLineFieldRole(), flag);
     showActive(&dialog);
     QCOMPARE(dialog.windowTitle(), caption);
     QCOMPARE(dialog.Label1->text(), QString("&Name des Eingabefeldes:"));
@@ -198,7 +208,7 @@ void TstFormDialogs::fieldDialogRoles()
     type(dialog.Edit1, u"größe"_s);
     QTest::keyClicks(dialog.Edit2, "20");
     dialog.ComboBox1->setCurrentIndex(1);
-    dialog.OKBtn->click();
+    dialog.okButton()->click();
     QVERIFY(flag);
     const FieldValues values = dialog.values();
     QCOMPARE(values.name, QString("größe"));
@@ -225,7 +235,7 @@ void TstFormDialogs::flagDialogsClearTheFlagUnlessOk()
     std::unique_ptr<QDialog> dialog = makeDialog(which, flag, name);
     showActive(dialog.get());
     if (how == 0)
-        dialog->findChild<QPushButton*>("AbbruchBtn")->click();
+        dialog->findChild<QPushButton*>("BitBtn2")->click();
     else if (how == 1)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     else
@@ -239,8 +249,7 @@ void TstFormDialogs::switchDialogOffersThePreviousName()
     bool flag = false;
     QString switchName;
     {
-        TEingabe1 first(flag, switchName, true);
-        first.setWindowTitle("Radiobutton");
+        TEingabe1 first(env, "Radiobutton", flag, switchName);
         showActive(&first);
         QVERIFY(first.Edit1->text().isEmpty());
         QTest::keyClicks(first.Edit1, "farbe");
@@ -250,7 +259,9 @@ void TstFormDialogs::switchDialogOffersThePreviousName()
         QCOMPARE(first.values().value, QString("rot"));
     }
     QCOMPARE(switchName, QString("farbe"));
-    TEingabe1 second(flag, switchName, true);
+    THintStatusBar bar;
+    bar.addPanel({"HintStatusPanel3", 300, QString(), QString()});
+    TEingabe1 second(DialogEnv{nullptr, &bar, {}}, "Radiobutton", flag, switchName);
     showActive(&second);
     QCOMPARE(second.Edit1->text(), QString("farbe"));
     QCOMPARE(QApplication::focusWidget(), second.Edit1);
@@ -263,17 +274,24 @@ void TstFormDialogs::switchDialogOffersThePreviousName()
     QCOMPARE(second.Edit2->toolTip(), QString("Geben Sie hier den  Bezeichnerwert für den Button "
                                               "an.\nWichtig ! Verwenden Sie bei Valuewerten keine "
                                               "Umlaute!"));
-    QCOMPARE(second.Edit2->statusTip(),
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(second.Edit2, &enter);
+    QCOMPARE(bar.panelText("HintStatusPanel3"),
              QString("Geben Sie hier den  Bezeichnerwert für den Button an."));
     // Abbruch keeps the remembered name.
-    second.AbbruchBtn->click();
+    second.cancelButton()->click();
     QCOMPARE(switchName, QString("farbe"));
+
+    // With the hint switch off no control shows a tooltip.
+    TEingabe1 quiet(DialogEnv{nullptr, nullptr, [] { return false; }}, "Checkbutton", flag,
+                    switchName);
+    QVERIFY(quiet.Edit1->toolTip().isEmpty() && quiet.Edit2->toolTip().isEmpty());
 }
 
 void TstFormDialogs::buttonDialog()
 {
     bool flag = false;
-    TDButton dialog(flag, true);
+    TDButton dialog(env, flag);
     showActive(&dialog);
     QCOMPARE(dialog.windowTitle(), QString("Ausführungsbutton"));
     QVERIFY(dialog.RadioButton1->isChecked());
@@ -288,62 +306,53 @@ void TstFormDialogs::buttonDialog()
 
 void TstFormDialogs::fontDialogs()
 {
-    TDSchriftart faces(families, true);
+    TDSchriftart faces(env);
     showActive(&faces);
     QCOMPARE(QApplication::focusWidget(), faces.ComboBox1);
     QVERIFY(faces.ComboBox1->currentText().isEmpty() && faces.ComboBox1->isEditable());
-    QCOMPARE(faces.ComboBox2->count(), 3);
-    faces.ComboBox1->setCurrentIndex(0);
+    QCOMPARE(faces.ComboBox2->count(), int(NameLists::installedFontFamilies().size()));
+    faces.ComboBox1->setEditText("Arial");
     faces.ComboBox3->setEditText("Courier New");
     QCOMPARE(faces.faceList(), QString("Arial,Courier New"));
 
-    std::optional<unsigned> next = 0x000000FFu;
-    TDSchriftartAlle all(
-        families, colours, [&next] { return next; }, true);
+    TDSchriftartAlle all(env);
     showActive(&all);
-    QCOMPARE(all.windowTitle(), QString("Alle Schrifteinstellungen"));
     QStringList sizes;
     for (int i = 0; i < all.CBoxFontsize->count(); ++i)
         sizes << all.CBoxFontsize->itemText(i);
     QCOMPARE(sizes.join(u' '), QString("1 2 3 4 5 6 7 -3 -2 -1 +0 +1 +2 +3 +4 "));
     QVERIFY(!all.CBoxFontsize->isEditable());
     QCOMPARE(all.CBoxFontsize->maxVisibleItems(), 7);
+    QCOMPARE(all.ComboBox4->count(), 139);
+    QVERIFY(all.ComboBox4->isEditable() && all.ComboBox4->currentText().isEmpty());
+    answerPicker(0x000000FFu);
     all.SBtnTColor->click();
     QCOMPARE(all.ComboBox4->currentText(), QString("#FF0000"));
-    next.reset(); // a cancelled picker leaves the box alone
+    answerPicker(std::nullopt); // a cancelled picker leaves the box alone
     all.SBtnTColor->click();
     QCOMPARE(all.ComboBox4->currentText(), QString("#FF0000"));
-    all.ComboBox2->setEditText("Times");
-    all.CBoxFontsize->setCurrentIndex(2);
-    QCOMPARE(allFontMarkup(all.settings(), "S"),
-             QString("<font color=\"#FF0000\" size=\"3\">S</font>"));
 }
 
 void TstFormDialogs::ruleDialog()
 {
-    std::optional<unsigned> next = 0x00123456u;
-    TDHrMore dialog(
-        colours, [&next] { return next; }, true);
+    TDHrMore dialog(env);
     showActive(&dialog);
-    QCOMPARE(dialog.windowTitle(), QString("Trennlinie"));
-    QVERIFY(!dialog.findChild<QPushButton*>("HilfeBtn"));
+    QVERIFY(!dialog.helpButton() && !dialog.findChild<QPushButton*>("BitBtn3"));
+    QCOMPARE(QApplication::focusWidget(), dialog.CheckBox1);
     QCOMPARE(dialog.Shape1->brushColor(), dialog.palette().color(QPalette::Button));
+    answerPicker(0x00123456u);
     dialog.SBtnTColor->click();
     QCOMPARE(dialog.ComboBox4->currentText(), QString("#563412"));
     QCOMPARE(dialog.Shape1->brushColor(), QColor(0x56, 0x34, 0x12));
     // White is the swatch's start value, and still shows.
-    next = 0x00FFFFFFu;
+    answerPicker(0x00FFFFFFu);
     dialog.SBtnTColor->click();
     QCOMPARE(dialog.Shape1->brushColor(), QColor(Qt::white));
     QCOMPARE(dialog.ComboBox4->currentText(), QString("#FFFFFF"));
-    dialog.ComboBox4->setEditText(QString());
-    QTest::keyClick(dialog.CheckBox1, Qt::Key_Space);
-    QTest::keyClicks(dialog.Edit1, "50%");
-    dialog.ComboBox1->setCurrentIndex(2);
     QVERIFY(dialog.ruleResult().isEmpty());
     QTest::keyClick(dialog.Edit1, Qt::Key_Return);
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.ruleResult(), QString("<hr noshade width=\"50%\" align=\"center\">"));
+    QCOMPARE(dialog.ruleResult(), QString("<hr color=\"#FFFFFF\">"));
 }
 
 TESSALINE_TEST_MAIN(TstFormDialogs)
