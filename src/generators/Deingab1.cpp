@@ -13,10 +13,10 @@
 
 QString switchMarkup(SwitchKind kind, const SwitchValues& values)
 {
-    const QString type =
-        kind == SwitchKind::Radio ? QStringLiteral("radio") : QStringLiteral("checkbox");
-    return QStringLiteral("<input type=") + type + QStringLiteral(" name=\"") + values.name +
-           QStringLiteral("\" value=\"") + values.value + QStringLiteral("\">");
+    const QString open = kind == SwitchKind::Radio ? QStringLiteral("<input type=radio name=\"")
+                                                   : QStringLiteral("<input type=checkbox name=\"");
+    return open + values.name + QStringLiteral("\" value=\"") + values.value +
+           QStringLiteral("\">");
 }
 
 TEingabe1::TEingabe1(const DialogEnv& env, const QString& caption, bool& acceptFlag,

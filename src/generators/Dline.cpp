@@ -20,11 +20,11 @@
 namespace
 {
 
-void addAttribute(QString& markup, const char* name, const QString& value)
+// Appends open + value + the closing quote, for a value that is not empty.
+void addAttribute(QString& markup, const QString& open, const QString& value)
 {
     if (!value.isEmpty())
-        markup += QLatin1Char(' ') + QLatin1String(name) + QStringLiteral("=\"") + value +
-                  QLatin1Char('"');
+        markup += open + value + QLatin1Char('"');
 }
 
 } // namespace
@@ -34,10 +34,10 @@ QString ruleMarkup(const RuleSettings& settings)
     QString markup = QStringLiteral("<hr");
     if (settings.noshade)
         markup += QStringLiteral(" noshade");
-    addAttribute(markup, "width", settings.width);
-    addAttribute(markup, "size", settings.size);
-    addAttribute(markup, "align", settings.align);
-    addAttribute(markup, "color", settings.color);
+    addAttribute(markup, QStringLiteral(" width=\""), settings.width);
+    addAttribute(markup, QStringLiteral(" size=\""), settings.size);
+    addAttribute(markup, QStringLiteral(" align=\""), settings.align);
+    addAttribute(markup, QStringLiteral(" color=\""), settings.color);
     return markup + QLatin1Char('>');
 }
 
