@@ -18,6 +18,8 @@
 #include "generators/Deingab1.h"
 #include "generators/Deingabe.h"
 #include "generators/Dline.h"
+#include "generators/Dtitel.h"
+#include "generators/Marquee.h"
 #include "generators/Meta.h"
 #include "generators/Text1.h"
 #include "generators/Text2.h"
@@ -32,8 +34,8 @@ namespace
 using CommandTable = std::span<const DocumentCommand> (*)();
 
 const CommandTable moduleTables[] = {
-    &metaCommands,  &zieladrCommands, &deingabeCommands, &deingab1Commands,
-    &dbuttCommands, &text1Commands,   &text2Commands,    &dlineCommands,
+    &dtitelCommands,   &metaCommands,  &marqueeCommands, &zieladrCommands, &deingabeCommands,
+    &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

@@ -129,8 +129,9 @@ const ToolButtonSpec toolButtons[] = {
     {3, "SBtnBrowser2", "HTML Datei mit Browser 2 testen", "", "B2", &F::SBtnBrowser2Click, false},
 };
 
-// Buttons and drop-down items that run a simple command of the active document, in the order
-// they stand on their toolbars and in their menus.
+// Buttons and drop-down items that run a named command of the active document (a simple
+// command or one bound by app/CommandBindings), in the order they stand on their toolbars and in
+// their menus.
 const ForwardSpec forwards[] = {
     {2, "", "SBtnALeft", "SBtnALeftClick", "Absatz linksbündig", "⇤", "Alignleft1Click"},
     {2, "", "SBtnACenter", "SBtnACenterClick", "Absatz zentriert", "↔", "Aligncenter1Click"},
@@ -181,6 +182,7 @@ const ForwardSpec forwards[] = {
      "Trennlinie mit Size Eistellung"},
     {0, "PopupMenu1", "Weitere1", "Weitere1Click", "&Weitere...", "", "WeitereTrennlinien2Click"},
 
+    {4, "", "SBtnWWW", "SBtnWWWClick", "WWW Seiten Grundgerüst", "www", "Grundgersteinfgen1Click"},
     {4, "", "SBtnForm", "SBtnFormClick", "Formulare Grundgerüst", "form",
      "Grundgerstformulareinfgen1Click"},
 

@@ -35,7 +35,7 @@ struct ToolButtonSpec {
     bool needsDocument; // enabled only while a document window is open
 };
 
-// A frame control that runs one simple command of the active document window: a toolbar button
+// A frame control that runs one named command of the active document window: a toolbar button
 // (toolBar 1 ... 10) or an item of one of the frame's drop-down menus (toolBar 0, menu named).
 struct ForwardSpec {
     int toolBar;
@@ -44,7 +44,7 @@ struct ForwardSpec {
     const char* frameHandler; // the frame's handler name, so a search for it finds this row
     const char* hint;         // hint of a button, caption of a menu item
     const char* glyph;
-    const char* documentCommand; // handler name of the document's simple command
+    const char* documentCommand; // handler name of the document's command
     const char* itemHint = "";   // hint of a menu item
 };
 

@@ -72,11 +72,15 @@ const ChildRow optionRows[] = {
 // order and separators.
 const ChildRow tagRows[] = {
     sub("Grundgerst1", "&Grundgerüst"),
-    // "&Grundgerüst einfügen..." comes first.
+    cmd("Grundgersteinfgen1", "&Grundgerüst einfügen...", "Ctrl+J", "Grundgersteinfgen1Click",
+        "Fügt das Grundgerüst einer WWW Seite ein"),
     cmd("Grundgerstformulareinfgen1", "Grundgerüst &Formular einfügen...", "Ctrl+M",
         "Grundgerstformulareinfgen1Click", "Fügt das Grundgerüst eines Formulars ein"),
-    // The two background items, "Hintergrund&musik...", a separator, "&Meta Informationen..."
-    // and a separator.
+    // The two background items and "Hintergrund&musik...".
+    Sep,
+    cmd("MetaInformationen1", "&Meta Informationen...", "Ctrl+Shift+F5", "MetaInformationen1Click",
+        "Fügt eine Meta Information ein"),
+    Sep,
     cmd("Basereferenz1", "&Basereferenz...", "", "Basereferenz1Click",
         "Fügt eine Basereferenz ein"),
     End,
@@ -218,18 +222,27 @@ const ChildRow tagRows[] = {
     sub("Netscape1", "&Netscape"),
     cmd("blinkend1", "&blinkend", "", "blinkend1Click"),
     End,
-    // "Mi&crosoft" comes here.
+    sub("Microsoft1", "Mi&crosoft"),
+    cmd("Marquee1", "&Marquee", "", "Marquee1Click", "Fügt einen Lauftext ein (nur MSIE)"),
+    End,
     Sep,
     cmd("Farbwert1", "Hexadezimaler Farb&wert einf.", "", "Farbwert1Click",
         "Fügt einen Hexadezimalen Farbwert ein."),
     // A separator and "Inline Image" close the menu.
 };
 
+const ChildRow helferRows[] = {
+    // The signature items and a separator come first, a separator and "&Zeit" last. Alt+F12
+    // stays with the glossary's "De&finition", which comes first in the menu bar.
+    cmd("MetaInformationen", "&Meta Informationen", "", "MetaInformationenClick",
+        "Fügt einen Block von Meta Informationen ein"),
+};
+
 const ChildMenu menus[] = {
     {"MDIBearbeiten", "&Bearbeiten", 2, editRows},
     {"MDIOptionen", "&Optionen", 3, optionRows},
     {"MDITags", "&Tags", 4, tagRows},
-    {"MDIHelfer", "He&lfer", 6, {}},
+    {"MDIHelfer", "He&lfer", 6, helferRows},
 };
 
 // The context menu shows its twins' shortcuts; the menu-bar items (and the frame's File menu for

@@ -3,6 +3,7 @@
 
 #include <QPushButton>
 #include <QShortcut>
+#include <utility>
 
 namespace
 {
@@ -15,9 +16,9 @@ HelpOpener& installedOpener()
 
 } // namespace
 
-void setHelpOpener(HelpOpener opener)
+HelpOpener setHelpOpener(HelpOpener opener)
 {
-    installedOpener() = std::move(opener);
+    return std::exchange(installedOpener(), std::move(opener));
 }
 
 void openHelp(QWidget* from, int topic)

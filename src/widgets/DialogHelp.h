@@ -6,9 +6,10 @@
 class QPushButton;
 class QWidget;
 
-// The program installs the function that shows a help topic; from is the widget asking.
+// The program installs the function that shows a help topic; from is the widget asking. Returns
+// the opener installed before.
 using HelpOpener = std::function<void(QWidget* from, int topic)>;
-void setHelpOpener(HelpOpener opener);
+HelpOpener setHelpOpener(HelpOpener opener);
 // Shows the topic through the installed opener; does nothing before one is installed.
 void openHelp(QWidget* from, int topic);
 

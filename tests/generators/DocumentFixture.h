@@ -54,7 +54,8 @@ void answerDialog(std::function<void(D*)> fill, const QString& button = QStringL
 {
     whenModal([fill, button](QWidget* w) {
         auto* dialog = qobject_cast<D*>(w);
-        if (!dialog)
+        // Mnemonics and the default button need the dialog to be the active window.
+        if (!dialog || !dialog->isActiveWindow())
             return false;
         fill(dialog);
         if (!button.isEmpty())

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace
 {
@@ -70,7 +71,6 @@ private slots:
     void cleanup()
     {
         QVERIFY(waitNoModal(1000));
-        setHelpOpener({});
         m_env.reset();
     }
 
@@ -242,7 +242,8 @@ void TestDialogs::hintsFollowTheSwitch()
 void TestDialogs::helpButtonAndF1OpenTheTopic()
 {
     QList<int> topics;
-    setHelpOpener([&](QWidget*, int topic) { topics.append(topic); });
+    const HelpOpener programs = setHelpOpener([&](QWidget*, int topic) { topics.append(topic); });
+    auto restore = qScopeGuard([&] { setHelpOpener(programs); });
     bool flag = false;
     SampleDialog dialog(DialogEnv{}, flag, 308);
     QVERIFY(dialog.helpButton());
@@ -264,7 +265,8 @@ void TestDialogs::helpButtonAndF1OpenTheTopic()
 void TestDialogs::colorPickerReturnsTheValue()
 {
     QList<int> topics;
-    setHelpOpener([&](QWidget*, int topic) { topics.append(topic); });
+    const HelpOpener programs = setHelpOpener([&](QWidget*, int topic) { topics.append(topic); });
+    auto restore = qScopeGuard([&] { setHelpOpener(programs); });
     whenModal([&](QWidget* w) {
         auto* dialog = qobject_cast<QColorDialog*>(w);
         if (!dialog || !dialog->isActiveWindow())
