@@ -33,10 +33,7 @@ private slots:
     void formFrameDialog();
     void fieldDialogRoles_data();
     void fieldDialogRoles();
-    void flagDialogsClearTheFlagUnlessOk_data();
-    void flagDialogsClearTheFlagUnlessOk();
     void switchDialogOffersThePreviousName();
-    void buttonDialog();
     void fontDialogs();
     void ruleDialog();
 
@@ -217,33 +214,6 @@ void TstFormDialogs::fieldDialogRoles()
     QCOMPARE(values.kind, kinds[1]);
 }
 
-void TstFormDialogs::flagDialogsClearTheFlagUnlessOk_data()
-{
-    QTest::addColumn<int>("which");
-    QTest::addColumn<int>("how"); // 0 Abbruch, 1 Escape, 2 closing the window
-    for (int which : {1, 3, 4})
-        for (int how : {0, 1, 2})
-            QTest::addRow("dialog %d, way %d", which, how) << which << how;
-}
-
-void TstFormDialogs::flagDialogsClearTheFlagUnlessOk()
-{
-    QFETCH(int, which);
-    QFETCH(int, how);
-    bool flag = true; // left set by an earlier dialog
-    QString name;
-    std::unique_ptr<QDialog> dialog = makeDialog(which, flag, name);
-    showActive(dialog.get());
-    if (how == 0)
-        dialog->findChild<QPushButton*>("BitBtn2")->click();
-    else if (how == 1)
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    else
-        dialog->close();
-    QVERIFY(!dialog->isVisible());
-    QVERIFY(!flag);
-}
-
 void TstFormDialogs::switchDialogOffersThePreviousName()
 {
     bool flag = false;
@@ -286,22 +256,6 @@ void TstFormDialogs::switchDialogOffersThePreviousName()
     TEingabe1 quiet(DialogEnv{nullptr, nullptr, [] { return false; }}, "Checkbutton", flag,
                     switchName);
     QVERIFY(quiet.Edit1->toolTip().isEmpty() && quiet.Edit2->toolTip().isEmpty());
-}
-
-void TstFormDialogs::buttonDialog()
-{
-    bool flag = false;
-    TDButton dialog(env, flag);
-    showActive(&dialog);
-    QCOMPARE(dialog.windowTitle(), QString("Ausführungsbutton"));
-    QVERIFY(dialog.RadioButton1->isChecked());
-    QTest::keyClicks(dialog.Edit1, "Senden");
-    QTest::keyClick(dialog.Edit1, Qt::Key_R, Qt::AltModifier);
-    QTRY_VERIFY(dialog.RadioButton2->isChecked()); // a mnemonic clicks after a moment
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QVERIFY(flag);
-    QCOMPARE(dialog.values().caption, QString("Senden"));
-    QCOMPARE(dialog.values().kind, QString("reset"));
 }
 
 void TstFormDialogs::fontDialogs()
