@@ -14,9 +14,16 @@
 
 #include "app/HelpWindow.h"
 #include "editor/DocumentCommands.h"
+#include "generators/Dbutt.h"
+#include "generators/Deingab1.h"
+#include "generators/Deingabe.h"
+#include "generators/Dline.h"
 #include "generators/Dtitel.h"
 #include "generators/Marquee.h"
 #include "generators/Meta.h"
+#include "generators/Text1.h"
+#include "generators/Text2.h"
+#include "generators/Zieladr.h"
 #include "widgets/DialogHelp.h"
 
 #include <QPointer>
@@ -27,9 +34,8 @@ namespace
 using CommandTable = std::span<const DocumentCommand> (*)();
 
 const CommandTable moduleTables[] = {
-    &dtitelCommands,
-    &metaCommands,
-    &marqueeCommands,
+    &dtitelCommands,   &metaCommands,  &marqueeCommands, &zieladrCommands, &deingabeCommands,
+    &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

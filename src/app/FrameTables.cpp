@@ -149,6 +149,9 @@ const ForwardSpec forwards[] = {
     {2, "", "SBtnTItalic", "SBtnTItalicClick", "Text kursiv", "I", "kursiv1Click"},
     {2, "", "SBtnTUnderline", "SBtnTUnderlineClick", "Text unterstrichen", "U",
      "unterstrichen1Click"},
+    {2, "", "SBtnFont", "SBtnFontClick", "Alle Schrifteinstellungen", "Aa",
+     "AlleSchrifteinstellungen1Click"},
+    {2, "", "SBtnTColor", "SBtnTColorClick", "Schriftfarbe", "A#", "Schriftfarbe1Click"},
     {2, "", "SBtnTPre", "SBtnTPreClick", "Text Präformatiert", "pre", "PrformatierterText1Click"},
 
     {0, "PopupMenuText", "test1", "test1Click", "strong", "", "wichtig1Click"},
@@ -177,15 +180,30 @@ const ForwardSpec forwards[] = {
 
     {0, "PopupMenu1", "Trenlinie1", "Trenlinie1Click", "&Trennlinie", "", "Trennlinie1Click"},
     {0, "PopupMenu1", "noshade1", "noshade1Click", "&noshade", "", "TrennlinieNoShade"},
+    {0, "PopupMenu1", "size1", "size1Click", "&size", "", "HRSizeClick",
+     "Trennlinie mit Size Eistellung"},
+    {0, "PopupMenu1", "Weitere1", "Weitere1Click", "&Weitere...", "", "WeitereTrennlinien2Click"},
 
     {4, "", "SBtnWWW", "SBtnWWWClick", "WWW Seiten Grundgerüst", "www", "Grundgersteinfgen1Click"},
+    {4, "", "SBtnForm", "SBtnFormClick", "Formulare Grundgerüst", "form",
+     "Grundgerstformulareinfgen1Click"},
 
     {5, "", "SBtnListItem", "SBtnListItemClick", "List Item", "<li>", "ListItem1Click"},
+
+    // "Auswahlliste" leads this toolbar.
+    {6, "", "SBtnMEingabe", "SBtnMEingabeClick", "Mehrzeiliges Eingabefeld ", "▤",
+     "MehrzeiligesEingabefeld1Click"},
+    {6, "", "SBtnEdit", "SBtnEditClick", "Einzeiliges Eingabefeld", "▭", "Eingabefelder1Click"},
+    {6, "", "SBtnRadio", "SBtnRadioClick", "Radiobutton", "◉", "N25Click"},
+    {6, "", "SBtnCheck", "SBtnCheckClick", "Checkbutton", "☑", "Checkbutton1Click"},
+    {6, "", "SBtnBtn", "SBtnBtnClick", "Ausführungsbutton", "OK", "Ausfhrungsbutton1Click"},
 
     {9, "", "SBtnBlink", "SBtnBlinkClick", "Blinkender Text", "blink", "blinkend1Click"},
     {9, "", "SBtnCenter", "SBtnCenterClick", "Alle Elemente zentrieren", "ctr",
      "Elementezentrieren1Click"},
     {9, "", "SBtnKommentar", "SBtnKommentarClick", "Kommentar", "<!>", "Kommentar2Click"},
+    {9, "", "SBtnHexColor", "SBtnHexColorClick", "Fügt einen Hexadezimalen Farbwert ein.", "#",
+     "Farbwert1Click"},
 
     {10, "", "SBtnBindestich", "SBtnBindestichClick", "Bindestrich", "–", "S14"},
     {10, "", "SBtnGedankenstrich", "SBtnGedankenstrichClick", "Gedankenstrich", "—", "S15"},

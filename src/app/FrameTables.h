@@ -45,6 +45,7 @@ struct ForwardSpec {
     const char* hint;         // hint of a button, caption of a menu item
     const char* glyph;
     const char* documentCommand; // handler name of the document's command
+    const char* itemHint = "";   // hint of a menu item
 };
 
 // A toolbar button that opens one of the frame's drop-down menus.

@@ -93,6 +93,8 @@ void TMainForm::buildForwardingControls()
             action = dropDownMenu(QString::fromLatin1(spec.menu))
                          ->addAction(QString::fromUtf8(spec.hint));
             action->setObjectName(QString::fromLatin1(spec.name));
+            if (*spec.itemHint)
+                applyHint(action, QString::fromUtf8(spec.itemHint));
             m_controls.insert(action->objectName(), action);
         }
         action->setProperty("handler", QString::fromLatin1(spec.frameHandler));

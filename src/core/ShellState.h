@@ -86,6 +86,8 @@ struct ShellState {
     // The title dialog's last results: "<title>...</title>" CR LF (or empty) and the document
     // type line as shown (or empty).
     QString titleLine, docTypeLine;
+    // Name of the last radio button or check box, offered again by the next one.
+    QString switchName;
 
     // Reading at start, in the frame's order (tools, recent files, editor options, browsers,
     // bounds, directories with the first-start step, user data, hints).

@@ -77,7 +77,9 @@ const ChildRow tagRows[] = {
     sub("Grundgerst1", "&Grundgerüst"),
     cmd("Grundgersteinfgen1", "&Grundgerüst einfügen...", "Ctrl+J", "Grundgersteinfgen1Click",
         "Fügt das Grundgerüst einer WWW Seite ein"),
-    // "Grundgerüst &Formular einfügen...", the two background items and "Hintergrund&musik...".
+    cmd("Grundgerstformulareinfgen1", "Grundgerüst &Formular einfügen...", "Ctrl+M",
+        "Grundgerstformulareinfgen1Click", "Fügt das Grundgerüst eines Formulars ein"),
+    // The two background items and "Hintergrund&musik...".
     Sep,
     cmd("MetaInformationen1", "&Meta Informationen...", "Ctrl+Shift+F5", "MetaInformationen1Click",
         "Fügt eine Meta Information ein"),
@@ -103,7 +105,8 @@ const ChildRow tagRows[] = {
     cmd("Zitat3", "Zi&tat", "", "Zitat1Click"),
     cmd("Kommentar2", "&Kommentar", "Ctrl+K", "Kommentar2Click"),
     cmd("Trennlinie1", "Trenn&linie", "Ctrl+T", "Trennlinie1Click"),
-    // "&Weitere Trennlinien" closes this submenu.
+    cmd("WeitereTrennlinien2", "&Weitere Trennlinien", "Ctrl+Shift+T", "WeitereTrennlinien2Click",
+        "Ruft den Dialog für weitere Trennlinien auf"),
     End,
     sub("PhysischeTextauszeichnung1", "&Physische Textauszeichnung"),
     cmd("fett1", "&fett", "Ctrl+B", "fett1Click"),
@@ -161,7 +164,32 @@ const ChildRow tagRows[] = {
     cmd("Definition1", "De&finition", "Alt+F12", "Definition1Click"),
     cmd("GlossarEnde1", "Gloss&ar-Ende", "Shift+F7", "GlossarEnde1Click"),
     End,
-    // "&Tabellen", "&Schrifteinstellung", separator, "&Verweise", separator, "&Formulare".
+    // "&Tabellen" comes here.
+    sub("Schrifteinstellung1", "&Schrifteinstellung"),
+    cmd("Standard1", "&Standard-Schriftgröße...", "Shift+F9", "Standard1Click",
+        "Umschließt den Text mit der Grundgröße der Schrift"),
+    cmd("Schriftgre11", "S&chriftgröße...", "Ctrl+G", "Schriftgre11Click",
+        "Umschließt den Text mit einer Schriftgröße"),
+    cmd("Schriftfarbe1", "Schrift&farbe...", "Ctrl+Y", "Schriftfarbe1Click",
+        "Umschließt den Text mit einer Schriftfarbe"),
+    cmd("Schriftart1", "Schrift&art...", "Ctrl+H", "Schriftart1Click",
+        "Umschließt den Text mit einer Schriftart"),
+    cmd("AlleSchrifteinstellungen1", "All&e Schrifteinstellungen...", "Ctrl+A",
+        "AlleSchrifteinstellungen1Click", "Schriftart, Farbe und Größe auf einmal"),
+    End,
+    Sep,
+    // "&Verweise" and a separator come here.
+    sub("Formulare2", "&Formulare"),
+    // "&Auswahlliste" comes first.
+    cmd("Eingabefelder1", "&Eingabefeld", "", "Eingabefelder1Click",
+        "Fügt ein einzeiliges Eingabefeld ein"),
+    cmd("MehrzeiligesEingabefeld1", "&Mehrzeiliges Eingabefeld ", "",
+        "MehrzeiligesEingabefeld1Click", "Fügt ein mehrzeiliges Eingabefeld ein"),
+    cmd("N25", "&Radiobutton", "", "N25Click", "Fügt einen Radiobutton ein"),
+    cmd("Checkbutton1", "&Checkbutton", "", "Checkbutton1Click", "Fügt einen Checkbutton ein"),
+    cmd("Ausfhrungsbutton1", "Ausführungs&button", "", "Ausfhrungsbutton1Click",
+        "Fügt einen Schalter zum Senden oder Löschen des Formulars ein"),
+    End,
     Sep,
     sub("Sonderzeichen2", "S&onderzeichen"),
     cmd("LeerzeichenBreiten1", "Leerzeichen Breite &n", "", "SBtnSpaceNClick", wideSpace),
@@ -200,7 +228,10 @@ const ChildRow tagRows[] = {
     sub("Microsoft1", "Mi&crosoft"),
     cmd("Marquee1", "&Marquee", "", "Marquee1Click", "Fügt einen Lauftext ein (nur MSIE)"),
     End,
-    // Then separated "Hexadezimaler Farb&wert einf." and "Inline Image".
+    Sep,
+    cmd("Farbwert1", "Hexadezimaler Farb&wert einf.", "", "Farbwert1Click",
+        "Fügt einen Hexadezimalen Farbwert ein."),
+    // A separator and "Inline Image" close the menu.
 };
 
 const ChildRow helferRows[] = {
@@ -249,7 +280,8 @@ const ChildRow popUpRows[] = {
     End,
     Sep,
     cmd("hr1", "<&hr>", "Ctrl+T", "Trennlinie1Click", "", Shown),
-    // "Weitere Trennlinien " follows once its dialog exists.
+    cmd("WeitereTrennlinien1", "Weitere Trennlinien ", "Ctrl+Shift+T", "WeitereTrennlinien2Click",
+        "Ruft den Dialog für weitere Trennlinien auf", Shown),
     cmd("Kommentar1", "K&ommentar", "Ctrl+K", "Kommentar2Click", "", Shown),
     cmd("amp1", "a&mp", "", "S30"),
     cmd("lt1", "&< lt", "", "S31"),

@@ -1000,8 +1000,15 @@ void TstChildwin::controlKeysLeftToCommands()
     // Ctrl+Z and Ctrl+B are commands here (centred paragraph, bold), not undo and nothing.
     QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(memo->text(), QStringLiteral("abc<p align=\"center\"></p>"));
+    // Ctrl+A and Ctrl+Y open the font dialogs of their items, not select all and redo.
+    for (int i = 0; i < 2; ++i)
+        whenModal([](QWidget* w) {
+            qobject_cast<QDialog*>(w)->reject();
+            return true;
+        });
     QTest::keyClick(memo, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(memo->selLength(), 0);
+    showFrame(); // the test platform leaves no window active after a dialog
     QTest::keyClick(memo, Qt::Key_B, Qt::ControlModifier);
     QCOMPARE(memo->text(), QStringLiteral("abc<p align=\"center\"></p><b></b>"));
 
@@ -1010,6 +1017,7 @@ void TstChildwin::controlKeysLeftToCommands()
     const QString undone = memo->text();
     QTest::keyClick(memo, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(memo->text(), undone);
+    showFrame();
     QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(memo->text(), undone);
 
