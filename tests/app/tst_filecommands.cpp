@@ -7,6 +7,7 @@
 #include "editor/filedrag.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
+#include "support/FifoRescue.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractItemView>
@@ -68,38 +69,6 @@ QStringList fileMenuCaptions(TMainForm& frame)
         captions << action->text();
     return captions;
 }
-
-// Should opening wait for a writer at the other end of a FIFO, this thread plays the writer after
-// a while: the document then opens instead of hanging the test.
-class FifoRescue
-{
-public:
-    explicit FifoRescue(const QString& path) : m_path(QFile::encodeName(path))
-    {
-        m_thread = std::thread([this] {
-            const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-            while (!m_done && std::chrono::steady_clock::now() < end) {
-                const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
-                if (fd >= 0) {
-                    [[maybe_unused]] const auto written = ::write(fd, "blockiert", 9);
-                    ::close(fd);
-                    return;
-                }
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-        });
-    }
-    ~FifoRescue()
-    {
-        m_done = true;
-        m_thread.join();
-    }
-
-private:
-    QByteArray m_path;
-    std::atomic<bool> m_done{false};
-    std::thread m_thread;
-};
 
 } // namespace
 
@@ -222,8 +191,8 @@ void TestFileCommands::leftOverSelectionIsNotOpenedAgain()
     for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
         const QModelIndex index = model->index(row, 0, view->rootIndex());
         if (index.data().toString() == QFileInfo(path(1)).fileName())
-            view->selectionModel()->select(index, QItemSelectionModel::Select |
-                                                      QItemSelectionModel::Rows);
+            view->selectionModel()->select(index,
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
     }
     chooseFiles({path(2)});
     frame.FileOpenItemClick();

@@ -2,6 +2,7 @@
 // documents that are no regular files, and stamps that tell another program's changes.
 #include "platform/FileIo.h"
 #include "platform/UserError.h"
+#include "support/FifoRescue.h"
 #include "support/TestSupport.h"
 
 #include <QDateTime>
@@ -214,39 +215,6 @@ void TstFileIo::overwriteKeepsLinkAndPermissions()
     const QFile::Permissions modeBits = QFile::Permissions::fromInt(0x7077);
     QCOMPARE(QFileInfo(target).permissions() & modeBits, perms);
 }
-
-// Should the reader wait in the open call for a writer, this thread plays the writer after a
-// while: the read then ends with the bytes instead of hanging the test.
-class FifoRescue
-{
-public:
-    explicit FifoRescue(const QString& path) : m_path(QFile::encodeName(path))
-    {
-        m_thread = std::thread([this] {
-            const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-            while (!m_done && std::chrono::steady_clock::now() < end) {
-                // Succeeds only while a reader is waiting on the other end.
-                const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
-                if (fd >= 0) {
-                    [[maybe_unused]] const auto written = ::write(fd, "blockiert", 9);
-                    ::close(fd);
-                    return;
-                }
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-        });
-    }
-    ~FifoRescue()
-    {
-        m_done = true;
-        m_thread.join();
-    }
-
-private:
-    QByteArray m_path;
-    std::atomic<bool> m_done{false};
-    std::thread m_thread;
-};
 
 void TstFileIo::documentMustBeARegularFile_data()
 {
