@@ -175,6 +175,10 @@ qsizetype searchChars(Chars& text, qsizetype selStart, qsizetype selLength, QStr
         return SearchNone;
 
     auto delimiter = [&text](qsizetype i) { return isWordDelimiter(text.at(i)); };
+    // Between the CR and the LF of one line break: the control cannot select from or to there.
+    auto splitsLineBreak = [&text, n](qsizetype i) {
+        return i > 0 && i < n && text.at(i) == u'\n' && text.at(i - 1) == u'\r';
+    };
     auto matchesAt = [&](qsizetype c) {
         if (c + m > n)
             return false;
@@ -223,7 +227,8 @@ qsizetype searchChars(Chars& text, qsizetype selStart, qsizetype selLength, QStr
             count -= next - c;
             c = next;
         }
-        if (matchesAt(c) && (!options.wholeWord || count == 0 || delimiter(c + m)))
+        if (matchesAt(c) && !splitsLineBreak(c) && !splitsLineBreak(c + m) &&
+            (!options.wholeWord || count == 0 || delimiter(c + m)))
             return c;
         c += step;
         --count;
