@@ -73,8 +73,6 @@ void appendEscaped(QByteArray& out, QStringView text, bool& needDelimiter)
                 out += ' ';
             out += char(c);
             needDelimiter = false;
-        } else if (c == 0xFFFC) {
-            // Placeholder of an embedded object: nothing we can write.
         } else if (const int byte = ansiByte(c); byte >= 0) {
             out += "\\'";
             out += hex[byte >> 4];
