@@ -191,8 +191,9 @@ qsizetype searchChars(Chars& text, qsizetype selStart, qsizetype selLength, QStr
     const char16_t first = pattern[0].unicode();
     qsizetype c = start;
     // Going up, stepping forward onto a word's first letter near the start of the text could
-    // return to a candidate already compared; there is no earlier word left then.
-    qsizetype lastCompared = n + 1;
+    // return to a candidate already compared, or pass the first candidate and reach into the
+    // selection; there is no earlier word left then.
+    qsizetype lastCompared = start + 1;
     while (count >= 0) {
         if (options.wholeWord) {
             if (options.down) {

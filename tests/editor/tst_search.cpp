@@ -82,6 +82,9 @@ void TstSearch::buffer_data()
     row("word: up, two leading blanks", "  ab", 4, 0, "zz", "uw", -1);
     row("word: up, text is the find text", "ab", 2, 0, "ab", "uw", 0);
     row("word: up with case", "ABC abc", 7, 0, "ABC", "uwc", 0);
+    // Stepping forward onto a word's first letter must not reach the selection itself.
+    row("word: up, never the selection itself", "éa", 1, 1, "a", "uw", -1);
+    row("word: up, never across the caret", "-ab", 2, 0, "ab", "uw", -1);
     // In a text of our own, a lone LF or CR is an ordinary character; the two of a CR LF stay
     // together.
     row("LF of a CR LF passed, a lone LF found", "a\r\nb\nb", 0, 0, "\nb", "", 4);
