@@ -88,6 +88,8 @@ private slots:
     void characterStyles_data();
     void characterStyles();
     void fontSizeAndColour();
+    void fontNames_data();
+    void fontNames();
     void text_data();
     void text();
     void everyCodeUnit_data();
@@ -265,6 +267,33 @@ void TestRtf::fontSizeAndColour()
     QCOMPARE(blueRead.foreground().color(), QColor(0, 0, 255));
     QCOMPARE(blueRead.property(QTextFormat::FontFamilies).toStringList(),
              QStringList{QStringLiteral("Arial")});
+}
+
+// A family name comes back as it was, whatever characters it holds (apart from the ';' that ends
+// it in the font table).
+void TestRtf::fontNames_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::newRow("plain") << QStringLiteral("Courier New");
+    QTest::newRow("umlaut and CJK") << QStringLiteral("Grüße 中文");
+    QTest::newRow("braces and backslash") << QStringLiteral("a{b}\\c");
+    QTest::newRow("tab inside") << QStringLiteral("a\tb");
+    QTest::newRow("line separator inside") << QStringLiteral("a\u2028b");
+    QTest::newRow("digits behind a tab") << QStringLiteral("a\t8704? x");
+}
+
+void TestRtf::fontNames()
+{
+    QFETCH(QString, family);
+    QTextDocument source;
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    QTextCursor(&source).insertText(QStringLiteral("x"), format);
+    QTextDocument target;
+    roundTrip(source, &target);
+    QCOMPARE(target.toRawText(), QStringLiteral("x"));
+    QCOMPARE(charFormatAt(target, 0).property(QTextFormat::FontFamilies).toStringList(),
+             QStringList{family});
 }
 
 void TestRtf::text_data()
