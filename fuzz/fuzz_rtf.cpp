@@ -99,10 +99,18 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray input(reinterpret_cast<const char*>(data), qsizetype(size));
+    // No copy: the code reads libFuzzer's buffer of exactly the input's size, so that a read
+    // one byte past the end is reported (a QByteArray of its own would end in a NUL).
+    const QByteArray input =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
 #ifdef TESSALINE_PLANT_OUT_OF_BOUNDS_READ
     // Proves the harness: a read one byte past the input must be reported.
     (void)*static_cast<const volatile std::uint8_t*>(data + size);
+#endif
+#ifdef TESSALINE_PLANT_LEAK
+    // Proves the harness: memory our code never frees must be reported.
+    char* lost = new char[64];
+    lost[0] = char(size);
 #endif
     QTextDocument first;
     readInto(input, &first);

@@ -56,7 +56,10 @@ QString utf8(const QByteArray& bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    // No copy: the code reads libFuzzer's buffer of exactly the input's size, so that a read
+    // one byte past the end is reported (a QByteArray of its own would end in a NUL).
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     const DecodedText decoded = decodeTextFile(bytes);
 
     TextFileFormat format = decoded.format;

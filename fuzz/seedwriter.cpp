@@ -60,7 +60,10 @@ void rtfSeeds()
     justified.setAlignment(Qt::AlignJustify);
     cursor.insertBlock(justified);
     cursor.insertText(QStringLiteral("Ende"));
-    seed("rtf", "formats.rtf", writeRtf(&rich));
+    const QByteArray formats = writeRtf(&rich);
+    seed("rtf", "formats.rtf", formats);
+    // A file cut short, as a failed copy leaves it: the reader meets the end inside a group.
+    seed("rtf", "cut.rtf", formats.left(formats.indexOf("rot")));
     QTextDocument empty;
     seed("rtf", "empty.rtf", writeRtf(&empty));
 }
