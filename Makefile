@@ -1,8 +1,13 @@
-# The README's commands: `make run [FILE=path]` starts the editor, `make test` runs every test.
+# The README's commands: `make run [FILE=path]` starts the editor, `make test` runs every test:
+# the suite, the suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and each
+# fuzz target for SMOKE_SECONDS. `make fuzz` runs each fuzz target for FUZZ_SECONDS.
 BUILD_DIR ?= build
+SANITIZE_DIR ?= build-asan
 JOBS ?= 2
+SMOKE_SECONDS ?= 20
+FUZZ_SECONDS ?= 300
 
-.PHONY: deps build run test bench format clean
+.PHONY: deps build sanitize-build run test fuzz fuzz-seeds bench format clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -14,8 +19,25 @@ build: deps
 run: build
 	./$(BUILD_DIR)/tessaline $(FILE)
 
+# clang, so that the same build links the fuzz targets; Debug, so that reports name the lines.
+sanitize-build: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+	  -DTESSALINE_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j$(JOBS)
+
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	@$(MAKE) --no-print-directory sanitize-build
+	cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS)
+	./scripts/run-fuzzers.sh $(SANITIZE_DIR) $(SMOKE_SECONDS) $(JOBS)
+
+fuzz: sanitize-build
+	./scripts/run-fuzzers.sh $(SANITIZE_DIR) $(FUZZ_SECONDS) $(JOBS)
+
+# Writes the seed corpora in fuzz/corpus anew with our own writers.
+fuzz-seeds: sanitize-build
+	QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=scripts/lsan-suppressions.txt \
+	  ./$(SANITIZE_DIR)/fuzz/tessaline_fuzz_seeds fuzz/corpus
 
 bench: build
 	@for b in $(BUILD_DIR)/tessaline_bench_*; do \
@@ -27,4 +49,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -45,7 +45,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_index = new QListWidget;
     m_index->setObjectName(QStringLiteral("HelpIndexList"));
     QList<HelpTopic> sorted(helpTopics().begin(), helpTopics().end());
-    QCollator collator(QLocale(QLocale::German));
+    QCollator collator{QLocale(QLocale::German)};
     std::sort(sorted.begin(), sorted.end(), [&](const HelpTopic& a, const HelpTopic& b) {
         return collator.compare(QString::fromUtf8(a.title), QString::fromUtf8(b.title)) < 0;
     });

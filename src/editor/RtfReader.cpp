@@ -578,13 +578,10 @@ private:
 
     void unicode(int value)
     {
-        // Writers store units above 32767 as negative numbers (\u-8364); anything outside
-        // 16 bits, and the non-characters U+FFFE/U+FFFF, is garbage and dropped.
-        if (value >= -32768 && value <= 65535) {
-            const int unit = (value + 65536) % 65536;
-            if (unit < 0xFFFE)
-                character(QChar(char16_t(unit)));
-        }
+        // Writers store units above 32767 as negative numbers (\u-8364); every 16-bit unit is
+        // taken, so that whatever a document holds comes back. Anything wider is garbage.
+        if (value >= -32768 && value <= 65535)
+            character(QChar(char16_t((value + 65536) % 65536)));
         m_skipChars = top().unicodeSkip;
     }
 

@@ -52,8 +52,12 @@ int ansiByte(char16_t c)
 }
 
 // Appends text with RTF escapes. needDelimiter tells whether a control word was written just
-// before, so that a following letter, digit or space needs the delimiting space.
-void appendEscaped(QByteArray& out, QStringView text, bool& needDelimiter)
+// before, so that a following letter, digit or space needs the delimiting space. Outside the
+// body (font names) a tab or line separator is a character, not \tab or \line, which readers
+// take as formatting there.
+enum class Place { Body, Table };
+void appendEscaped(QByteArray& out, QStringView text, bool& needDelimiter,
+                   Place place = Place::Body)
 {
     static const char hex[] = "0123456789abcdef";
     for (const QChar ch : text) {
@@ -62,10 +66,10 @@ void appendEscaped(QByteArray& out, QStringView text, bool& needDelimiter)
             out += '\\';
             out += char(c);
             needDelimiter = false;
-        } else if (c == u'\t') {
+        } else if (c == u'\t' && place == Place::Body) {
             out += "\\tab";
             needDelimiter = true;
-        } else if (c == 0x2028) {
+        } else if (c == 0x2028 && place == Place::Body) {
             out += "\\line";
             needDelimiter = true;
         } else if (c >= 0x20 && c < 0x7F) {
@@ -73,8 +77,6 @@ void appendEscaped(QByteArray& out, QStringView text, bool& needDelimiter)
                 out += ' ';
             out += char(c);
             needDelimiter = false;
-        } else if (c == 0xFFFC) {
-            // Placeholder of an embedded object: nothing we can write.
         } else if (const int byte = ansiByte(c); byte >= 0) {
             out += "\\'";
             out += hex[byte >> 4];
@@ -109,7 +111,7 @@ public:
         for (qsizetype i = 0; i < m_fonts.size(); ++i) {
             out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
             bool delimiter = false;
-            appendEscaped(out, QString(m_fonts.at(i)).remove(u';'), delimiter);
+            appendEscaped(out, QString(m_fonts.at(i)).remove(u';'), delimiter, Place::Table);
             out += ";}";
         }
         out += "}{\\colortbl ;";

@@ -146,6 +146,10 @@ qsizetype searchChars(Chars& text, qsizetype selStart, qsizetype selLength, QStr
         return SearchNone;
 
     auto delimiter = [&text](qsizetype i) { return isWordDelimiter(text.at(i)); };
+    // Between the CR and the LF of one line break: the control cannot select from or to there.
+    auto splitsLineBreak = [&text, n](qsizetype i) {
+        return i > 0 && i < n && text.at(i) == u'\n' && text.at(i - 1) == u'\r';
+    };
     auto matchesAt = [&](qsizetype c) {
         if (c + m > n)
             return false;
@@ -158,8 +162,9 @@ qsizetype searchChars(Chars& text, qsizetype selStart, qsizetype selLength, QStr
     const char16_t first = pattern[0].unicode();
     qsizetype c = start;
     // Going up, stepping forward onto a word's first letter near the start of the text could
-    // return to a candidate already compared; there is no earlier word left then.
-    qsizetype lastCompared = n + 1;
+    // return to a candidate already compared, or pass the first candidate and reach into the
+    // selection; there is no earlier word left then.
+    qsizetype lastCompared = start + 1;
     while (count >= 0) {
         if (options.wholeWord) {
             if (options.down) {
@@ -194,7 +199,8 @@ qsizetype searchChars(Chars& text, qsizetype selStart, qsizetype selLength, QStr
             count -= next - c;
             c = next;
         }
-        if (matchesAt(c) && (!options.wholeWord || count == 0 || delimiter(c + m)))
+        if (matchesAt(c) && !splitsLineBreak(c) && !splitsLineBreak(c + m) &&
+            (!options.wholeWord || count == 0 || delimiter(c + m)))
             return c;
         c += step;
         --count;

@@ -23,7 +23,8 @@ bool isWordDelimiter(char16_t ch);
 // going up, or SearchNone. Whole words: going down, the word in which the search begins is
 // skipped (also when the selection ends right at its first letter); a word is recognised by a
 // delimiter in front (or the start of the text) and a delimiter behind (or the end of the
-// search range). An empty searchString is never found.
+// search range). An occurrence that begins or ends between the CR and the LF of a CR LF is no
+// occurrence; a lone CR or LF is an ordinary character. An empty searchString is never found.
 qsizetype SearchBuffer(QStringView text, qsizetype selStart, qsizetype selLength,
                        QStringView searchString, SearchOptions options);
 

@@ -88,8 +88,13 @@ private slots:
     void characterStyles_data();
     void characterStyles();
     void fontSizeAndColour();
+    void fontNames_data();
+    void fontNames();
     void text_data();
     void text();
+    void everyCodeUnit_data();
+    void everyCodeUnit();
+    void everyUnicodeEscape();
     void emptyDocumentAndEmptyLines_data();
     void emptyDocumentAndEmptyLines();
     void wordPadSample();
@@ -264,6 +269,33 @@ void TestRtf::fontSizeAndColour()
              QStringList{QStringLiteral("Arial")});
 }
 
+// A family name comes back as it was, whatever characters it holds (apart from the ';' that ends
+// it in the font table).
+void TestRtf::fontNames_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::newRow("plain") << QStringLiteral("Courier New");
+    QTest::newRow("umlaut and CJK") << QStringLiteral("Grüße 中文");
+    QTest::newRow("braces and backslash") << QStringLiteral("a{b}\\c");
+    QTest::newRow("tab inside") << QStringLiteral("a\tb");
+    QTest::newRow("line separator inside") << QStringLiteral("a\u2028b");
+    QTest::newRow("digits behind a tab") << QStringLiteral("a\t8704? x");
+}
+
+void TestRtf::fontNames()
+{
+    QFETCH(QString, family);
+    QTextDocument source;
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    QTextCursor(&source).insertText(QStringLiteral("x"), format);
+    QTextDocument target;
+    roundTrip(source, &target);
+    QCOMPARE(target.toRawText(), QStringLiteral("x"));
+    QCOMPARE(charFormatAt(target, 0).property(QTextFormat::FontFamilies).toStringList(),
+             QStringList{family});
+}
+
 void TestRtf::text_data()
 {
     QTest::addColumn<QString>("text");
@@ -279,6 +311,11 @@ void TestRtf::text_data()
     QTest::newRow("tab and line break")
         << QStringLiteral("a\tb\u2028c") << QByteArray("a\\tab b\\line c");
     QTest::newRow("undefined 1252 byte") << QStringLiteral("\u0081") << QByteArray("\\u129?");
+    QTest::newRow("object replacement") << QStringLiteral("a\uFFFCb") << QByteArray("a\\u-4?b");
+    QTest::newRow("U+FFFE") << QStringLiteral("\uFFFE") << QByteArray("\\u-2?");
+    QTest::newRow("U+FFFF") << QStringLiteral("\uFFFF") << QByteArray("\\u-1?");
+    QTest::newRow("NUL and DEL") << QStringView(u"\0\x7F", 2).toString()
+                                 << QByteArray("\\u0?\\u127?");
     // The control-word delimiter, then the two spaces of the text.
     QTest::newRow("leading space") << QStringLiteral("  zwei") << QByteArray("   zwei");
 }
@@ -298,6 +335,73 @@ void TestRtf::text()
     QTextDocument target;
     readRtf(rtf, &target);
     QCOMPARE(target.toRawText(), text);
+}
+
+// Every UTF-16 unit a line can hold, written and read again, comes back; the characters that
+// end a paragraph in a QTextDocument cannot stand inside a line.
+void TestRtf::everyCodeUnit_data()
+{
+    QTest::addColumn<QString>("text");
+    auto units = [](char32_t from, char32_t to) {
+        QString text;
+        for (char32_t u = from; u < to; ++u) {
+            if (u != u'\n' && u != u'\r' && u != 0x2029 && u != 0xFDD0 && u != 0xFDD1)
+                text += QChar(char16_t(u));
+        }
+        return text;
+    };
+    QTest::newRow("C0 controls and ASCII") << units(0, 0x80);
+    QTest::newRow("C1 controls and Latin-1") << units(0x80, 0x100);
+    QTest::newRow("up to the surrogates") << units(0x100, 0xD800);
+    QTest::newRow("private use up to U+FFFF") << units(0xE000, 0x10000);
+    QString pairs;
+    for (char32_t high = 0xD800; high < 0xDC00; ++high) {
+        pairs += QChar(char16_t(high));
+        pairs += QChar(char16_t(0xDC00 + (high & 0x3FF)));
+    }
+    pairs += QString::fromUcs4(U"\U00010000\U0010FFFF\U0001F600");
+    QTest::newRow("surrogate pairs") << pairs;
+}
+
+void TestRtf::everyCodeUnit()
+{
+    QFETCH(QString, text);
+    QTextDocument source;
+    QTextCursor(&source).insertText(text);
+    QCOMPARE(source.toRawText(), text);
+    QTextDocument target;
+    roundTrip(source, &target);
+    const QString read = target.toRawText();
+    qsizetype k = 0;
+    while (k < std::min(read.size(), text.size()) && read.at(k) == text.at(k))
+        ++k;
+    QVERIFY2(
+        k == text.size() && k == read.size(),
+        qPrintable(QStringLiteral("first difference at U+%1")
+                       .arg(int(k < text.size() ? text.at(k).unicode() : 0), 4, 16, QChar(u'0'))));
+}
+
+// Whatever unit a \u escape gives the reader, the writer writes and the reader reads again.
+void TestRtf::everyUnicodeEscape()
+{
+    QByteArray rtf = "{\\rtf1\\uc1 ";
+    QString units;
+    for (int value = -32768; value <= 65535; ++value) {
+        rtf += "\\u" + QByteArray::number(value) + '?';
+        units += QChar(char16_t((value + 65536) % 65536));
+    }
+    rtf += '}';
+    QTextDocument expected;
+    QTextCursor(&expected).insertText(units);
+
+    QTextDocument first;
+    readRtf(rtf, &first);
+    QCOMPARE(first.toRawText().size(), expected.toRawText().size());
+    QVERIFY(first.toRawText() == expected.toRawText());
+    QTextDocument second;
+    roundTrip(first, &second);
+    QCOMPARE(second.toRawText().size(), first.toRawText().size());
+    QVERIFY(second.toRawText() == first.toRawText());
 }
 
 void TestRtf::emptyDocumentAndEmptyLines_data()

@@ -15,6 +15,8 @@ private slots:
     void buffer();
     void controlPositions();
     void controlFailuresKeepSelection();
+    void matchesNeverSplitLineBreaks_data();
+    void matchesNeverSplitLineBreaks();
     void longTexts_data();
     void longTexts();
     void controlAgreesWithBuffer();
@@ -80,6 +82,15 @@ void TstSearch::buffer_data()
     row("word: up, two leading blanks", "  ab", 4, 0, "zz", "uw", -1);
     row("word: up, text is the find text", "ab", 2, 0, "ab", "uw", 0);
     row("word: up with case", "ABC abc", 7, 0, "ABC", "uwc", 0);
+    // Stepping forward onto a word's first letter must not reach the selection itself.
+    row("word: up, never the selection itself", "éa", 1, 1, "a", "uw", -1);
+    row("word: up, never across the caret", "-ab", 2, 0, "ab", "uw", -1);
+    // In a text of our own, a lone LF or CR is an ordinary character; the two of a CR LF stay
+    // together.
+    row("LF of a CR LF passed, a lone LF found", "a\r\nb\nb", 0, 0, "\nb", "", 4);
+    row("up, LF of a CR LF passed", "x\nb\r\nb", 6, 0, "\nb", "u", 1);
+    row("CR before a CR LF is whole", "a\r\r\n", 0, 0, "a\r", "", 0);
+    row("CR of a CR LF passed", "a\r\na\r", 0, 0, "a\r", "", 3);
 }
 
 void TstSearch::buffer()
@@ -133,6 +144,56 @@ void TstSearch::controlFailuresKeepSelection()
     QVERIFY(!SearchInControl(&memo, QStringLiteral("drei"), opts("uw")));
     QCOMPARE(memo.selStart(), 2);
     QCOMPARE(memo.selLength(), 3);
+}
+
+// A match that starts on the LF of a CR LF or ends between the two would select nothing in the
+// control, and a following replace would insert instead of replacing: it is no match at all.
+void TstSearch::matchesNeverSplitLineBreaks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("find");
+    QTest::addColumn<QByteArray>("flags");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("starts on the LF") << "eins\r\nzwei" << 0 << "\nzwei" << QByteArray("") << -1;
+    QTest::newRow("ends on the CR") << "eins\r\nzwei" << 0 << "eins\r" << QByteArray("") << -1;
+    QTest::newRow("a lone LF") << "a\r\nb\r\nc" << 0 << "\n" << QByteArray("") << -1;
+    QTest::newRow("a lone CR") << "a\r\nb\r\nc" << 0 << "\r" << QByteArray("c") << -1;
+    QTest::newRow("up, starts on the LF") << "eins\r\nzwei" << 10 << "\nZ" << QByteArray("u") << -1;
+    QTest::newRow("up, ends on the CR") << "ab\r\nab" << 6 << "b\r" << QByteArray("u") << -1;
+    QTest::newRow("whole word, ends on the CR")
+        << "x ab\r\nab" << 0 << "ab\r" << QByteArray("w") << -1;
+    QTest::newRow("the whole break is a match") << "a\r\nb" << 0 << "\r\n" << QByteArray("") << 1;
+    QTest::newRow("break and the next line")
+        << "a\r\nb\r\nc" << 0 << "\r\nc" << QByteArray("") << 4;
+    QTest::newRow("up, the line and its break") << "b\r\nab\r\nb" << 8 << "b\r\n"
+                                                << QByteArray("u") << 4;
+}
+
+void TstSearch::matchesNeverSplitLineBreaks()
+{
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(QString, find);
+    QFETCH(QByteArray, flags);
+    QFETCH(int, expected);
+
+    QCOMPARE(SearchBuffer(text, start, 0, find, opts(flags.constData())), qsizetype(expected));
+
+    TExtRich memo;
+    memo.loadText(text);
+    memo.setSelStart(start);
+    QCOMPARE(memo.selStart(), start);
+    const bool found = SearchInControl(&memo, find, opts(flags.constData()));
+    QCOMPARE(found, expected >= 0);
+    if (found) {
+        QCOMPARE(memo.selStart(), expected);
+        QCOMPARE(memo.selText().compare(find, Qt::CaseInsensitive), 0);
+    } else {
+        QCOMPARE(memo.selStart(), start);
+        QCOMPARE(memo.selLength(), 0);
+    }
 }
 
 // Texts of any length are searched; no range error past 65535 characters.
