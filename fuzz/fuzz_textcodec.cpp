@@ -1,5 +1,5 @@
 // Fuzz target of the document file codec: any bytes decode, and encoding the decoded text in the
-// detected format gives the same bytes back.
+// detected format, each line with its own line end, gives the same bytes back.
 #include "FuzzSupport.h"
 
 #include "core/TextFileCodec.h"
@@ -24,25 +24,26 @@ const char* encodingName(TextFileFormat::Encoding encoding)
     return "?";
 }
 
+const char* lineBreakName(TextFileFormat::LineBreak lineBreak)
+{
+    switch (lineBreak) {
+    case TextFileFormat::LineBreak::CrLf:
+        return "CR LF";
+    case TextFileFormat::LineBreak::Lf:
+        return "LF";
+    case TextFileFormat::LineBreak::Cr:
+        return "CR";
+    case TextFileFormat::LineBreak::ParagraphSeparator:
+        return "U+2029";
+    }
+    return "?";
+}
+
 QString describe(const QByteArray& bytes, const DecodedText& decoded)
 {
     return QStringLiteral("bytes %1\nformat %2, %3\ntext %4")
         .arg(QString::fromLatin1(bytes.left(200).toHex(' ')), encodingName(decoded.format.encoding),
-             decoded.format.lineBreak == TextFileFormat::LineBreak::CrLf ? "CR LF" : "LF",
-             visible(decoded.text));
-}
-
-// A CR LF file in which some line ends with a bare LF: that LF comes back as CR LF, the one
-// change the codec makes to a file.
-bool hasBareLfInCrLfFile(const QByteArray& bytes, const DecodedText& decoded)
-{
-    if (decoded.format.lineBreak != TextFileFormat::LineBreak::CrLf)
-        return false;
-    for (qsizetype i = bytes.indexOf('\n'); i >= 0; i = bytes.indexOf('\n', i + 1)) {
-        if (i == 0 || bytes.at(i - 1) != '\r')
-            return true;
-    }
-    return false;
+             lineBreakName(decoded.format.lineBreak), visible(decoded.text));
 }
 
 // UTF-8 with a leading BOM kept as a character, as a text would hold it.
@@ -63,17 +64,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const DecodedText decoded = decodeTextFile(bytes);
 
     TextFileFormat format = decoded.format;
-    const QByteArray encoded = encodeTextFile(decoded.text, &format);
+    const QByteArray encoded = encodeTextFile(decoded.text, decoded.lineEnds, &format);
     if (!(format == decoded.format))
         fuzzFailure("a decoded text changed its format on encoding", describe(bytes, decoded));
-    if (encoded != bytes && !hasBareLfInCrLfFile(bytes, decoded))
+    if (decoded.lineEnds.size() != decoded.text.count(u'\n'))
+        fuzzFailure("a line lost its line end", describe(bytes, decoded));
+    if (encoded != bytes)
         fuzzFailure("decoding and encoding changed the bytes",
                     describe(bytes, decoded) + QStringLiteral("\nencoded ") +
                         QString::fromLatin1(encoded.left(200).toHex(' ')));
 
     // Whatever was written reads back as the same text in the same format.
     const DecodedText again = decodeTextFile(encoded);
-    if (again.text != decoded.text || !(again.format == decoded.format))
+    if (again.text != decoded.text || again.lineEnds != decoded.lineEnds ||
+        !(again.format == decoded.format))
         fuzzFailure("the encoded text does not decode to itself", describe(encoded, again));
 
     // Texts that are not the decoding of a file: a Windows-1252 text with a character the code
