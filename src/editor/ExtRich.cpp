@@ -621,7 +621,7 @@ bool TExtRich::convertLines(const std::function<QString(const QString&)>& conver
     // One snapshot with a U+2029 at every block separator, positions as the document counts
     // them. The lines are taken from the last to the first: a change moves nothing in front of
     // it, so the snapshot and the cut index stay true for every line still to come.
-    constexpr QChar Separator = QChar::ParagraphSeparator;
+    static constexpr QChar Separator = QChar::ParagraphSeparator;
     const QString raw = doc->toRawText();
     const auto separatorBefore = [&raw](qsizetype pos) {
         return pos > 0 ? raw.lastIndexOf(Separator, pos - 1) : qsizetype(-1);
