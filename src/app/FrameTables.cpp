@@ -75,6 +75,7 @@ const FrameRow helpRows[] = {
     {R::Item, "EinekleineEinfhrunginHTML1", "Eine &kleine Einführung in HTML", "",
      "Eine kleine Einführung in HTML", &F::EinekleineEinfhrunginHTML1Click},
     {R::Item, "Tastatur1", "&Tastatur", "", "Die Tastenkürzel des Editors", &F::Tastatur1Click},
+    {R::Item, "Tipszeigen1", "Tips &zeigen", "", "Zeigt Tips und Tricks", &F::Tipszeigen1Click},
     Sep,
     {R::Item, "Info1", "&Info ...", "", "Programmname und Version", &F::Info1Click},
 };

@@ -3,6 +3,7 @@
 
 #include "app/FrameTables.h"
 #include "app/InstallSeeds.h"
+#include "app/Tips.h"
 #include "core/SettingsStore.h"
 #include "editor/ChildMenus.h"
 #include "editor/Childwin.h"
@@ -297,6 +298,12 @@ void TMainForm::FormCreate(const StartOptions& options)
         if (options.seedStore)
             seedMissingValues(store);
         m_state.pendingFile = options.commandLineFile;
+        try {
+            showTips(this, 1, 22, store, 600, true);
+        } catch (const SettingsError& error) {
+            // A switch that cannot be stored must not stop the frame from being built.
+            reportError(this, QString::fromStdString(error.what()));
+        }
         m_state.listGeneratorLines.clear();
         m_state.tableGeneratorLines.clear();
         buildToolsMenu(store);

@@ -101,6 +101,8 @@ public:
     void EinekleineEinfhrunginHTML1Click();
     void Tastatur1Click();
     void Info1Click();
+    // The tip window in menu mode: always shown, nothing stored.
+    void Tipszeigen1Click();
     // Rebuilds the Tools menu from the store (at start and after the settings dialog).
     void buildToolsMenu(const SettingsStore& store);
 

@@ -2,9 +2,11 @@
 #include "app/Main.h"
 
 #include "app/AboutBox.h"
-#include "app/HelpWindow.h"
 #include "app/Browsers.h"
+#include "app/HelpWindow.h"
+#include "app/Tips.h"
 #include "app/Tools.h"
+#include "core/SettingsStore.h"
 #include "editor/Childwin.h"
 
 void TMainForm::buildToolsMenu(const SettingsStore& store)
@@ -57,6 +59,12 @@ void TMainForm::EinekleineEinfhrunginHTML1Click()
 void TMainForm::Tastatur1Click()
 {
     showHelpTopic(this, 501);
+}
+
+void TMainForm::Tipszeigen1Click()
+{
+    SettingsStore store;
+    showTips(this, 1, 22, store, 600, false);
 }
 
 void TMainForm::Info1Click()

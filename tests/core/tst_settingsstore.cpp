@@ -15,7 +15,11 @@ class TestSettingsStore : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void init()
+    {
+        m_env = std::make_unique<TestEnvironment>();
+        m_env->clearSettings(); // these cases start from a store without any value
+    }
     void cleanup() { m_env.reset(); }
 
     void parseInteger_data();

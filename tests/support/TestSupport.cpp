@@ -13,6 +13,13 @@
 #include <QTest>
 #include <QTimer>
 
+namespace
+{
+// The environment whose file the store uses now: a fixture that builds the next environment
+// before dropping the last must not send the store back to the user's own settings.
+const TestEnvironment* g_current = nullptr;
+} // namespace
+
 TestEnvironment::TestEnvironment()
     : m_oldDataHome(qgetenv("XDG_DATA_HOME")), m_oldConfigHome(qgetenv("XDG_CONFIG_HOME"))
 {
@@ -20,10 +27,19 @@ TestEnvironment::TestEnvironment()
     qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
     SettingsStore::useFile(settingsFile());
+    if (g_current) { // the user's own values are the ones the first environment kept
+        m_oldDataHome = g_current->m_oldDataHome;
+        m_oldConfigHome = g_current->m_oldConfigHome;
+    }
+    g_current = this;
+    quietStart();
 }
 
 TestEnvironment::~TestEnvironment()
 {
+    if (g_current != this)
+        return;
+    g_current = nullptr;
     SettingsStore::useFile(QString());
     qputenv("XDG_DATA_HOME", m_oldDataHome);
     qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
@@ -33,6 +49,12 @@ void TestEnvironment::clearSettings()
 {
     QFile::remove(settingsFile());
     SettingsStore::useFile(settingsFile());
+}
+
+void TestEnvironment::quietStart()
+{
+    SettingsStore store;
+    store.writeBool(QStringLiteral("TipsDialog"), QStringLiteral("DialogZeigen"), false);
 }
 
 namespace

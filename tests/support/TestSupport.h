@@ -20,8 +20,10 @@ public:
     QString dir() const { return m_dir.path(); }
     QString path(const QString& name) const { return m_dir.filePath(name); }
     QString settingsFile() const { return m_dir.filePath(QStringLiteral("settings.ini")); }
-    // Starts again with an empty store.
+    // Starts again with an empty store (where the tip window would open at a frame's start).
     void clearSettings();
+    // Switches the start-up tip window off in the store; the constructor does so already.
+    void quietStart();
 
 private:
     QTemporaryDir m_dir;
