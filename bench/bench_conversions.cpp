@@ -1,4 +1,5 @@
 // Benchmark of the whole-document conversions on large pages with one umlaut in a hundred.
+#include "BenchFigures.h"
 #include "BenchSandbox.h"
 #include "app/Application.h"
 #include "app/Main.h"
@@ -47,11 +48,6 @@ QString generatePage(qsizetype size)
         page += u"\r\n";
     }
     return page;
-}
-
-double msSince(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1.0e6;
 }
 
 // Layout and paint run lazily; this runs them now, as the next idle moment would.

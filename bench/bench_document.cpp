@@ -1,4 +1,5 @@
 // Benchmark of the document window: loading, saving, typing and caret access on large pages.
+#include "BenchFigures.h"
 #include "BenchSandbox.h"
 #include "app/Application.h"
 #include "app/Main.h"
@@ -68,27 +69,6 @@ QByteArray generatePage(qint64 size)
     }
     page += "</body>\r\n</html>\r\n";
     return page;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        std::exit(1);
-    }
-}
-
-double msSince(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1.0e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
 // Layout and paint happen lazily; this runs them now, as the next idle moment would.

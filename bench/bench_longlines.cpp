@@ -1,5 +1,6 @@
 // Benchmark of very long lines: a minified page of 10 MB (and 20 MB) that is one single line,
 // and a page of two 32 000-character lines for the umlaut conversions.
+#include "BenchFigures.h"
 #include "BenchSandbox.h"
 #include "app/Application.h"
 #include "app/Main.h"
@@ -70,31 +71,10 @@ QByteArray generateOneLinePage(qint64 size)
     return page;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        std::exit(1);
-    }
-}
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-double msSince(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1.0e6;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
 // Peak resident memory of this process so far, in MB (Linux; 0 elsewhere).
