@@ -24,6 +24,8 @@
 #include "generators/Text1.h"
 #include "generators/Text2.h"
 #include "generators/Zieladr.h"
+#include "references/Dbilder.h"
+#include "references/Dialog.h"
 #include "widgets/DialogHelp.h"
 
 #include <QPointer>
@@ -36,6 +38,7 @@ using CommandTable = std::span<const DocumentCommand> (*)();
 const CommandTable moduleTables[] = {
     &dtitelCommands,   &metaCommands,  &marqueeCommands, &zieladrCommands, &deingabeCommands,
     &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
+    &dialogCommands,   &dbilderCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own
