@@ -32,6 +32,7 @@ const HelpTopic topics[] = {
     {305, "Eingabefelder"},
     {307, "Grundgerüst Formular"},
     {308, "Grundgerüst einer Seite"},
+    {317, "Tabellen"},
     {319, "Farbauswahl"},
     {329, "Lauftext (Marquee)"},
     {330, "Meta Information"},
