@@ -21,6 +21,7 @@
 #include "generators/Dtitel.h"
 #include "generators/Marquee.h"
 #include "generators/Meta.h"
+#include "generators/Tabelle.h"
 #include "generators/Text1.h"
 #include "generators/Text2.h"
 #include "generators/Zieladr.h"
@@ -39,6 +40,7 @@ const CommandTable moduleTables[] = {
     &dtitelCommands,   &metaCommands,  &marqueeCommands, &zieladrCommands, &deingabeCommands,
     &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
     &dialogCommands,   &dbilderCommands,
+    &tabelleCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

@@ -190,6 +190,7 @@ const ForwardSpec forwards[] = {
      "Grundgerstformulareinfgen1Click"},
 
     {5, "", "SBtnListItem", "SBtnListItemClick", "List Item", "<li>", "ListItem1Click"},
+    {5, "", "SBtnTable", "SBtnTableClick", "Tabelle", "▦", "Tabelle1Click"},
 
     // "Auswahlliste" leads this toolbar.
     {6, "", "SBtnMEingabe", "SBtnMEingabeClick", "Mehrzeiliges Eingabefeld ", "▤",

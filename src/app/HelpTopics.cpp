@@ -33,6 +33,7 @@ const HelpTopic topics[] = {
     {307, "Grundgerüst Formular"},
     {308, "Grundgerüst einer Seite"},
     {313, "Inline Image"},
+    {317, "Tabellen"},
     {319, "Farbauswahl"},
     {321, "Verweise"},
     {329, "Lauftext (Marquee)"},

@@ -26,6 +26,19 @@ struct FramePlacement {
     bool placed = false; // false: the platform chooses the position
 };
 
+// What the table dialog showed when it last closed, kept while the program runs; the table command
+// builds its markup from it. The cell texts are the shell state's tableGeneratorLines, row by row.
+struct TableMemory {
+    QString columns; // decimal; empty until the table dialog has closed once
+    QString rows, border, cellSpacing, cellPadding;
+    QString tableHeight, tableWidth, title1, title2; // as typed, never cut
+    bool firstRowHeader = false;
+    bool title1On = false, title2On = false, title2Footer = false;
+    bool forceColumnWidth = false, forceRowHeight = false;
+    int rowHeight = 0;       // of data row 1 in the preview grid, pixels
+    QList<int> columnWidths; // of the data columns, the first one first, pixels
+};
+
 struct ShellState {
     static constexpr int ToolBarCount = 10;
     static constexpr int DesignedBackupInterval = 60000;
@@ -88,6 +101,8 @@ struct ShellState {
     QString titleLine, docTypeLine;
     // Name of the last radio button or check box, offered again by the next one.
     QString switchName;
+
+    TableMemory tableMemory;
 
     // Reading at start, in the frame's order (tools, recent files, editor options, browsers,
     // bounds, directories with the first-start step, user data, hints).

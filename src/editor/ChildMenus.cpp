@@ -164,7 +164,9 @@ const ChildRow tagRows[] = {
     cmd("Definition1", "De&finition", "Alt+F12", "Definition1Click"),
     cmd("GlossarEnde1", "Gloss&ar-Ende", "Shift+F7", "GlossarEnde1Click"),
     End,
-    // "&Tabellen" comes here.
+    sub("Tabellen1", "&Tabellen"),
+    cmd("Tabelle1", "&Tabelle", "Shift+F8", "Tabelle1Click", "Fügt eine Tabelle ein"),
+    End,
     sub("Schrifteinstellung1", "&Schrifteinstellung"),
     cmd("Standard1", "&Standard-Schriftgröße...", "Shift+F9", "Standard1Click",
         "Umschließt den Text mit der Grundgröße der Schrift"),

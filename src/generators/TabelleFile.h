@@ -1,0 +1,76 @@
+// Table files: one value per line in a fixed order, written whole and read line by line.
+#pragma once
+
+#include "core/ShellState.h"
+#include "core/TextFileCodec.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace TableLimits
+{
+constexpr int MinColumns = 1, MaxColumns = 100;
+constexpr int MinRows = 1, MaxRows = 100;
+constexpr int MinSpacing = 0, MaxSpacing = 100; // border, cellspacing, cellpadding
+} // namespace TableLimits
+
+// Receives a table file's values in the order they are loaded, so that a fault half-way keeps
+// everything before it.
+class TableFileTarget
+{
+public:
+    enum Count { Columns, Rows, Border, CellSpacing, CellPadding };
+    enum Text { TableHeight, TableWidth, Title1, Title2 };
+    enum Option {
+        FirstRowHeader,
+        Title1On,
+        Title2On,
+        Title2Footer,
+        ForceColumnWidth,
+        ForceRowHeight
+    };
+
+    virtual ~TableFileTarget() = default;
+    virtual void setCount(Count which, int value) = 0; // already brought into its range
+    virtual void sizeGrid(int columns, int rows) = 0;
+    virtual void setText(Text which, const QString& text) = 0;
+    virtual void setRowHeights(int height) = 0;
+    virtual void setColumnWidth(int column, int width) = 0; // column counts from 0
+    virtual void setOption(Option which, bool on) = 0;
+    virtual void setCell(int row, int column, const QString& text) = 0;
+};
+
+// Fills a table memory and its cell list; what the dialog does with a file, without the dialog.
+class TableMemoryTarget : public TableFileTarget
+{
+public:
+    TableMemory table;
+    QStringList cells; // row by row, sized by sizeGrid
+
+    void setCount(Count which, int value) override;
+    void sizeGrid(int columns, int rows) override;
+    void setText(Text which, const QString& text) override;
+    void setRowHeights(int height) override;
+    void setColumnWidth(int column, int width) override;
+    void setOption(Option which, bool on) override;
+    void setCell(int row, int column, const QString& text) override;
+
+private:
+    int m_columns = 1;
+};
+
+// The file's lines: UTF-8 when the bytes are valid UTF-8, else Windows-1252; any line end. The
+// encoding found goes to *format (its line end is always CR LF, the way table files are written).
+QStringList tableFileLines(const QByteArray& bytes, TextFileFormat* format = nullptr);
+
+// Loads lines into target: the five counts, the grid size, the four texts, the row height and
+// column widths, the six options, the cells. A line that must be a whole number and is not
+// throws UserError("'<line>' ist kein gültiger Integerwert"), a missing line
+// UserError("Listenindex außerhalb des zulässigen Bereichs"); target keeps what came before.
+void readTableFile(const QStringList& lines, TableFileTarget& target);
+
+// The file for a table memory and its cells, every line ending in CR LF, in format's encoding
+// (UTF-8 where Windows-1252 cannot hold a character).
+QByteArray tableFileBytes(const TableMemory& table, const QStringList& cells,
+                          TextFileFormat format = {});
