@@ -18,9 +18,11 @@
 #include "generators/Deingab1.h"
 #include "generators/Deingabe.h"
 #include "generators/Dline.h"
+#include "generators/Dlisten.h"
 #include "generators/Dtitel.h"
 #include "generators/Marquee.h"
 #include "generators/Meta.h"
+#include "generators/Signatur.h"
 #include "generators/Text1.h"
 #include "generators/Text2.h"
 #include "generators/Zieladr.h"
@@ -36,6 +38,7 @@ using CommandTable = std::span<const DocumentCommand> (*)();
 const CommandTable moduleTables[] = {
     &dtitelCommands,   &metaCommands,  &marqueeCommands, &zieladrCommands, &deingabeCommands,
     &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
+    &dlistenCommands,  &signaturCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own
