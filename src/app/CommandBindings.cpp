@@ -18,10 +18,12 @@
 #include "generators/Deingab1.h"
 #include "generators/Deingabe.h"
 #include "generators/Dline.h"
+#include "generators/Dlisten.h"
 #include "generators/Dtitel.h"
 #include "generators/Marquee.h"
 #include "generators/Meta.h"
 #include "generators/Tabelle.h"
+#include "generators/Signatur.h"
 #include "generators/Text1.h"
 #include "generators/Text2.h"
 #include "generators/Zieladr.h"
@@ -41,6 +43,7 @@ const CommandTable moduleTables[] = {
     &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
     &dialogCommands,   &dbilderCommands,
     &tabelleCommands,
+    &dlistenCommands,  &signaturCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

@@ -189,10 +189,24 @@ const ForwardSpec forwards[] = {
     {4, "", "SBtnForm", "SBtnFormClick", "Formulare Grundgerüst", "form",
      "Grundgerstformulareinfgen1Click"},
 
+    {5, "", "SBtnListNum", "SBtnListNumClick", "Liste nummeriert", "1.", "Listenummeriert1Click"},
+    {5, "", "SBtnListAlpha1", "SBtnListAlpha1Click", "Listen mit Buchstaben groß", "A.",
+     "ListenmitBuchstabengro1Click"},
+    {5, "", "SBtnListAlpha2", "SBtnListAlpha2Click", "Liste Buchstaben klein", "a.",
+     "ListeBuchstabenklein1Click"},
+    {5, "", "SBtnListRoma1", "SBtnListRoma1Click", "Liste Römische Zahlen groß", "I.",
+     "ListeRmischeZahlengro1Click"},
+    {5, "", "SBtnListRoma2", "SBtnListRoma2Click", "Liste Römische Zahlen klein", "i.",
+     "ListeRmischeZahlenklein1Click"},
+    {5, "", "SBtnBullListRect", "SBtnBullListRectClick", "Bulletliste Rechteckig", "▪",
+     "BulletlisteRechteckig1Click"},
+    {5, "", "SBtnBulListCirc", "SBtnBulListCircClick", "Bulletliste Rund", "•",
+     "BulletlisteRund1Click"},
+    {5, "", "SBtnDirList", "SBtnDirListClick", "Directory Liste", "dir", "DirectoryListe1Click"},
     {5, "", "SBtnListItem", "SBtnListItemClick", "List Item", "<li>", "ListItem1Click"},
     {5, "", "SBtnTable", "SBtnTableClick", "Tabelle", "▦", "Tabelle1Click"},
 
-    // "Auswahlliste" leads this toolbar.
+    {6, "", "SBtnAuswahl", "SBtnAuswahlClick", "Auswahlliste", "▾", "Auswahlliste1Click"},
     {6, "", "SBtnMEingabe", "SBtnMEingabeClick", "Mehrzeiliges Eingabefeld ", "▤",
      "MehrzeiligesEingabefeld1Click"},
     {6, "", "SBtnEdit", "SBtnEditClick", "Einzeiliges Eingabefeld", "▭", "Eingabefelder1Click"},
@@ -200,9 +214,12 @@ const ForwardSpec forwards[] = {
     {6, "", "SBtnCheck", "SBtnCheckClick", "Checkbutton", "☑", "Checkbutton1Click"},
     {6, "", "SBtnBtn", "SBtnBtnClick", "Ausführungsbutton", "OK", "Ausfhrungsbutton1Click"},
 
-    // "Mailadresse" leads this toolbar; the anchor buttons and "URLs" follow.
+    // The anchor buttons' hints stand as the menu-state table gives them; "URLs" follows.
+    {7, "", "SBtnMail", "SBtnMailClick", "Mailadresse", "@", "EMailAdresse1Click"},
     {7, "", "SBtnLink", "SBtnLinkClick", "Verweis zu anderen Dateien.", "href",
      "VerweiszuanderenDateien1Click"},
+    {7, "", "SBtnAnker", "SBtnAnkerClick", "Anker setzen", "#a", "GoAnkerClick"},
+    {7, "", "SBtnAnkerSet", "SBtnAnkerSetClick", "Verweis zum Anker", "⚓", "SetAnkerClick"},
 
     {9, "", "SBtnBlink", "SBtnBlinkClick", "Blinkender Text", "blink", "blinkend1Click"},
     {9, "", "SBtnCenter", "SBtnCenterClick", "Alle Elemente zentrieren", "ctr",

@@ -103,6 +103,18 @@ struct ShellState {
     QString switchName;
 
     TableMemory tableMemory;
+    // The list dialog's memory, shared by the nine list commands for the whole run and never
+    // stored; its lines are listGeneratorLines. A line count of 0 makes the next list command
+    // start with one empty line.
+    struct ListMemory {
+        int lineCount = 0;
+        int helpTopic = 0;
+        bool accepted = false; // the list dialog's own flag, not acceptFlag
+        QString selectName;
+        QString selectSizePart;     // " size=" + size, or empty
+        QString selectMultiplePart; // " multiple" or empty
+    };
+    ListMemory listMemory;
 
     // Reading at start, in the frame's order (tools, recent files, editor options, browsers,
     // bounds, directories with the first-start step, user data, hints).

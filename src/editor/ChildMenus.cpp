@@ -155,7 +155,20 @@ const ChildRow tagRows[] = {
      &C::SelectAlignHeaderClick, MenuFlag::Checkable},
     End,
     sub("Listen1", "L&isten"),
-    // The list generators and a separator come first once they exist.
+    cmd("Listenummeriert1", "Liste &nummeriert", "Alt+F1", "Listenummeriert1Click"),
+    cmd("ListenmitBuchstabengro1", "Listen mit &Buchstaben groß", "Alt+F2",
+        "ListenmitBuchstabengro1Click"),
+    cmd("ListeBuchstabenklein1", "Liste Buchstaben &klein", "Alt+F3", "ListeBuchstabenklein1Click"),
+    // Alt+F4 closes the program, as everywhere on the desktop; the item only shows the key.
+    cmd("ListeRmischeZahlengro1", "Liste &Römische Zahlen groß", "Alt+F4",
+        "ListeRmischeZahlengro1Click", "", Shown),
+    cmd("ListeRmischeZahlenklein1", "Liste R&ömische Zahlen klein", "Alt+F5",
+        "ListeRmischeZahlenklein1Click"),
+    cmd("BulletlisteRund1", "B&ulletliste Rund", "Alt+F6", "BulletlisteRund1Click"),
+    cmd("BulletlisteRechteckig1", "Bu&lletliste Rechteckig", "Alt+F7",
+        "BulletlisteRechteckig1Click"),
+    cmd("DirectoryListe1", "&Directory Liste", "Alt+F8", "DirectoryListe1Click"),
+    Sep,
     cmd("ListItem1", "&List Item", "Alt+F9", "ListItem1Click"),
     Sep,
     cmd("GlossarAnfang1", "Glo&ssar-Anfang", "Alt+F10", "GlossarAnfang1Click"),
@@ -181,14 +194,16 @@ const ChildRow tagRows[] = {
     End,
     Sep,
     sub("Verweise2", "&Verweise"),
-    // "&Anker setzen" and "&Verweis zum Anker" come first.
+    cmd("SetAnker", "&Anker setzen", "Ctrl+F6", "SetAnkerClick"),
+    cmd("GoAnker", "&Verweis zum Anker", "Ctrl+F7", "GoAnkerClick"),
     cmd("VerweiszuanderenDateien1", "Verweis zu anderen &Dateien", "Ctrl+Q",
         "VerweiszuanderenDateien1Click", "Verweis zu anderen Dateien."),
-    // "&E-Mail Adresse", a separator and "&URL Manager" follow.
+    cmd("EMailAdresse1", "&E-Mail Adresse", "Ctrl+F8", "EMailAdresse1Click"),
+    // A separator and "&URL Manager" close the menu.
     End,
     Sep,
     sub("Formulare2", "&Formulare"),
-    // "&Auswahlliste" comes first.
+    cmd("Auswahlliste1", "&Auswahlliste", "", "Auswahlliste1Click", "Fügt eine Auswahlliste ein"),
     cmd("Eingabefelder1", "&Eingabefeld", "", "Eingabefelder1Click",
         "Fügt ein einzeiliges Eingabefeld ein"),
     cmd("MehrzeiligesEingabefeld1", "&Mehrzeiliges Eingabefeld ", "",
@@ -244,10 +259,30 @@ const ChildRow tagRows[] = {
 };
 
 const ChildRow helferRows[] = {
-    // The signature items and a separator come first, a separator and "&Zeit" last. Alt+F12
-    // stays with the glossary's "De&finition", which comes first in the menu bar.
+    cmd("EMailAdresseeinfgen1", "&E-Mail an Name einfügen", "Ctrl+E", "EMailAdresseeinfgen1Click",
+        "Fügt einen Verweis auf Ihre E-Mail Adresse ein"),
+    cmd("EMailanNameeinfgen1", "E-&Mail an Firma einfügen", "Ctrl+F", "EMailanNameeinfgen1Click",
+        "Fügt einen Verweis auf die E-Mail Adresse Ihrer Firma ein"),
+    cmd("VerweiszureigenenHomepageeinfgen1", "&Verweis zur eigenen Homepage einfügen",
+        "Ctrl+Shift+F1", "VerweiszureigenenHomepageeinfgen1Click",
+        "Fügt einen Verweis auf Ihre Homepage ein"),
+    cmd("Adresseeinfgen1", "&Adresse einfügen (Name)", "Ctrl+Shift+F2", "Adresseeinfgen1Click",
+        "Fügt Ihre Adresse ein"),
+    cmd("AdresseeinfgenFirma1", "A&dresse einfügen (Firma)", "Ctrl+Shift+F3",
+        "AdresseeinfgenFirma1Click", "Fügt die Adresse Ihrer Firma ein"),
+    cmd("ErstellungsDatumeinfgen1", "Update &Datum einfügen", "Ctrl+F5",
+        "ErstellungsDatumeinfgen1Click", "Fügt das Datum der letzten Änderung ein"),
+    Sep,
+    // Alt+F12 stays with the glossary's "De&finition", which comes first in the menu bar.
     cmd("MetaInformationen", "&Meta Informationen", "", "MetaInformationenClick",
         "Fügt einen Block von Meta Informationen ein"),
+    Sep,
+    sub("Zeit1", "&Zeit"),
+    cmd("Datum1", "&Datum", "", "Datum1Click", "Fügt das heutige Datum ein"),
+    cmd("Uhrzeit1", "&Uhrzeit", "", "Uhrzeit1Click", "Fügt die Uhrzeit ein"),
+    cmd("DatumundUhrzeit1", "D&atum und Uhrzeit", "", "DatumundUhrzeit1Click",
+        "Fügt Datum und Uhrzeit ein"),
+    End,
 };
 
 const ChildMenu menus[] = {
