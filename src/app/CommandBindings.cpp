@@ -12,6 +12,7 @@
 // Basereferenz1Click in src/generators/Meta.cpp is a complete example.
 #include "app/CommandBindings.h"
 
+#include "app/Einstellungen.h"
 #include "app/HelpWindow.h"
 #include "editor/DocumentCommands.h"
 #include "generators/Dbutt.h"
@@ -36,6 +37,7 @@ using CommandTable = std::span<const DocumentCommand> (*)();
 const CommandTable moduleTables[] = {
     &dtitelCommands,   &metaCommands,  &marqueeCommands, &zieladrCommands, &deingabeCommands,
     &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
+    &settingsCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own
