@@ -12,6 +12,7 @@
 // Basereferenz1Click in src/generators/Meta.cpp is a complete example.
 #include "app/CommandBindings.h"
 
+#include "app/Einstellungen.h"
 #include "app/HelpWindow.h"
 #include "editor/DocumentCommands.h"
 #include "generators/Dbutt.h"
@@ -44,6 +45,7 @@ const CommandTable moduleTables[] = {
     &dialogCommands,   &dbilderCommands,
     &tabelleCommands,
     &dlistenCommands,  &signaturCommands,
+    &settingsCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

@@ -130,6 +130,11 @@ void TMainForm::buildMenuBar()
                 browser == 1 ? &TMainForm::Browser1Click : &TMainForm::Browser2Click);
         m_controls.insert(item->objectName(), item);
     }
+    QAction* settings = m_controls.take(QStringLiteral("FrameEinstellungen1"));
+    settings->setObjectName(QStringLiteral("Einstellungen1"));
+    settings->setEnabled(true);
+    m_controls.insert(settings->objectName(), settings);
+    connect(settings, &QAction::triggered, this, &TMainForm::Einstellungen1Click);
     // Without a document the palette item still opens a palette (it writes nowhere then); the
     // submenus on its way must open to reach it.
     QAction* palette = control(QStringLiteral("FrameWeitereSonderzeichen1"));

@@ -103,6 +103,8 @@ public:
     void Info1Click();
     // The tip window in menu mode: always shown, nothing stored.
     void Tipszeigen1Click();
+    // The settings dialog; afterwards, accepted or not, menus, toolbars and hints follow it.
+    void Einstellungen1Click();
     // Rebuilds the Tools menu from the store (at start and after the settings dialog).
     void buildToolsMenu(const SettingsStore& store);
 

@@ -1,13 +1,19 @@
-// TMainForm's browser, tool and help commands.
+// TMainForm's browser, tool, settings and help commands.
 #include "app/Main.h"
 
 #include "app/AboutBox.h"
 #include "app/Browsers.h"
+#include "app/Einstellungen.h"
+#include "app/FrameTables.h"
 #include "app/HelpWindow.h"
 #include "app/Tips.h"
 #include "app/Tools.h"
 #include "core/SettingsStore.h"
 #include "editor/Childwin.h"
+#include "widgets/HintStatusBar.h"
+
+#include <QAction>
+#include <QToolBar>
 
 void TMainForm::buildToolsMenu(const SettingsStore& store)
 {
@@ -70,4 +76,48 @@ void TMainForm::Tipszeigen1Click()
 void TMainForm::Info1Click()
 {
     showAboutBox(this, m_state);
+}
+
+void TMainForm::Einstellungen1Click()
+{
+    {
+        TEinstellungen dialog({this, HintStatusBar1, [this] { return m_state.hintsOn; }}, m_state);
+        dialog.exec();
+    }
+    // Also after cancel: the style and alignment clicks already changed the shell state.
+    {
+        SettingsStore store;
+        buildToolsMenu(store);
+    }
+    const auto specs = toolBarSpecs();
+    for (int i = 0; i < m_toolBars.size(); ++i) {
+        const bool visible = m_state.toolBarVisible.at(static_cast<std::size_t>(i));
+        m_toolBars.at(i)->setVisible(visible);
+        control(QString::fromLatin1(specs[i].switchItem))->setChecked(visible);
+    }
+    for (int browser : {1, 2})
+        applyHint(control(QStringLiteral("SBtnBrowser%1").arg(browser)),
+                  browserButtonHint(browser));
+    // The toolbars' tooltips follow the switch through the frame's event filter.
+    HintStatusBar1->setHintsEnabled(m_state.hintsOn);
+}
+
+namespace
+{
+
+void settingsFromDocument(TMDIChild& child)
+{
+    if (auto* frame = qobject_cast<TMainForm*>(child.window()))
+        frame->Einstellungen1Click();
+}
+
+const DocumentCommand settingsRows[] = {
+    {"Einstellungen1Click", &settingsFromDocument},
+};
+
+} // namespace
+
+std::span<const DocumentCommand> settingsCommands()
+{
+    return settingsRows;
 }

@@ -21,39 +21,33 @@
 namespace
 {
 
+// One tip per line, so each reads (and is found by a search) exactly as the user sees it.
+// clang-format off
 const std::array<const char*, 22> tips = {
     "Das Sie mit F1 jederzeit die Hilfe aufrufen können?",
     "Das Sie mit F10 die Einstellungen aufrufen können?",
-    "Das Sie mit Netscape ab Version 3.0 unsichtbare Bilder erzeugen können? Bsp.:<spacer "
-    "type=block width=100 height=50 align=left>",
+    "Das Sie mit Netscape ab Version 3.0 unsichtbare Bilder erzeugen können? Bsp.:<spacer type=block width=100 height=50 align=left>",
     "Das Sie mit F12 den Browser aufrufen können? ",
     "Das Sie mit EMBED Multimediadateien, wie z.B. MIDI, WAV usw., einbinden können?",
-    "Das viele Befehle auch über Shortcuts eingeben können? z.B. STRG+B für <br> (Alle "
-    "Tastaturbefehle finden Sie under Hilfe|Tastatur)",
-    "Das Sie Tabellen und Listen speichern können, um sie später in anderen Dokumenten "
-    "wiederverwenden zu können?",
-    "Das Sie über die Umlaute zu HTML Funktion alle Umlaute HTML Konform umwandel können und das "
-    "auch andersherum?",
+    "Das viele Befehle auch über Shortcuts eingeben können? z.B. STRG+B für <br> (Alle Tastaturbefehle finden Sie under Hilfe|Tastatur)",
+    "Das Sie Tabellen und Listen speichern können, um sie später in anderen Dokumenten wiederverwenden zu können?",
+    "Das Sie über die Umlaute zu HTML Funktion alle Umlaute HTML Konform umwandel können und das auch andersherum?",
     "Das Sie DOS-Textdateien in das Windowsformat umwandeln können?",
-    "Das Sie über die PlugIns eine eigene Liste für Ihre meist verwendeten Tags und Informationen "
-    "machen können?",
+    "Das Sie über die PlugIns eine eigene Liste für Ihre meist verwendeten Tags und Informationen machen können?",
     "Das Sie die URL-Listen selber erweitern können?",
     "Das Sie die Symbolleisten frei verschieben können?",
-    "Das Sie auch nachträglich über die Grunfunktion HTML-Grundgerüst einen fertigen Text in ein "
-    "HTML-Dokument verwandel können, ohne den gesammten Text zu makieren?",
-    "Das Sie über die Einstellungen die von Ihnen am meisten verwendeten Programme in die "
-    "Menüleiste einbinden können?",
-    "Das von Verweisen, Fensternamen und Bildern, alle Daten gespeichert werden und jederzeit "
-    "wiederverwendet werden können?",
+    "Das Sie auch nachträglich über die Grunfunktion HTML-Grundgerüst einen fertigen Text in ein HTML-Dokument verwandel können, ohne den gesammten Text zu makieren?",
+    "Das Sie über die Einstellungen die von Ihnen am meisten verwendeten Programme in die Menüleiste einbinden können?",
+    "Das von Verweisen, Fensternamen und Bildern, alle Daten gespeichert werden und jederzeit wiederverwendet werden können?",
     "Das Sie mit der rechten Maustaste im Eingabebereich klicken ein PopUp-Menü öffnen können?",
-    "Das Sie bei einem Frame mit BORDER=0 FRAMEBORDER=0 FRAMESPACING=0 einen unsichtbaren Frame "
-    "erzeugen können?",
+    "Das Sie bei einem Frame mit BORDER=0 FRAMEBORDER=0 FRAMESPACING=0 einen unsichtbaren Frame erzeugen können?",
     "Das Sie mit <meta http-equiv= content=> befehle an den Browser schicken können?",
     "Das Sie mit &#160;(Button erzwungenes Leerzeichen) Leerzeichen erzwingen können?",
     "Das Sie Mit unsichtbaren Tabellen Mehrspaltentext erzeugen können?",
     "Das Sie mit den Helfern eine menge Arbeit sparen?",
     "Wenn Sie weitere Fragen zum Tessaline haben, können Sie mir jederzeit eine E-Mail schicken!",
 };
+// clang-format on
 
 // Seeded from the clock once per program run.
 QRandomGenerator& tipRandom()

@@ -111,17 +111,23 @@ void TstTips::menuAlwaysShowsCheckedAndStoresNothing()
     QVERIFY(before.contains("DialogZeigen=0") || before.contains("DialogZeigen=false"));
 
     bool checked = false;
+    int topic = 0;
+    const HelpOpener opener = setHelpOpener([&](QWidget*, int t) { topic = t; });
     whenModal([&](QWidget* w) {
         auto* dialog = qobject_cast<TTipsDialog*>(w);
         if (!dialog)
             return false;
         checked = dialog->TipsZeigenCheckBox->isChecked();
         dialog->TipsZeigenCheckBox->click();
+        dialog->HelpBtn->click();
         dialog->OKBtn->click();
         return true;
     });
     item->trigger();
+    setHelpOpener(opener);
     QVERIFY(checked);
+    // The Help menu's window helps at the tips' topic.
+    QCOMPARE(topic, 600);
     QCOMPARE(rawSettings(), before);
 }
 
