@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class SettingsStore;
 
@@ -88,6 +89,8 @@ struct ShellState {
     QString titleLine, docTypeLine;
     // Name of the last radio button or check box, offered again by the next one.
     QString switchName;
+    // The last quick background colour of this run; it presets the background dialog.
+    std::optional<std::uint32_t> quickBackground;
 
     // Reading at start, in the frame's order (tools, recent files, editor options, browsers,
     // bounds, directories with the first-start step, user data, hints).
