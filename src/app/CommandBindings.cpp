@@ -24,6 +24,10 @@
 #include "generators/Text1.h"
 #include "generators/Text2.h"
 #include "generators/Zieladr.h"
+#include "references/Background.h"
+#include "references/Frame.h"
+#include "references/Frameset.h"
+#include "references/Target.h"
 #include "widgets/DialogHelp.h"
 
 #include <QPointer>
@@ -36,6 +40,7 @@ using CommandTable = std::span<const DocumentCommand> (*)();
 const CommandTable moduleTables[] = {
     &dtitelCommands,   &metaCommands,  &marqueeCommands, &zieladrCommands, &deingabeCommands,
     &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
+    &framesetCommands, &frameCommands, &targetCommands,  &backgroundCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

@@ -188,6 +188,10 @@ const ForwardSpec forwards[] = {
     {4, "", "SBtnWWW", "SBtnWWWClick", "WWW Seiten Grundgerüst", "www", "Grundgersteinfgen1Click"},
     {4, "", "SBtnForm", "SBtnFormClick", "Formulare Grundgerüst", "form",
      "Grundgerstformulareinfgen1Click"},
+    {4, "", "SBtnBgcolor", "SBtnBgcolorClick", "Hintergrundfarbe Schnelleinstellung!", "bg",
+     "Hintergrundfarbe1Click"},
+    {4, "", "SBtnBgscr", "SBtnBgscrClick", "Hintergrundeinstellungen", "bg…",
+     "Hintergrundbild2Click"},
 
     {5, "", "SBtnListItem", "SBtnListItemClick", "List Item", "<li>", "ListItem1Click"},
 
