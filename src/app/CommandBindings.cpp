@@ -25,6 +25,8 @@
 #include "generators/Text2.h"
 #include "generators/Zieladr.h"
 #include "references/Background.h"
+#include "references/Dbilder.h"
+#include "references/Dialog.h"
 #include "references/Frame.h"
 #include "references/Frameset.h"
 #include "references/Target.h"
@@ -40,7 +42,8 @@ using CommandTable = std::span<const DocumentCommand> (*)();
 const CommandTable moduleTables[] = {
     &dtitelCommands,   &metaCommands,  &marqueeCommands, &zieladrCommands, &deingabeCommands,
     &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
-    &framesetCommands, &frameCommands, &targetCommands,  &backgroundCommands,
+    &dialogCommands,   &dbilderCommands, &framesetCommands, &frameCommands, &targetCommands,
+    &backgroundCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

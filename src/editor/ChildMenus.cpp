@@ -182,7 +182,13 @@ const ChildRow tagRows[] = {
         "AlleSchrifteinstellungen1Click", "Schriftart, Farbe und Größe auf einmal"),
     End,
     Sep,
-    // "&Verweise" and a separator come here.
+    sub("Verweise2", "&Verweise"),
+    // "&Anker setzen" and "&Verweis zum Anker" come first.
+    cmd("VerweiszuanderenDateien1", "Verweis zu anderen &Dateien", "Ctrl+Q",
+        "VerweiszuanderenDateien1Click", "Verweis zu anderen Dateien."),
+    // "&E-Mail Adresse", a separator and "&URL Manager" follow.
+    End,
+    Sep,
     sub("Formulare2", "&Formulare"),
     // "&Auswahlliste" comes first.
     cmd("Eingabefelder1", "&Eingabefeld", "", "Eingabefelder1Click",
@@ -239,7 +245,8 @@ const ChildRow tagRows[] = {
     Sep,
     cmd("Farbwert1", "Hexadezimaler Farb&wert einf.", "", "Farbwert1Click",
         "Fügt einen Hexadezimalen Farbwert ein."),
-    // A separator and "Inline Image" close the menu.
+    Sep,
+    cmd("Inlineimage1", "Inline Image", "", "Inlineimage1Click", "Fügt ein Bild ein"),
 };
 
 const ChildRow helferRows[] = {
