@@ -2,6 +2,7 @@
 #include "core/SettingsStore.h"
 #include "editor/DialogEnvironment.h"
 #include "generators/DocumentFixture.h"
+#include "references/Dialog.h"
 #include "references/Frame.h"
 #include "references/Frameset.h"
 #include "references/Target.h"
@@ -28,6 +29,7 @@ private slots:
     void targetDialogs_data();
     void targetDialogs();
     void newTargetIsOfferedEverywhere();
+    void frameEntryClearsTheLinkDialogsImage();
     void fullTargetListKeepsItsHead();
     void menuItems_data();
     void menuItems();
@@ -333,6 +335,34 @@ void TestFrameDialogs::newTargetIsOfferedEverywhere()
     };
     for (const char* item : {"Frame1", "Base1", "Target1", "VerweiszuanderenDateien1"})
         QVERIFY2(offered(item).contains(u"rechts"_s), item);
+}
+
+void TestFrameDialogs::frameEntryClearsTheLinkDialogsImage()
+{
+    DocumentFixture doc;
+    answerDialog<TForm1>([](TForm1* d) {
+        QTest::keyClicks(d->LinkComboBox->lineEdit(), u"rahmen.htm"_s);
+        QTest::keyClicks(d->TargetComboBox->lineEdit(), u"unten"_s);
+    });
+    doc.trigger("Frame1");
+    QVERIFY(waitNoModal());
+    const int entry = SettingsStore().readInteger(u"Link"_s, u"Count"_s, -1);
+    answerDialog<TDVerweis>(
+        [&](TDVerweis* d) {
+            QTest::keyClicks(d->BildComboBox->lineEdit(), u"bild.gif"_s);
+            d->Edit4->setText(u"img/"_s);
+            d->Edit3->setText(u"Bild"_s);
+            pickEntry(d->LinkComboBox, entry);
+            QCOMPARE(d->LinkComboBox->currentText(), u"rahmen.htm"_s);
+            QCOMPARE(d->TargetComboBox->currentText(), u"unten"_s);
+            QCOMPARE(d->BildComboBox->currentText(), QString());
+            QCOMPARE(d->Edit4->text(), QString());
+            QCOMPARE(d->Edit3->text(), QString());
+            QCOMPARE(d->Edit6->text(), QString());
+        },
+        u"BitBtn2"_s);
+    doc.trigger("VerweiszuanderenDateien1");
+    QVERIFY(waitNoModal());
 }
 
 void TestFrameDialogs::fullTargetListKeepsItsHead()
