@@ -28,8 +28,12 @@
 #include "generators/Text1.h"
 #include "generators/Text2.h"
 #include "generators/Zieladr.h"
+#include "references/Background.h"
 #include "references/Dbilder.h"
 #include "references/Dialog.h"
+#include "references/Frame.h"
+#include "references/Frameset.h"
+#include "references/Target.h"
 #include "widgets/DialogHelp.h"
 
 #include <QPointer>
@@ -46,6 +50,7 @@ const CommandTable moduleTables[] = {
     &tabelleCommands,
     &dlistenCommands,  &signaturCommands,
     &settingsCommands,
+    &framesetCommands, &frameCommands, &targetCommands, &backgroundCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

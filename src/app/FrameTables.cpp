@@ -188,6 +188,10 @@ const ForwardSpec forwards[] = {
     {4, "", "SBtnWWW", "SBtnWWWClick", "WWW Seiten Grundgerüst", "www", "Grundgersteinfgen1Click"},
     {4, "", "SBtnForm", "SBtnFormClick", "Formulare Grundgerüst", "form",
      "Grundgerstformulareinfgen1Click"},
+    {4, "", "SBtnBgcolor", "SBtnBgcolorClick", "Hintergrundfarbe Schnelleinstellung!", "bg",
+     "Hintergrundfarbe1Click"},
+    {4, "", "SBtnBgscr", "SBtnBgscrClick", "Hintergrundeinstellungen", "bg…",
+     "Hintergrundbild2Click"},
 
     {5, "", "SBtnListNum", "SBtnListNumClick", "Liste nummeriert", "1.", "Listenummeriert1Click"},
     {5, "", "SBtnListAlpha1", "SBtnListAlpha1Click", "Listen mit Buchstaben groß", "A.",

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class SettingsStore;
 
@@ -101,6 +102,8 @@ struct ShellState {
     QString titleLine, docTypeLine;
     // Name of the last radio button or check box, offered again by the next one.
     QString switchName;
+    // The last quick background colour of this run; it presets the background dialog.
+    std::optional<std::uint32_t> quickBackground;
 
     TableMemory tableMemory;
     // The list dialog's memory, shared by the nine list commands for the whole run and never

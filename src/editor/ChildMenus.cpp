@@ -82,7 +82,11 @@ const ChildRow tagRows[] = {
         "Fügt das Grundgerüst einer WWW Seite ein"),
     cmd("Grundgerstformulareinfgen1", "Grundgerüst &Formular einfügen...", "Ctrl+M",
         "Grundgerstformulareinfgen1Click", "Fügt das Grundgerüst eines Formulars ein"),
-    // The two background items and "Hintergrund&musik...".
+    cmd("Hintergrundfarbe1", "&Hintergrundfarbe schnell...", "Ctrl+Shift+F10",
+        "Hintergrundfarbe1Click", "Setzt die Hintergrundfarbe der Seite"),
+    cmd("Hintergrundbild2", "Hintergrund&einstellungen...", "Ctrl+Shift+F4",
+        "Hintergrundbild2Click", "Hintergrundbild, Hintergrund- und Textfarben der Seite"),
+    // "Hintergrund&musik...".
     Sep,
     cmd("MetaInformationen1", "&Meta Informationen...", "Ctrl+Shift+F5", "MetaInformationen1Click",
         "Fügt eine Meta Information ein"),
@@ -243,8 +247,12 @@ const ChildRow tagRows[] = {
     End,
     Sep,
     sub("Frames1", "Fra&mes"),
-    // "&Frameset..." and "F&rame..." come before, "&Base target" and "&Target" after.
+    cmd("Frameset1", "&Frameset...", "Ctrl+F1", "Frameset1Click",
+        "Fügt ein Frameset um die Auswahl ein"),
+    cmd("Frame1", "F&rame...", "Ctrl+F2", "Frame1Click", "Fügt einen Frame ein"),
     cmd("Noframe1", "&Noframe", "Ctrl+F10", "Noframe1Click"),
+    cmd("Base1", "&Base target", "", "Base1Click", "Fügt ein Standard-Zielfenster ein"),
+    cmd("Target1", "&Target", "", "Target1Click", "Fügt ein Zielfenster-Attribut ein"),
     End,
     Sep,
     // "M&ultimedia" and a separator.
