@@ -24,6 +24,9 @@
 #include "generators/Text1.h"
 #include "generators/Text2.h"
 #include "generators/Zieladr.h"
+#include "references/BgrMusic.h"
+#include "references/Embed.h"
+#include "references/UrlListe.h"
 #include "widgets/DialogHelp.h"
 
 #include <QPointer>
@@ -36,6 +39,7 @@ using CommandTable = std::span<const DocumentCommand> (*)();
 const CommandTable moduleTables[] = {
     &dtitelCommands,   &metaCommands,  &marqueeCommands, &zieladrCommands, &deingabeCommands,
     &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
+    &bgrMusicCommands, &embedCommands, &urlListeCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

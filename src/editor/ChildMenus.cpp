@@ -79,7 +79,9 @@ const ChildRow tagRows[] = {
         "Fügt das Grundgerüst einer WWW Seite ein"),
     cmd("Grundgerstformulareinfgen1", "Grundgerüst &Formular einfügen...", "Ctrl+M",
         "Grundgerstformulareinfgen1Click", "Fügt das Grundgerüst eines Formulars ein"),
-    // The two background items and "Hintergrund&musik...".
+    // The two background items.
+    cmd("Hintergrundmusik1", "Hintergrund&musik...", "Ctrl+Shift+F11", "Hintergrundmusik1Click",
+        "Fügt eine Hintergrundmusik ein (nur MSIE)"),
     Sep,
     cmd("MetaInformationen1", "&Meta Informationen...", "Ctrl+Shift+F5", "MetaInformationen1Click",
         "Fügt eine Meta Information ein"),
@@ -178,7 +180,12 @@ const ChildRow tagRows[] = {
         "AlleSchrifteinstellungen1Click", "Schriftart, Farbe und Größe auf einmal"),
     End,
     Sep,
-    // "&Verweise" and a separator come here.
+    sub("Verweise2", "&Verweise"),
+    // The anchor, file and e-mail links come first.
+    Sep,
+    cmd("URLManager1", "&URL Manager", "Ctrl+F9", "URLManager1Click", "Ruft die URL-Liste auf"),
+    End,
+    Sep,
     sub("Formulare2", "&Formulare"),
     // "&Auswahlliste" comes first.
     cmd("Eingabefelder1", "&Eingabefeld", "", "Eingabefelder1Click",
@@ -221,7 +228,11 @@ const ChildRow tagRows[] = {
     cmd("Noframe1", "&Noframe", "Ctrl+F10", "Noframe1Click"),
     End,
     Sep,
-    // "M&ultimedia" and a separator.
+    sub("Multimedia1", "M&ultimedia"),
+    cmd("EmbedLiveaudi1", "&Embed...", "Shift+F12", "EmbedLiveaudi1Click",
+        "Bindet eine Multimediadatei ein"),
+    End,
+    Sep,
     sub("Netscape1", "&Netscape"),
     cmd("blinkend1", "&blinkend", "", "blinkend1Click"),
     End,
