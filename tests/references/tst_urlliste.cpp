@@ -3,6 +3,7 @@
 #include "core/ShellState.h"
 #include "generators/DocumentFixture.h"
 #include "platform/FileIo.h"
+#include "references/BgrMusic.h"
 #include "references/PlugInTags.h"
 #include "references/SampleFiles.h"
 #include "references/UrlListe.h"
@@ -33,7 +34,7 @@ private slots:
     void stayOnTopStartsCheckedOnEveryWindow();
     void doubleClickWrapsTheSelection_data();
     void doubleClickWrapsTheSelection();
-    void commandsInTheMenus();
+    void musicButtonFollowsTheDocuments();
     void samplesGoOnlyIntoDirectoriesWithoutLists();
     void firstStartPutsSamplesIntoTheDirectories();
 };
@@ -325,34 +326,20 @@ void TestUrlListe::doubleClickWrapsTheSelection()
     window->close();
 }
 
-void TestUrlListe::commandsInTheMenus()
+void TestUrlListe::musicButtonFollowsTheDocuments()
 {
     DocumentFixture f;
-    const struct {
-        const char* name;
-        const char* caption;
-        const char* shortcut;
-    } items[] = {
-        {"Hintergrundmusik1", "Hintergrund&musik...", "Ctrl+Shift+F11"},
-        {"EmbedLiveaudi1", "&Embed...", "Shift+F12"},
-        {"URLManager1", "&URL Manager", "Ctrl+F9"},
-    };
-    for (const auto& item : items) {
-        QAction* action = f.child->action(QString::fromLatin1(item.name));
-        QVERIFY2(action, item.name);
-        QCOMPARE(action->text(), QString::fromUtf8(item.caption));
-        QCOMPARE(action->shortcut(), QKeySequence(QString::fromLatin1(item.shortcut)));
-    }
-    QCOMPARE(f.child->action("Hintergrundmusik1")->statusTip(),
-             QStringLiteral("Fügt eine Hintergrundmusik ein (nur MSIE)"));
-    QCOMPARE(f.child->action("Multimedia1")->text(), QStringLiteral("M&ultimedia"));
     QAction* music = f.frame->control("SBtnBgMusic");
-    QVERIFY(music);
-    QCOMPARE(music->toolTip(), QStringLiteral("Hintergrundmusik"));
     QVERIFY(f.frame->toolBar(4)->actions().contains(music));
     QVERIFY(f.frame->toolBar(7)->actions().contains(f.frame->control("SBtnURL")));
     runIdle();
     QVERIFY(music->isEnabled());
+    // The button runs the document's music command.
+    f.setText(QStringLiteral("<body>\r\nx"));
+    musicMemory() = {QStringLiteral("a.mid"), QString(), QStringLiteral("1")};
+    answerDialog<TDBgrMusic>([](TDBgrMusic*) {});
+    music->trigger();
+    QCOMPARE(f.memo->text(), QStringLiteral("<body>\r\n<bgsound src=\"a.mid\" loop=\"1\">\r\nx"));
     f.child->closeWithoutQuery();
     runIdle();
     QVERIFY(!music->isEnabled());
