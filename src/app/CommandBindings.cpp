@@ -25,6 +25,8 @@
 #include "generators/Text2.h"
 #include "generators/Zieladr.h"
 #include "references/BgrMusic.h"
+#include "references/Dbilder.h"
+#include "references/Dialog.h"
 #include "references/Embed.h"
 #include "references/UrlListe.h"
 #include "widgets/DialogHelp.h"
@@ -39,6 +41,7 @@ using CommandTable = std::span<const DocumentCommand> (*)();
 const CommandTable moduleTables[] = {
     &dtitelCommands,   &metaCommands,  &marqueeCommands, &zieladrCommands, &deingabeCommands,
     &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
+    &dialogCommands,   &dbilderCommands,
     &bgrMusicCommands, &embedCommands, &urlListeCommands,
 };
 

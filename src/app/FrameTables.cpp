@@ -206,12 +206,17 @@ const ForwardSpec forwards[] = {
     {6, "", "SBtnCheck", "SBtnCheckClick", "Checkbutton", "☑", "Checkbutton1Click"},
     {6, "", "SBtnBtn", "SBtnBtnClick", "Ausführungsbutton", "OK", "Ausfhrungsbutton1Click"},
 
+    // "Mailadresse" leads this toolbar; the anchor buttons and "URLs" follow.
+    {7, "", "SBtnLink", "SBtnLinkClick", "Verweis zu anderen Dateien.", "href",
+     "VerweiszuanderenDateien1Click"},
+
     {9, "", "SBtnBlink", "SBtnBlinkClick", "Blinkender Text", "blink", "blinkend1Click"},
     {9, "", "SBtnCenter", "SBtnCenterClick", "Alle Elemente zentrieren", "ctr",
      "Elementezentrieren1Click"},
     {9, "", "SBtnKommentar", "SBtnKommentarClick", "Kommentar", "<!>", "Kommentar2Click"},
     {9, "", "SBtnHexColor", "SBtnHexColorClick", "Fügt einen Hexadezimalen Farbwert ein.", "#",
      "Farbwert1Click"},
+    {9, "", "SBtnInlineImage", "SBtnInlineImageClick", "Inline Image", "img", "Inlineimage1Click"},
 
     {10, "", "SBtnBindestich", "SBtnBindestichClick", "Bindestrich", "–", "S14"},
     {10, "", "SBtnGedankenstrich", "SBtnGedankenstrichClick", "Gedankenstrich", "—", "S15"},

@@ -181,7 +181,10 @@ const ChildRow tagRows[] = {
     End,
     Sep,
     sub("Verweise2", "&Verweise"),
-    // The anchor, file and e-mail links come first.
+    // "&Anker setzen" and "&Verweis zum Anker" come first.
+    cmd("VerweiszuanderenDateien1", "Verweis zu anderen &Dateien", "Ctrl+Q",
+        "VerweiszuanderenDateien1Click", "Verweis zu anderen Dateien."),
+    // "&E-Mail Adresse" comes here.
     Sep,
     cmd("URLManager1", "&URL Manager", "Ctrl+F9", "URLManager1Click", "Ruft die URL-Liste auf"),
     End,
@@ -242,7 +245,8 @@ const ChildRow tagRows[] = {
     Sep,
     cmd("Farbwert1", "Hexadezimaler Farb&wert einf.", "", "Farbwert1Click",
         "Fügt einen Hexadezimalen Farbwert ein."),
-    // A separator and "Inline Image" close the menu.
+    Sep,
+    cmd("Inlineimage1", "Inline Image", "", "Inlineimage1Click", "Fügt ein Bild ein"),
 };
 
 const ChildRow helferRows[] = {

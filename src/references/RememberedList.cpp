@@ -1,0 +1,146 @@
+// The remembered lists of the reference dialogs and their insertion procedure.
+#include "references/RememberedList.h"
+
+#include "core/SettingsStore.h"
+
+#include <QComboBox>
+
+namespace
+{
+
+const QString Default = QStringLiteral("Default");
+const QString CountName = QStringLiteral("Count");
+
+constexpr const char* linkFields[] = {"Datei",  "Pfad",  "Prot", "Server", "Typ",   "Anker", "Bild",
+                                      "Border", "Align", "Link", "Alt",    "BPfad", "Target"};
+constexpr const char* targetFields[] = {"T"};
+constexpr const char* inlineImageFields[] = {"Bild",   "Pfad",   "Prot",   "Server", "Typ",
+                                             "Alt",    "Border", "Align",  "Link",   "vspace",
+                                             "hspace", "width",  "height", "lowsrc"};
+constexpr const char* backPictureFields[] = {"Bild", "Pfad", "Prot", "Server",
+                                             "Typ",  "Link", "Prop"};
+
+QString indexed(const char* field, int index)
+{
+    return QLatin1String(field) + QString::number(index);
+}
+
+} // namespace
+
+const RememberedList& RememberedList::link()
+{
+    static const RememberedList list("Link", linkFields);
+    return list;
+}
+
+const RememberedList& RememberedList::target()
+{
+    // T0 to T4 come with the settings and stay where they are.
+    static const RememberedList list("Target", targetFields, 5);
+    return list;
+}
+
+const RememberedList& RememberedList::inlineImage()
+{
+    static const RememberedList list("InlineImage", inlineImageFields);
+    return list;
+}
+
+const RememberedList& RememberedList::backPicture()
+{
+    static const RememberedList list("BackPicture", backPictureFields);
+    return list;
+}
+
+RememberedList::RememberedList(const char* section, std::span<const char* const> fields,
+                               int fixedHead)
+    : m_section(QString::fromLatin1(section)), m_fields(fields), m_fixedHead(fixedHead)
+{
+}
+
+QString RememberedList::section() const
+{
+    return m_section;
+}
+
+QStringList RememberedList::fields() const
+{
+    QStringList names;
+    for (const char* field : m_fields)
+        names << QString::fromLatin1(field);
+    return names;
+}
+
+QString RememberedList::mainField() const
+{
+    return QString::fromLatin1(m_fields.front());
+}
+
+QStringList RememberedList::entries() const
+{
+    return entries(mainField());
+}
+
+QStringList RememberedList::entries(const QString& field) const
+{
+    const SettingsStore store;
+    return store.readList(m_section, field, SettingsStore::CountForm::HighestIndex, Default);
+}
+
+void RememberedList::loadInto(QComboBox* box) const
+{
+    const QString text = box->currentText();
+    box->clear();
+    box->addItems(entries());
+    box->setCurrentIndex(-1);
+    if (box->isEditable())
+        box->setEditText(text);
+}
+
+QString RememberedList::value(int index, const QString& field) const
+{
+    const SettingsStore store;
+    return store.readString(m_section, field + QString::number(index), Default);
+}
+
+bool RememberedList::flag(int index, const QString& field, bool def) const
+{
+    const SettingsStore store;
+    return store.readBool(m_section, field + QString::number(index), def);
+}
+
+int RememberedList::maxCount() const
+{
+    const SettingsStore store;
+    const int max = store.readInteger(m_section, QStringLiteral("MaxCount"), -1);
+    return max < 1 ? FallbackMaxCount : max;
+}
+
+int RememberedList::insert(QComboBox* box, const ListRecord& record) const
+{
+    box->addItem(box->currentText());
+    return insert(box->count() - 1, record);
+}
+
+int RememberedList::insert(int entryCount, const ListRecord& record) const
+{
+    const int max = maxCount();
+    SettingsStore store;
+    int n = entryCount;
+    if (n >= max) {
+        n = n - 1;
+        // The oldest entry after the fixed head drops out and the later ones move down; a
+        // rename never overwrites, so a value left at a gap simply stays behind.
+        for (const char* field : m_fields)
+            store.deleteValue(m_section, indexed(field, m_fixedHead));
+        for (int k = m_fixedHead; k < n; ++k)
+            for (const char* field : m_fields)
+                store.renameValue(m_section, indexed(field, k + 1), indexed(field, k));
+    }
+    store.writeInteger(m_section, CountName, n);
+    for (const char* field : m_fields) {
+        const QString name = QString::fromLatin1(field);
+        store.writeString(m_section, indexed(field, n), record.value(name));
+    }
+    return n;
+}

@@ -1,0 +1,78 @@
+// Helpers for the reference dialogs' tests: settings sections as text, file dialog answers.
+#pragma once
+
+#include "core/SettingsStore.h"
+#include "support/TestSupport.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <algorithm>
+
+// A section's values as "Name=value;..." sorted by name, so a whole list compares at once.
+inline QString sectionState(const QString& section)
+{
+    const SettingsStore store;
+    QStringList names = store.valueNames(section);
+    names.sort(Qt::CaseInsensitive);
+    QStringList pairs;
+    for (const QString& name : names)
+        pairs << name + QLatin1Char('=') + store.readString(section, name, QString());
+    return pairs.join(QLatin1Char(';'));
+}
+
+// "Name=value;..." pairs in the order sectionState gives them.
+inline QString sortedState(const QString& state)
+{
+    QStringList pairs = state.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    std::sort(pairs.begin(), pairs.end(), [](const QString& a, const QString& b) {
+        return a.section(QLatin1Char('='), 0, 0)
+                   .compare(b.section(QLatin1Char('='), 0, 0), Qt::CaseInsensitive) < 0;
+    });
+    return pairs.join(QLatin1Char(';'));
+}
+
+// Writes "Name=value;..." into a section.
+inline void writeState(const QString& section, const QString& state)
+{
+    SettingsStore store;
+    for (const QString& pair : state.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        store.writeString(section, pair.left(eq), pair.mid(eq + 1));
+    }
+}
+
+// Every list the reference dialogs touch, for "nothing changed" comparisons.
+inline QString listsState()
+{
+    QString all;
+    for (const char* section : {"Link", "Target", "InlineImage", "BackPicture"})
+        all += QLatin1String(section) + QLatin1Char('{') +
+               sectionState(QString::fromLatin1(section)) + QStringLiteral("} ");
+    return all;
+}
+
+// Answers the next file dialog with path, or cancels it when path is empty.
+inline void answerFileDialog(const QString& path)
+{
+    whenModal([path](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog)
+            return false;
+        QTimer::singleShot(0, dialog, [dialog, path] {
+            if (path.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            // Typed right before accepting: the directory model loads in the background and
+            // could select another name in between.
+            if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                edit->setText(path);
+            else
+                dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        return true;
+    });
+}
