@@ -29,11 +29,14 @@
 #include "generators/Text2.h"
 #include "generators/Zieladr.h"
 #include "references/Background.h"
+#include "references/BgrMusic.h"
 #include "references/Dbilder.h"
 #include "references/Dialog.h"
+#include "references/Embed.h"
 #include "references/Frame.h"
 #include "references/Frameset.h"
 #include "references/Target.h"
+#include "references/UrlListe.h"
 #include "widgets/DialogHelp.h"
 
 #include <QPointer>
@@ -51,6 +54,7 @@ const CommandTable moduleTables[] = {
     &dlistenCommands,  &signaturCommands,
     &settingsCommands,
     &framesetCommands, &frameCommands, &targetCommands, &backgroundCommands,
+    &bgrMusicCommands, &embedCommands, &urlListeCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

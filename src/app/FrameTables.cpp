@@ -80,12 +80,17 @@ const FrameRow helpRows[] = {
     {R::Item, "Info1", "&Info ...", "", "Programmname und Version", &F::Info1Click},
 };
 
+const FrameRow weitereTagsRows[] = {
+    {R::Item, "tagszeigen1", "&tags zeigen ", "F11", "Zeigt das Fenster mit den Plugin Tags",
+     &F::tagszeigen1Click},
+};
+
 const TopMenuSpec topMenus[] = {
     {"Datei1", "&Datei", 0, false, fileRows},
     {"Bearbeiten2", "&Bearbeiten", 2, true},
     {"Optionen1", "&Optionen", 3, true},
     {"Tags1", "&Tags", 4, true},
-    {"Weiteretags1", "&Weitere tags", 5, false},
+    {"Weiteretags1", "&Weitere tags", 5, false, weitereTagsRows},
     {"Helfer2", "He&lfer", 6, true},
     // No mnemonic: Alt+S saves under another name, and a key with two owners runs neither.
     {"Tools1", "Tools", 9, false},
@@ -130,6 +135,7 @@ const ToolButtonSpec toolButtons[] = {
     {3, "SBtnUmb", "Wortumbruch einschalten", "", "↵", &F::SBtnUmbClick, true},
     {3, "SBtnBrowser1", "HTML Datei mit Browser 1 testen", "", "B1", &F::SBtnBrowser1Click, false},
     {3, "SBtnBrowser2", "HTML Datei mit Browser 2 testen", "", "B2", &F::SBtnBrowser2Click, false},
+    {7, "SBtnURL", "Ruft die URL-Liste auf", "", "URLs", &F::SBtnURLClick, false},
 };
 
 // Buttons and drop-down items that run a named command of the active document (a simple
@@ -192,6 +198,7 @@ const ForwardSpec forwards[] = {
      "Hintergrundfarbe1Click"},
     {4, "", "SBtnBgscr", "SBtnBgscrClick", "Hintergrundeinstellungen", "bg…",
      "Hintergrundbild2Click"},
+    {4, "", "SBtnBgMusic", "SBtnBgMusicClick", "Hintergrundmusik", "♫", "Hintergrundmusik1Click"},
 
     {5, "", "SBtnListNum", "SBtnListNumClick", "Liste nummeriert", "1.", "Listenummeriert1Click"},
     {5, "", "SBtnListAlpha1", "SBtnListAlpha1Click", "Listen mit Buchstaben groß", "A.",

@@ -2,6 +2,9 @@
 #include "app/InstallSeeds.h"
 
 #include "core/SettingsStore.h"
+#include "platform/ErrorReport.h"
+#include "platform/UserError.h"
+#include "references/SampleFiles.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -97,5 +100,14 @@ void seedMissingValues(SettingsStore& store)
         seed(store, "Browser", "Browser1", defaultBrowserProgram());
         seed(store, "Browser", "Browser2Select", QStringLiteral("0"));
         seed(store, "Browser", "Browser2", QString());
+    }
+}
+
+void seedSampleFiles(QWidget* parent, const QString& urlListDir, const QString& plugInDir)
+{
+    try {
+        installSampleFiles(urlListDir, plugInDir);
+    } catch (const UserError& error) {
+        reportError(parent, error.text());
     }
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class QWidget;
 class SettingsStore;
 
 void seedMissingValues(SettingsStore& store);
@@ -14,3 +15,6 @@ QString defaultEditorFont();
 // Whether the family draws narrow and wide letters equally wide. Judged by measuring, because
 // some monospaced fonts lack the flag that says so.
 bool drawsFixedPitch(const QString& family);
+// The sample URL lists and plug-in tag files of a new installation; a file that cannot be
+// written is reported and the start goes on.
+void seedSampleFiles(QWidget* parent, const QString& urlListDir, const QString& plugInDir);

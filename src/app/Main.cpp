@@ -143,6 +143,7 @@ void TMainForm::buildMenuBar()
          menu = qobject_cast<QMenu*>(menu->parent()))
         menu->menuAction()->setEnabled(true);
     connect(palette, &QAction::triggered, this, &TMainForm::SonderZeichenClick);
+    buildListWindowControls();
     applyHint(m_topMenus.at(6)->menuAction(),
               QStringLiteral("Hier werden eingebundene Programme aufgerufen"));
 
@@ -322,7 +323,11 @@ void TMainForm::FormCreate(const StartOptions& options)
                 applyHint(button, browserButtonHint(browser));
         m_state.readWindowBounds(store);
         applyWindowBounds();
+        const bool firstStart = store.readBoolOption(QStringLiteral("Optionen"),
+                                                     QStringLiteral("FirstStart"), true, false);
         m_state.readDirectories(store);
+        if (firstStart && options.seedStore)
+            seedSampleFiles(this, m_state.urlListDir, m_state.plugInDir);
         m_state.readUserData(store);
         m_state.readHints(store);
     } catch (const SettingsError& error) {
@@ -574,6 +579,12 @@ void TMainForm::UpdateMenuItems()
                 action->setEnabled(browsers[i]);
         }
     }
+    for (const auto& [name, mayOpen] :
+         {std::pair{QStringLiteral("SBtnURL"), m_state.urlListMayOpen},
+          std::pair{QStringLiteral("FrameURLManager1"), m_state.urlListMayOpen},
+          std::pair{QStringLiteral("tagszeigen1"), m_state.plugInMayOpen}})
+        if (QAction* action = control(name); action && action->isEnabled() != mayOpen)
+            action->setEnabled(mayOpen);
     if (TMDIChild* child = activeChild()) {
         child->FormShowN();
     } else if (!hasDocument) {

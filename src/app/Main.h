@@ -123,6 +123,9 @@ public:
     // Opens one more special-character palette; its clicks go to the document active then.
     void SonderZeichenClick();
     void SonderzeichenKlick();
+    // The URL list and the plug-in tag window: each opens once; its command waits until it closes.
+    void SBtnURLClick();
+    void tagszeigen1Click();
     void SBtnGotoClick();
     void SBtnReplaceClick();
 
@@ -154,6 +157,7 @@ private:
     void buildRecentFileEntries();
     void buildDropDownMenus();
     void buildForwardingControls();
+    void buildListWindowControls();
     QAction* addToolButton(int toolBar, const QString& name, const QString& hint, const QIcon& icon,
                            bool needsDocument);
     void registerFrameActions(const QHash<QString, QAction*>& actions);

@@ -87,6 +87,8 @@ const ChildRow tagRows[] = {
     cmd("Hintergrundbild2", "Hintergrund&einstellungen...", "Ctrl+Shift+F4",
         "Hintergrundbild2Click", "Hintergrundbild, Hintergrund- und Textfarben der Seite"),
     // "Hintergrund&musik...".
+    cmd("Hintergrundmusik1", "Hintergrund&musik...", "Ctrl+Shift+F11", "Hintergrundmusik1Click",
+        "Fügt eine Hintergrundmusik ein (nur MSIE)"),
     Sep,
     cmd("MetaInformationen1", "&Meta Informationen...", "Ctrl+Shift+F5", "MetaInformationen1Click",
         "Fügt eine Meta Information ein"),
@@ -206,7 +208,8 @@ const ChildRow tagRows[] = {
     cmd("VerweiszuanderenDateien1", "Verweis zu anderen &Dateien", "Ctrl+Q",
         "VerweiszuanderenDateien1Click", "Verweis zu anderen Dateien."),
     cmd("EMailAdresse1", "&E-Mail Adresse", "Ctrl+F8", "EMailAdresse1Click"),
-    // A separator and "&URL Manager" close the menu.
+    Sep,
+    cmd("URLManager1", "&URL Manager", "Ctrl+F9", "URLManager1Click", "Ruft die URL-Liste auf"),
     End,
     Sep,
     sub("Formulare2", "&Formulare"),
@@ -255,7 +258,11 @@ const ChildRow tagRows[] = {
     cmd("Target1", "&Target", "", "Target1Click", "Fügt ein Zielfenster-Attribut ein"),
     End,
     Sep,
-    // "M&ultimedia" and a separator.
+    sub("Multimedia1", "M&ultimedia"),
+    cmd("EmbedLiveaudi1", "&Embed...", "Shift+F12", "EmbedLiveaudi1Click",
+        "Bindet eine Multimediadatei ein"),
+    End,
+    Sep,
     sub("Netscape1", "&Netscape"),
     cmd("blinkend1", "&blinkend", "", "blinkend1Click"),
     End,
