@@ -82,6 +82,10 @@ void TMainForm::buildStatusBar()
     HintStatusBar1->addPanel({"HintStatusPanel3", 400,
                               QStringLiteral("Drücken Sie F1 um die Hilfe aufzurufen"),
                               QStringLiteral("Hier werden die Hints angezeigt")});
+    HintStatusBar1->addPanel({"HintStatusPanel8", 120, QString(),
+                              QStringLiteral("Kodierung und Zeilenende des Dokuments; ein Klick "
+                                             "bietet die anderen an"),
+                              centred});
     HintStatusBar1->addPanel({"HintStatusPanel7", 15, QString(), QString(),
                               Qt::AlignLeft | Qt::AlignVCenter, QColor(), false, false});
     setStatusBar(HintStatusBar1);
@@ -590,6 +594,7 @@ void TMainForm::UpdateMenuItems()
     } else if (!hasDocument) {
         HintStatusBar1->setPanelText(QStringLiteral("HintStatusPanel4"), QString());
         HintStatusBar1->setPanelText(QStringLiteral("HintStatusPanel2"), QString());
+        HintStatusBar1->setPanelText(QStringLiteral("HintStatusPanel8"), QString());
     }
 }
 

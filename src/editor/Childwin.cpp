@@ -3,20 +3,24 @@
 
 #include "core/ColorText.h"
 #include "core/ShellState.h"
+#include "editor/CharsetGuard.h"
 #include "editor/ChildMenus.h"
 #include "editor/Conversions.h"
 #include "editor/DiskWatch.h"
 #include "editor/DocumentCommands.h"
 #include "editor/DocumentFileFilters.h"
 #include "editor/DocumentHost.h"
+#include "editor/EncodingChoice.h"
 #include "editor/EntityKeyFilter.h"
 #include "editor/ExtRich.h"
 #include "editor/FileDialogs.h"
 #include "editor/FindReplace.h"
+#include "editor/GoToLine.h"
 #include "editor/Rtf.h"
 #include "editor/Ruler.h"
 #include "editor/SimpleCommands.h"
 #include "editor/Sonderz.h"
+#include "editor/ViewSwitches.h"
 #include "editor/filedrag.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileIo.h"
@@ -33,6 +37,7 @@
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -44,15 +49,18 @@
 #include <algorithm>
 
 const QString TMDIChild::Untitled = QStringLiteral("Dokument");
+const char* const TMDIChild::EncodingPanel = "HintStatusPanel8";
 
 namespace
 {
 
-// The document as its file holds it, every line with its own line end.
-QByteArray encodedText(const TExtRich* memo, TextFileFormat* format)
+// The document as its file holds it, every line with its own line end, or with the main one.
+QByteArray encodedText(const TExtRich* memo, TextFileFormat* format, bool unifyLineEnds)
 {
     LineBreaks lineEnds;
     const QString text = memo->fileText(&lineEnds);
+    if (unifyLineEnds)
+        lineEnds.clear();
     return encodeTextFile(text, lineEnds, format);
 }
 
@@ -95,8 +103,19 @@ TMDIChild::TMDIChild(DocumentHost* host, QWidget* parent) : QWidget(parent), m_h
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     Ruler = new TRuler(this);
-    layout->addWidget(Ruler);
+    // Line numbers move the text to the right; the ruler moves with it.
+    auto* rulerRow = new QHBoxLayout;
+    rulerRow->setContentsMargins(0, 0, 0, 0);
+    rulerRow->setSpacing(0);
+    m_rulerIndent = new QWidget(this);
+    m_rulerIndent->setFixedWidth(0);
+    rulerRow->addWidget(m_rulerIndent);
+    rulerRow->addWidget(Ruler);
+    layout->addLayout(rulerRow);
     layout->addWidget(TextMemo);
+    connect(TextMemo, &TExtRich::textLeftChanged, this, [this](int left) {
+        m_rulerIndent->setFixedWidth(std::max(0, left - TExtRich::Gutter));
+    });
     Ruler->attach(TextMemo);
     setFocusProxy(TextMemo);
 
@@ -136,6 +155,16 @@ TMDIChild::TMDIChild(DocumentHost* host, QWidget* parent) : QWidget(parent), m_h
     });
 
     EntityKeyFilter::attach(TextMemo, [this] { return twin("AutoUmlaute1")->isChecked(); });
+
+    applyViewSwitches();
+    connect(&ViewSwitches::instance(), &ViewSwitches::changed, this, &TMDIChild::applyViewSwitches);
+    if (THintStatusBar* bar = m_host ? m_host->hintStatusBar() : nullptr) {
+        connect(bar, &THintStatusBar::panelClicked, this,
+                [this](const QString& name, const QPoint& pos) {
+                    if (name == QLatin1String(EncodingPanel) && isActiveDocument())
+                        showEncodingMenu(pos);
+                });
+    }
 
     m_findReplace = new TFindReplace(TextMemo, this);
     connect(m_findReplace, &TFindReplace::searchStarted, this, [this] {
@@ -243,6 +272,7 @@ void TMDIChild::LoadFile(const QString& path)
     if (TextMemo->isPlainTextMode()) {
         const DecodedText decoded = decodeTextFile(bytes);
         m_format = decoded.format;
+        m_unifyLineEnds = false;
         TextMemo->loadText(decoded.text, decoded.lineEnds, decoded.format.lineBreak);
     } else {
         readRtf(bytes, TextMemo->document());
@@ -251,10 +281,13 @@ void TMDIChild::LoadFile(const QString& path)
     TextMemo->setModified(false);
     m_disk->remember(path, stamp);
     rememberUsedFolder(path);
+    if (isActiveDocument())
+        showEncoding();
 }
 
 void TMDIChild::FormActivate()
 {
+    showEncoding();
     TextMemo->reportPosition();
     TextMemo->reportMode();
     if (!m_host)
@@ -346,12 +379,15 @@ void TMDIChild::writeDocument(const QString& path)
 {
     QByteArray bytes;
     if (TextMemo->isPlainTextMode())
-        bytes = encodedText(TextMemo, &m_format);
+        bytes = encodedText(TextMemo, &m_format, m_unifyLineEnds);
     else
         bytes = writeRtf(TextMemo->document());
     FileStamp stamp;
     writeFileAtomically(path, bytes, &stamp);
     m_disk->remember(path, stamp);
+    // Characters Windows-1252 lacks have made it write UTF-8.
+    if (isActiveDocument())
+        showEncoding();
 }
 
 bool TMDIChild::save()
@@ -359,6 +395,8 @@ bool TMDIChild::save()
     if (FileName == Untitled)
         return saveAs();
     if (!mayOverwrite())
+        return false;
+    if (TextMemo->isPlainTextMode() && !CharsetGuard::confirm(this, TextMemo->text(), &m_format))
         return false;
     writeDocument(FileName);
     TextMemo->setModified(false);
@@ -374,6 +412,8 @@ bool TMDIChild::saveAs()
     if (runFileDialog(dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return false;
     const QString path = QDir::toNativeSeparators(dialog->selectedFiles().constFirst());
+    if (TextMemo->isPlainTextMode() && !CharsetGuard::confirm(this, TextMemo->text(), &m_format))
+        return false;
     FileName = path;
     TextMemo->setStatusTip(path);
     setWindowTitle(fileNamePart(path));
@@ -551,6 +591,87 @@ void TMDIChild::Tabulatorverwenden1Click()
     action(QStringLiteral("Tabulatorverwenden1"))->setChecked(TextMemo->wantTabs());
 }
 
+void TMDIChild::applyViewSwitches()
+{
+    const bool colours = ViewSwitches::syntaxColours();
+    const bool numbers = ViewSwitches::lineNumbers();
+    TextMemo->setSyntaxColours(colours);
+    TextMemo->setLineNumbersShown(numbers);
+    twin("FarbigeTags1")->setChecked(colours);
+    twin("Zeilennummern1")->setChecked(numbers);
+}
+
+void TMDIChild::FarbigeTags1Click()
+{
+    // The item has flipped its mark already.
+    ViewSwitches::instance().setSyntaxColours(twin("FarbigeTags1")->isChecked());
+}
+
+void TMDIChild::Zeilennummern1Click()
+{
+    ViewSwitches::instance().setLineNumbers(twin("Zeilennummern1")->isChecked());
+}
+
+void TMDIChild::GehezuZeile1Click()
+{
+    GoToLine::ask(TextMemo, this);
+}
+
+void TMDIChild::showEncoding()
+{
+    if (m_host && m_host->hintStatusBar())
+        m_host->hintStatusBar()->setPanelText(
+            QLatin1String(EncodingPanel),
+            TextMemo->isPlainTextMode() ? EncodingChoice::panelText(m_format) : QString());
+}
+
+bool TMDIChild::setEncoding(TextFileFormat::Encoding encoding)
+{
+    if (encoding == m_format.encoding)
+        return true;
+    if (encoding == TextFileFormat::Encoding::Windows1252) {
+        LineBreaks lineEnds;
+        const QString text = TextMemo->fileText(&lineEnds);
+        const qsizetype bad = EncodingChoice::firstUnencodable(text);
+        if (bad >= 0) {
+            QMessageBox::warning(this, QStringLiteral("Hinweis"),
+                                 EncodingChoice::refusalText(text, bad));
+            return false;
+        }
+    }
+    m_format.encoding = encoding;
+    TextMemo->setModified(true);
+    showEncoding();
+    return true;
+}
+
+void TMDIChild::setMainLineBreak(TextFileFormat::LineBreak lineBreak)
+{
+    if (lineBreak == m_format.lineBreak && m_unifyLineEnds)
+        return;
+    m_format.lineBreak = lineBreak;
+    m_unifyLineEnds = true;
+    TextMemo->setMainLineBreak(lineBreak);
+    TextMemo->setModified(true);
+    showEncoding();
+}
+
+void TMDIChild::showEncodingMenu(const QPoint& pos)
+{
+    if (!TextMemo->isPlainTextMode())
+        return;
+    QMenu* menu = EncodingChoice::buildMenu(m_format, this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu, &QMenu::triggered, this, [this](QAction* item) {
+        const int choice = item->data().toInt();
+        if (choice >= EncodingChoice::LineBreakData)
+            setMainLineBreak(TextFileFormat::LineBreak(choice - EncodingChoice::LineBreakData));
+        else
+            setEncoding(TextFileFormat::Encoding(choice));
+    });
+    menu->popup(pos);
+}
+
 void TMDIChild::Suchen2Click()
 {
     m_findReplace->Suchen2Click();
@@ -678,7 +799,7 @@ void TMDIChild::writeBackup()
     QTextDocument* doc = TextMemo->document();
     TextFileFormat format = m_format;
     const QByteArray bytes = TextMemo->isPlainTextMode()
-                                 ? encodedText(TextMemo, &format)
+                                 ? encodedText(TextMemo, &format, m_unifyLineEnds)
                                  : writeRtf(doc);
     writeFileAtomically(backupPath(FileName, ext, dir), bytes);
 }

@@ -101,6 +101,18 @@ public:
     // Inserts the palette's pending entity.
     void S1();
     void Tabulatorverwenden1Click();
+    // The view switches of every document window, kept in the settings store.
+    void FarbigeTags1Click();
+    void Zeilennummern1Click();
+    void GehezuZeile1Click();
+
+    // The encoding and main line end the next save writes; both mark the document modified.
+    // Windows-1252 is refused (with a message) while the text holds a character it lacks.
+    bool setEncoding(TextFileFormat::Encoding encoding);
+    void setMainLineBreak(TextFileFormat::LineBreak lineBreak);
+    // The status panel's menu of encodings and line ends, at a global position.
+    void showEncodingMenu(const QPoint& pos);
+    static const char* const EncodingPanel;
 
     // Markup primitives: Insert replaces the selection; WrapSelection puts the selection
     // between the two tags. Both leave the caret behind what they wrote, nothing selected.
@@ -157,6 +169,8 @@ private:
     void writeBackup();
     void writeAutoSave();
     QAction* twin(const char* name) const;
+    void applyViewSwitches();
+    void showEncoding();
 
     DocumentHost* m_host;
     TextFileFormat m_format;
@@ -170,4 +184,7 @@ private:
     bool m_closeAsked = false;
     DiskWatch* m_disk = nullptr;
     bool m_checkingDisk = false;
+    // A main line end chosen by the user: every line is written with it.
+    bool m_unifyLineEnds = false;
+    QWidget* m_rulerIndent = nullptr;
 };

@@ -1,7 +1,10 @@
 // TExtRich: the document's text control, a plain-text edit with CR LF positions and caret reports.
 #include "editor/ExtRich.h"
 
+#include "editor/HtmlHighlighter.h"
+#include "editor/LineNumberGutter.h"
 #include "editor/ParagraphLayout.h"
+#include "editor/TagMatcher.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -20,7 +23,7 @@
 namespace
 {
 
-constexpr int gutter = 6;
+constexpr int gutter = TExtRich::Gutter;
 constexpr qreal pixelsPerPoint = 4.0 / 3.0;
 
 using LineEnds::Join;
@@ -145,8 +148,25 @@ TExtRich::TExtRich(QWidget* parent) : QPlainTextEdit(parent)
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     keepSelectionVisibleWhenUnfocused();
+    m_highlighter = new HtmlHighlighter(doc, this);
+    m_highlighter->setBackground(palette().color(QPalette::Base));
+    m_numbers = new LineNumberGutter(this);
+    m_numbers->hide();
+    new TagMatcher(this);
     setEditRect();
     connect(doc, &QTextDocument::contentsChange, this, &TExtRich::documentChanged);
+    connect(doc, &QTextDocument::blockCountChanged, this, [this] {
+        if (lineNumbersShown())
+            setEditRect();
+    });
+    connect(this, &QPlainTextEdit::updateRequest, this, [this](const QRect& rect, int dy) {
+        if (!lineNumbersShown())
+            return;
+        if (dy != 0)
+            m_numbers->scroll(0, dy);
+        else
+            m_numbers->update(0, rect.y(), m_numbers->width(), rect.height());
+    });
 }
 
 // ---- positions ----------------------------------------------------------------------------
@@ -705,6 +725,49 @@ void TExtRich::documentChanged(int from, int removed, int added)
 void TExtRich::setPlainTextMode(bool plain)
 {
     m_plainText = plain;
+    m_highlighter->setEnabled(m_plainText && m_coloursWanted);
+    viewport()->update();
+}
+
+void TExtRich::setSyntaxColours(bool on)
+{
+    m_coloursWanted = on;
+    if (m_highlighter->isEnabled() == (m_plainText && on))
+        return;
+    m_highlighter->setEnabled(m_plainText && on);
+    viewport()->update();
+}
+
+bool TExtRich::lineNumbersShown() const
+{
+    return !m_numbers->isHidden();
+}
+
+void TExtRich::setLineNumbersShown(bool on)
+{
+    if (on == lineNumbersShown())
+        return;
+    m_numbers->setVisible(on);
+    setEditRect();
+}
+
+void TExtRich::paintEvent(QPaintEvent* event)
+{
+    // Colours are found just before their blocks are drawn, never for what stays unseen.
+    if (m_highlighter && m_highlighter->isEnabled())
+        m_highlighter->colourShown(firstVisibleBlock(), viewport()->height(),
+                                   QFontMetricsF(document()->defaultFont()).lineSpacing());
+    QPlainTextEdit::paintEvent(event);
+}
+
+void TExtRich::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    if (!m_numbers)
+        return;
+    const QRect area = contentsRect();
+    m_numbers->setGeometry(area.left(), area.top(), m_numbers->widthFor(lineCount()),
+                           area.height());
 }
 
 void TExtRich::setTextAlignment(Qt::Alignment alignment)
@@ -804,8 +867,14 @@ void TExtRich::setWordWrap(bool on)
 void TExtRich::setEditRect()
 {
     // The text starts right behind the gutter and at the very top, so no document margin.
-    if (viewportMargins() != QMargins(gutter, 0, gutter, 0))
-        setViewportMargins(gutter, 0, gutter, 0);
+    const int numbers = m_numbers && lineNumbersShown() ? m_numbers->widthFor(lineCount()) : 0;
+    if (viewportMargins() != QMargins(numbers + gutter, 0, gutter, 0)) {
+        setViewportMargins(numbers + gutter, 0, gutter, 0);
+        const QRect area = contentsRect();
+        if (m_numbers)
+            m_numbers->setGeometry(area.left(), area.top(), numbers, area.height());
+        emit textLeftChanged(numbers + gutter);
+    }
     // Changing the margin counts as a change of the document; the text itself stays the same.
     QTextDocument* doc = document();
     if (doc->documentMargin() != 0) {
@@ -923,6 +992,11 @@ bool TExtRich::event(QEvent* event)
         }
     } else if (event->type() == QEvent::PaletteChange) {
         keepSelectionVisibleWhenUnfocused();
+        // The constructor changes the palette before the highlighter exists.
+        if (m_highlighter) {
+            m_highlighter->setBackground(palette().color(QPalette::Base));
+            viewport()->update();
+        }
     }
     return QPlainTextEdit::event(event);
 }

@@ -9,6 +9,9 @@
 #include <QPlainTextEdit>
 #include <functional>
 
+class HtmlHighlighter;
+class LineNumberGutter;
+
 // Every position and length at this interface counts a line break as two characters (CR LF);
 // "lines" are hard lines (text between line breaks), never wrapped screen lines. Texts handed
 // in may use CR LF, LF, a lone CR or U+2029 between lines; texts handed out use CR LF. U+2028 is
@@ -33,6 +36,8 @@ public:
     };
 
     explicit TExtRich(QWidget* parent = nullptr);
+    // The blank strip on either side of the text.
+    static constexpr int Gutter = 6;
 
     int selStart() const;
     void setSelStart(int pos);
@@ -72,6 +77,8 @@ public:
     void loadText(const QString& text, const LineBreaks& lineEnds,
                   TextFileFormat::LineBreak mainBreak);
     TextFileFormat::LineBreak mainLineBreak() const { return m_mainBreak; }
+    // Lines that end with the main kind (and lines added later) end with this one from now on.
+    void setMainLineBreak(TextFileFormat::LineBreak kind) { m_mainBreak = kind; }
     // The text as its file holds it: lines separated by '\n', and how each line but the last
     // ends (left empty when every line ends with the main kind).
     QString fileText(LineBreaks* lineEnds) const;
@@ -102,8 +109,19 @@ public:
     bool wantTabs() const { return !tabChangesFocus(); }
     void setWantTabs(bool on) { setTabChangesFocus(!on); }
 
-    // The 6-pixel gutter on both sides of the text.
+    // The 6-pixel gutter on both sides of the text, and the line numbers left of it when shown.
     void setEditRect();
+
+    // HTML colours of plain text (rich text keeps its own formats).
+    bool syntaxColours() const { return m_coloursWanted; }
+    void setSyntaxColours(bool on);
+    HtmlHighlighter* highlighter() const { return m_highlighter; }
+    bool lineNumbersShown() const;
+    void setLineNumbersShown(bool on);
+    // Width of everything left of the text: the line numbers and the gutter.
+    int textLeft() const { return viewportMargins().left(); }
+    // The hard line a document block belongs to (0-based).
+    int lineOfBlock(const QTextBlock& block) const { return hardLineOf(block); }
 
     bool insertMode() const { return !overwriteMode(); }
     // Keys that belong to commands of the window: the control neither handles nor swallows them.
@@ -115,6 +133,8 @@ public:
 signals:
     void posChange(int col, int row); // col 0-based, row 1-based
     void modeChange(bool insertMode);
+    // The text moved sideways (line numbers shown or hidden, or their width grew).
+    void textLeftChanged(int left);
 
 protected:
     bool event(QEvent* event) override;
@@ -127,8 +147,11 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
     QMimeData* createMimeDataFromSelection() const override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    friend class LineNumberGutter;
     int toQtPosition(int pos) const;
     int fromQtPosition(int qtPos) const;
     // Interface position of a block's first character.
@@ -170,4 +193,8 @@ private:
     // Whether a separator ever carried a line end other than the main kind, or a cut.
     bool m_marked = false;
     bool m_loading = false;
+
+    HtmlHighlighter* m_highlighter = nullptr;
+    bool m_coloursWanted = true;
+    LineNumberGutter* m_numbers = nullptr;
 };

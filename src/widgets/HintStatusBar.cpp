@@ -2,6 +2,7 @@
 #include "widgets/HintStatusBar.h"
 
 #include <QLabel>
+#include <QMouseEvent>
 
 THintStatusBar::THintStatusBar(QWidget* parent) : QStatusBar(parent)
 {
@@ -31,6 +32,18 @@ void THintStatusBar::addPanel(const PanelSpec& spec)
     addWidget(label, stretches ? 1 : 0);
     m_panels.append(label);
     m_hints.append(spec.hint);
+    label->installEventFilter(this);
+}
+
+bool THintStatusBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* label = qobject_cast<QLabel*>(watched);
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (label && mouse->button() == Qt::LeftButton && label->rect().contains(mouse->pos()))
+            emit panelClicked(label->objectName(), label->mapToGlobal(QPoint(0, 0)));
+    }
+    return QStatusBar::eventFilter(watched, event);
 }
 
 QLabel* THintStatusBar::panel(const QString& name) const

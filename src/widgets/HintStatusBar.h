@@ -31,6 +31,13 @@ public:
     void setPanelText(const QString& name, const QString& text);
     void setHintsEnabled(bool enabled);
 
+signals:
+    // A click on a panel, at a global position below which a menu may open.
+    void panelClicked(const QString& name, const QPoint& pos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QList<QLabel*> m_panels;
     QList<QString> m_hints;

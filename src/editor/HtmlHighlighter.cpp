@@ -1,0 +1,414 @@
+// HtmlHighlighter: colours the HTML of a plain-text document, only the blocks about to be shown.
+#include "editor/HtmlHighlighter.h"
+
+#include <QScopedValueRollback>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+namespace
+{
+
+using State = HtmlHighlighter::State;
+using ColourClass = HtmlHighlighter::ColourClass;
+
+constexpr int ClassProperty = QTextFormat::UserProperty + 0x1F0;
+constexpr int Unknown = 0xFF;
+
+int endOf(int packed)
+{
+    return packed & 0xFF;
+}
+int startOf(int packed)
+{
+    return (packed >> 8) & 0xFF;
+}
+int colouredOf(int packed)
+{
+    return (packed >> 16) & 0xFF;
+}
+int pack(int end, int start, int coloured)
+{
+    return end | (start << 8) | (coloured << 16);
+}
+
+bool isBlank(QChar c)
+{
+    return c.isSpace() || c == QChar::ParagraphSeparator;
+}
+
+// Walks one block's text from state start and reports every stretch that is not plain text.
+template <typename Emit> State scan(QStringView s, State state, Emit&& report)
+{
+    const qsizetype n = s.size();
+    qsizetype i = 0;
+    while (i < n) {
+        switch (state) {
+        case State::InText: {
+            qsizetype k = i;
+            while (k < n && s[k] != u'<' && s[k] != u'&')
+                ++k;
+            if (k >= n)
+                return state;
+            i = k;
+            if (s[i] == u'&') {
+                qsizetype j = i + 1;
+                if (j < n && s[j] == u'#')
+                    ++j;
+                while (j < n && (s[j].isLetterOrNumber()))
+                    ++j;
+                if (j < n && s[j] == u';' && j > i + 1) {
+                    report(i, j + 1 - i, ColourClass::Reference);
+                    i = j + 1;
+                } else {
+                    ++i;
+                }
+                break;
+            }
+            const QStringView rest = s.sliced(i);
+            if (rest.startsWith(u"<!--")) {
+                report(i, 4, ColourClass::Comment);
+                i += 4;
+                state = State::InComment;
+            } else if (rest.startsWith(u"<!") || rest.startsWith(u"<?")) {
+                report(i, 2, ColourClass::Doctype);
+                i += 2;
+                state = State::InDeclaration;
+            } else if (rest.size() > 1 && (rest[1].isLetter() || rest[1] == u'/')) {
+                const int length = rest[1] == u'/' ? 2 : 1;
+                report(i, length, ColourClass::TagName);
+                i += length;
+                state = State::InTagName;
+            } else {
+                ++i;
+            }
+            break;
+        }
+        case State::InComment: {
+            const qsizetype k = s.indexOf(u"-->", i);
+            const qsizetype end = k < 0 ? n : k + 3;
+            report(i, end - i, ColourClass::Comment);
+            i = end;
+            if (k >= 0)
+                state = State::InText;
+            break;
+        }
+        case State::InDeclaration: {
+            const qsizetype k = s.indexOf(u'>', i);
+            const qsizetype end = k < 0 ? n : k + 1;
+            report(i, end - i, ColourClass::Doctype);
+            i = end;
+            if (k >= 0)
+                state = State::InText;
+            break;
+        }
+        case State::InTagName: {
+            qsizetype j = i;
+            while (j < n && !isBlank(s[j]) && s[j] != u'>' && s[j] != u'/')
+                ++j;
+            if (j > i)
+                report(i, j - i, ColourClass::TagName);
+            i = j;
+            if (j < n)
+                state = State::InTag;
+            break;
+        }
+        case State::InTag: {
+            const QChar c = s[i];
+            if (isBlank(c)) {
+                ++i;
+            } else if (c == u'>') {
+                report(i, 1, ColourClass::TagName);
+                ++i;
+                state = State::InText;
+            } else if (c == u'/') {
+                report(i, 1, ColourClass::TagName);
+                ++i;
+            } else if (c == u'=') {
+                ++i;
+                state = State::AfterEquals;
+            } else {
+                state = State::InAttributeName;
+            }
+            break;
+        }
+        case State::InAttributeName: {
+            qsizetype j = i;
+            while (j < n && !isBlank(s[j]) && s[j] != u'=' && s[j] != u'>' && s[j] != u'/')
+                ++j;
+            if (j > i)
+                report(i, j - i, ColourClass::AttributeName);
+            i = j;
+            if (j < n)
+                state = State::InTag;
+            break;
+        }
+        case State::AfterEquals: {
+            const QChar c = s[i];
+            if (isBlank(c)) {
+                ++i;
+            } else if (c == u'"' || c == u'\'') {
+                const qsizetype k = s.indexOf(c, i + 1);
+                const qsizetype end = k < 0 ? n : k + 1;
+                report(i, end - i, ColourClass::AttributeValue);
+                i = end;
+                state = k >= 0                  ? State::InTag
+                        : c == QLatin1Char('"') ? State::InDoubleQuoted
+                                                : State::InSingleQuoted;
+            } else if (c == u'>') {
+                state = State::InTag;
+            } else {
+                state = State::InBareValue;
+            }
+            break;
+        }
+        case State::InDoubleQuoted:
+        case State::InSingleQuoted: {
+            const QChar quote = state == State::InDoubleQuoted ? u'"' : u'\'';
+            const qsizetype k = s.indexOf(quote, i);
+            const qsizetype end = k < 0 ? n : k + 1;
+            report(i, end - i, ColourClass::AttributeValue);
+            i = end;
+            if (k >= 0)
+                state = State::InTag;
+            break;
+        }
+        case State::InBareValue: {
+            qsizetype j = i;
+            while (j < n && !isBlank(s[j]) && s[j] != u'>')
+                ++j;
+            report(i, j - i, ColourClass::AttributeValue);
+            i = j;
+            if (j < n)
+                state = State::InTag;
+            break;
+        }
+        }
+    }
+    // A name or bare value ends with its line; the next line starts between attributes.
+    if (state == State::InTagName || state == State::InAttributeName || state == State::InBareValue)
+        return s.isEmpty() ? state : State::InTag;
+    return state;
+}
+
+} // namespace
+
+HtmlHighlighter::HtmlHighlighter(QTextDocument* document, QObject* parent)
+    : QObject(parent), m_doc(document), m_blockCount(document->blockCount())
+{
+    connect(document, &QTextDocument::contentsChange, this, &HtmlHighlighter::contentsChanged);
+}
+
+QList<HtmlHighlighter::Span> HtmlHighlighter::spans(QStringView text, State start, State* end)
+{
+    QList<Span> result;
+    const State last =
+        scan(text, start, [&result](qsizetype from, qsizetype length, ColourClass c) {
+            // Neighbours of one class are one span (a quoted value across a cut, "</" and the
+            // name).
+            if (!result.isEmpty() && result.last().colour == c &&
+                result.last().start + result.last().length == from)
+                result.last().length += int(length);
+            else
+                result.append(Span{int(from), int(length), c});
+        });
+    if (end)
+        *end = last;
+    return result;
+}
+
+HtmlHighlighter::State HtmlHighlighter::endState(QStringView text, State start)
+{
+    return scan(text, start, [](qsizetype, qsizetype, ColourClass) {});
+}
+
+void HtmlHighlighter::setEnabled(bool on)
+{
+    if (m_enabled == on)
+        return;
+    m_enabled = on;
+    if (!on)
+        forgetColours();
+}
+
+void HtmlHighlighter::setBackground(const QColor& background)
+{
+    const bool dark = background.lightness() < 128;
+    if (dark == m_dark)
+        return;
+    m_dark = dark;
+    forgetColours();
+}
+
+QColor HtmlHighlighter::colourOf(ColourClass colour) const
+{
+    // One hue per class; the lightness stands far from the background's.
+    int hue = 0;
+    int saturation = 200;
+    switch (colour) {
+    case ColourClass::Text:
+        return QColor();
+    case ColourClass::TagName:
+        hue = 230;
+        break;
+    case ColourClass::AttributeName:
+        hue = 10;
+        break;
+    case ColourClass::AttributeValue:
+        hue = 130;
+        break;
+    case ColourClass::Comment:
+        hue = 0;
+        saturation = 0;
+        break;
+    case ColourClass::Reference:
+        hue = 290;
+        break;
+    case ColourClass::Doctype:
+        hue = 40;
+        break;
+    }
+    return QColor::fromHsl(hue, saturation, m_dark ? 185 : 80);
+}
+
+void HtmlHighlighter::forgetColours()
+{
+    for (QTextBlock block = m_doc->begin(); block.isValid(); block = block.next()) {
+        const int packed = block.userState();
+        if (colouredOf(packed) == Unknown)
+            continue;
+        block.layout()->clearFormats();
+        block.setUserState(pack(endOf(packed), startOf(packed), Unknown));
+    }
+    reportOwnChange();
+}
+
+void HtmlHighlighter::contentsChanged(int from, int removed, int added)
+{
+    Q_UNUSED(removed);
+    if (m_flushing)
+        return;
+    const int count = m_doc->blockCount();
+    const int delta = count - m_blockCount;
+    m_blockCount = count;
+    // Whole-text replacements bring fresh blocks that know nothing yet.
+    if (from == 0 && added >= m_doc->characterCount() - 1) {
+        m_known = m_validTo = 0;
+        return;
+    }
+    const int last = std::min(from + added, m_doc->characterCount() - 1);
+    QTextBlock block = m_doc->findBlock(from);
+    const int first = block.blockNumber();
+    const QTextBlock lastBlock = m_doc->findBlock(last);
+    const int lastNew = lastBlock.blockNumber();
+    const int lastOld = lastNew - delta;
+    for (; block.isValid(); block = block.next()) {
+        block.setUserState(-1);
+        if (block == lastBlock)
+            break;
+    }
+    if (first >= m_known) {
+        // Nothing in front of the change moves; the stretch still to be confirmed ends there.
+        m_validTo = std::min(m_validTo, first);
+        return;
+    }
+    m_validTo = m_known > lastOld ? m_known + delta : 0;
+    m_known = first;
+}
+
+void HtmlHighlighter::ensureStates(int lastBlock)
+{
+    if (m_known > lastBlock)
+        return;
+    QTextBlock block = m_doc->findBlockByNumber(m_known);
+    int start = m_known == 0 ? State::InText : endOf(block.previous().userState());
+    while (block.isValid() && m_known <= lastBlock) {
+        const int packed = block.userState();
+        if (m_known < m_validTo && packed != -1 && startOf(packed) == start) {
+            // From here on the states are those found before the change.
+            m_known = m_validTo;
+            m_validTo = 0;
+            if (m_known > lastBlock)
+                return;
+            block = m_doc->findBlockByNumber(m_known);
+            start = endOf(block.previous().userState());
+            continue;
+        }
+        const int end = endState(block.text(), State(start));
+        block.setUserState(pack(end, start, packed == -1 ? Unknown : colouredOf(packed)));
+        start = end;
+        ++m_known;
+        block = block.next();
+    }
+    if (m_validTo <= m_known)
+        m_validTo = 0;
+}
+
+bool HtmlHighlighter::colourBlock(QTextBlock& block)
+{
+    const int packed = block.userState();
+    const int start = startOf(packed);
+    if (colouredOf(packed) == start)
+        return false;
+    QList<QTextLayout::FormatRange> ranges;
+    for (const Span& span : spans(block.text(), State(start))) {
+        QTextLayout::FormatRange range;
+        range.start = span.start;
+        range.length = span.length;
+        range.format.setForeground(colourOf(span.colour));
+        range.format.setProperty(ClassProperty, int(span.colour));
+        ranges.append(range);
+    }
+    block.layout()->setFormats(ranges);
+    block.setUserState(pack(endOf(packed), start, start));
+    return true;
+}
+
+void HtmlHighlighter::colourShown(const QTextBlock& first, int height, qreal lineHeight)
+{
+    if (!m_enabled || !first.isValid())
+        return;
+    // Blocks not laid out yet count one line; colouring a few too many does no harm.
+    QTextBlock last = first;
+    qreal covered = 0;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        last = block;
+        const QTextLayout* layout = block.layout();
+        const int lines = layout && layout->lineCount() > 0 ? layout->lineCount()
+                                                            : std::max(1, block.lineCount());
+        covered += lines * lineHeight;
+        if (covered > height + lineHeight)
+            break;
+    }
+    ensureStates(last.blockNumber());
+    bool coloured = false;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        coloured |= colourBlock(block);
+        if (block == last)
+            break;
+    }
+    if (coloured)
+        reportOwnChange();
+}
+
+void HtmlHighlighter::reportOwnChange()
+{
+    // New formats count as a change of their blocks, which the document would otherwise report
+    // together with the next edit, as if that edit had touched every block coloured since. An
+    // empty edit block reports them now, and the layout lays those blocks out again.
+    const QScopedValueRollback flushing(m_flushing, true);
+    QTextCursor cursor(m_doc);
+    cursor.beginEditBlock();
+    cursor.endEditBlock();
+}
+
+HtmlHighlighter::ColourClass HtmlHighlighter::classAt(const QTextBlock& block, int column)
+{
+    const QTextLayout* layout = block.layout();
+    if (!layout)
+        return ColourClass::Text;
+    for (const QTextLayout::FormatRange& range : layout->formats())
+        if (column >= range.start && column < range.start + range.length)
+            return ColourClass(range.format.intProperty(ClassProperty));
+    return ColourClass::Text;
+}

@@ -1,0 +1,88 @@
+// HtmlHighlighter: colours the HTML of a plain-text document, only the blocks about to be shown.
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QObject>
+#include <QStringView>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <cstdint>
+
+class QTextDocument;
+
+// Every block remembers in its user state the scanner state at its start and at its end and the
+// start state it was coloured with. A change forgets the changed blocks only; the states behind
+// them count again as soon as a block's newly found start state is the one it had before. States
+// are found only as far down as something is shown, so a comment opened at the top of a huge page
+// costs no more than the screen it is shown on.
+class HtmlHighlighter : public QObject
+{
+    Q_OBJECT
+public:
+    enum class ColourClass : std::uint8_t {
+        Text,
+        TagName,
+        AttributeName,
+        AttributeValue,
+        Comment,
+        Reference,
+        Doctype,
+    };
+    // Where the scanner stands at a block's end.
+    enum State : std::uint8_t {
+        InText,
+        InComment,
+        InTagName,
+        InTag,
+        InAttributeName,
+        AfterEquals,
+        InDoubleQuoted,
+        InSingleQuoted,
+        InBareValue,
+        InDeclaration,
+    };
+    struct Span {
+        int start;
+        int length;
+        ColourClass colour;
+        bool operator==(const Span&) const = default;
+    };
+
+    explicit HtmlHighlighter(QTextDocument* document, QObject* parent = nullptr);
+
+    // The spans of one block's text that are not plain text, and the state at its end.
+    static QList<Span> spans(QStringView text, State start, State* end = nullptr);
+    static State endState(QStringView text, State start);
+
+    bool isEnabled() const { return m_enabled; }
+    // Switching off takes every colour away again.
+    void setEnabled(bool on);
+    // The colours follow the lightness of the background the text stands on.
+    void setBackground(const QColor& background);
+    QColor colourOf(ColourClass colour) const;
+
+    // Colours first and the blocks behind it up to about height pixels of text.
+    void colourShown(const QTextBlock& first, int height, qreal lineHeight);
+    // The class a coloured block shows at column (plain text when it carries no colour there).
+    static ColourClass classAt(const QTextBlock& block, int column);
+    // How many leading blocks have known states (for the benchmark and the tests).
+    int knownBlocks() const { return m_known; }
+
+private:
+    void contentsChanged(int from, int removed, int added);
+    void ensureStates(int lastBlock);
+    bool colourBlock(QTextBlock& block);
+    void forgetColours();
+    void reportOwnChange();
+
+    QTextDocument* m_doc;
+    bool m_enabled = true;
+    bool m_dark = false;
+    // Blocks [0, m_known) hold true states; blocks [m_known, m_validTo) hold states that are
+    // true again once the start state of one of them is found unchanged.
+    int m_known = 0;
+    int m_validTo = 0;
+    int m_blockCount = 1;
+    bool m_flushing = false;
+};

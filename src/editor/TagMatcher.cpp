@@ -1,0 +1,175 @@
+// TagMatcher: shows the partner of the tag whose name the caret stands in.
+#include "editor/TagMatcher.h"
+
+#include "editor/ExtRich.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+namespace
+{
+
+bool isNameChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'-' || c == u':' || c == u'_' || c == u'.';
+}
+
+// Whether a tag of that name (any case) starts at pos, name standing behind skip characters.
+bool tagNamed(QStringView text, qsizetype pos, QStringView name)
+{
+    if (pos + name.size() > text.size())
+        return false;
+    if (text.sliced(pos, name.size()).compare(name, Qt::CaseInsensitive) != 0)
+        return false;
+    return pos + name.size() == text.size() || !isNameChar(text[pos + name.size()]);
+}
+
+qsizetype forwardPartner(QStringView text, qsizetype from, QStringView name, qsizetype end)
+{
+    int depth = 1;
+    for (qsizetype pos = text.indexOf(u'<', from); pos >= 0 && pos < end;
+         pos = text.indexOf(u'<', pos + 1)) {
+        if (text.sliced(pos).startsWith(u"<!--")) {
+            const qsizetype close = text.indexOf(u"-->", pos + 4);
+            if (close < 0)
+                return -1;
+            pos = close + 2;
+            continue;
+        }
+        const bool closing = pos + 1 < text.size() && text[pos + 1] == u'/';
+        const qsizetype at = pos + (closing ? 2 : 1);
+        if (!tagNamed(text, at, name))
+            continue;
+        depth += closing ? -1 : 1;
+        if (depth == 0)
+            return at;
+    }
+    return -1;
+}
+
+qsizetype backwardPartner(QStringView text, qsizetype before, QStringView name, qsizetype begin)
+{
+    int depth = 1;
+    qsizetype pos = before - 1;
+    qsizetype commentEnd = pos >= 2 ? text.lastIndexOf(u"-->", pos - 2) : -1;
+    while (pos >= begin) {
+        const qsizetype lt = text.lastIndexOf(u'<', pos);
+        if (lt < begin)
+            return -1;
+        if (commentEnd > lt) {
+            // Behind this '<' a comment ends: go on in front of its start.
+            const qsizetype open = text.lastIndexOf(u"<!--", commentEnd);
+            if (open < 0)
+                return -1;
+            pos = open - 1;
+            commentEnd = pos >= 2 ? text.lastIndexOf(u"-->", pos - 2) : -1;
+            continue;
+        }
+        const bool closing = lt + 1 < text.size() && text[lt + 1] == u'/';
+        const qsizetype at = lt + (closing ? 2 : 1);
+        if (tagNamed(text, at, name)) {
+            depth += closing ? 1 : -1;
+            if (depth == 0)
+                return at;
+        }
+        pos = lt - 1;
+    }
+    return -1;
+}
+
+} // namespace
+
+TagMatch::Match TagMatch::find(QStringView text, qsizetype caret, qsizetype limit)
+{
+    Match match;
+    if (caret < 0 || caret > text.size())
+        return match;
+    qsizetype start = caret;
+    while (start > 0 && isNameChar(text[start - 1]))
+        --start;
+    qsizetype end = caret;
+    while (end < text.size() && isNameChar(text[end]))
+        ++end;
+    if (end == start || !text[start].isLetter() || start == 0)
+        return match;
+    const bool closing = start >= 2 && text[start - 1] == u'/' && text[start - 2] == u'<';
+    if (!closing && text[start - 1] != u'<')
+        return match;
+    const qsizetype lt = closing ? start - 2 : start - 1;
+    // A tag inside a comment is no tag.
+    const qsizetype low = std::max<qsizetype>(0, lt - limit);
+    const QStringView before = text.sliced(low, lt - low);
+    if (before.lastIndexOf(u"<!--") > before.lastIndexOf(u"-->"))
+        return match;
+
+    match.nameStart = start;
+    match.nameLength = end - start;
+    const QStringView name = text.sliced(start, end - start);
+    const qsizetype partner =
+        closing ? backwardPartner(text, lt, name, low)
+                : forwardPartner(text, end, name, std::min(text.size(), end + limit));
+    if (partner >= 0) {
+        match.partnerStart = partner;
+        match.partnerLength = name.size();
+    }
+    return match;
+}
+
+TagMatcher::TagMatcher(TExtRich* edit) : QObject(edit), m_edit(edit)
+{
+    connect(edit, &QPlainTextEdit::cursorPositionChanged, this, &TagMatcher::caretMoved);
+}
+
+void TagMatcher::caretMoved()
+{
+    const QTextCursor caret = m_edit->textCursor();
+    const QTextBlock block = caret.block();
+    const int column = caret.positionInBlock();
+    // Cheap test first: a caret outside every tag name searches nothing.
+    const TagMatch::Match local = TagMatch::find(block.text(), column, 0);
+    TagMatch::Match found;
+    if (local.atTag() && m_edit->isPlainTextMode()) {
+        QTextDocument* doc = m_edit->document();
+        const int docEnd = doc->characterCount() - 1;
+        const int pos = caret.position();
+        // A near partner is found in a small stretch; only a far one needs the whole bound.
+        for (const qsizetype reach : {qsizetype(1) << 16, TagMatch::SearchLimit}) {
+            const int from = int(std::max<qsizetype>(0, pos - reach - 64));
+            const int to = int(std::min<qsizetype>(docEnd, pos + reach + 64));
+            QTextCursor span(doc);
+            span.setPosition(from);
+            span.setPosition(to, QTextCursor::KeepAnchor);
+            const QString text = span.selectedText();
+            found = TagMatch::find(text, pos - from);
+            if (found.atTag()) {
+                found.nameStart += from;
+                if (found.found())
+                    found.partnerStart += from;
+            }
+            if (found.found() || (from == 0 && to == docEnd))
+                break;
+        }
+    }
+    if (found.nameStart == m_match.nameStart && found.partnerStart == m_match.partnerStart &&
+        found.nameLength == m_match.nameLength)
+        return;
+    m_match = found;
+    QList<QTextEdit::ExtraSelection> marks;
+    if (found.found()) {
+        const bool dark = m_edit->palette().color(QPalette::Base).lightness() < 128;
+        QTextCharFormat format;
+        format.setBackground(dark ? QColor(96, 84, 32) : QColor(255, 226, 140));
+        for (const auto& [start, length] : {std::pair{found.nameStart, found.nameLength},
+                                            std::pair{found.partnerStart, found.partnerLength}}) {
+            QTextEdit::ExtraSelection mark;
+            mark.cursor = QTextCursor(m_edit->document());
+            mark.cursor.setPosition(int(start));
+            mark.cursor.setPosition(int(start + length), QTextCursor::KeepAnchor);
+            mark.format = format;
+            marks.append(mark);
+        }
+    }
+    m_edit->setExtraSelections(marks);
+}

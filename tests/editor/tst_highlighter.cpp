@@ -1,0 +1,275 @@
+// Tests of the HTML colours: the classes of every construct, states across lines and cuts, the
+// colouring of only what is shown, forward-only recolouring and the background's lightness.
+#include "editor/ExtRich.h"
+#include "editor/HtmlHighlighter.h"
+#include "support/TestSupport.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+using H = HtmlHighlighter;
+using C = H::ColourClass;
+Q_DECLARE_METATYPE(H::ColourClass)
+
+namespace
+{
+
+// The class of every character of a line, one letter each: . text, t tag, a attribute name,
+// v value, c comment, r reference, d document type.
+QString classString(const QList<H::Span>& spans, int length)
+{
+    QString result(length, u'.');
+    static const char letters[] = ".tavcrd";
+    for (const H::Span& span : spans)
+        for (int i = span.start; i < span.start + span.length && i < length; ++i)
+            result[i] = QLatin1Char(letters[int(span.colour)]);
+    return result;
+}
+
+QString shownClasses(const QTextBlock& block)
+{
+    static const char letters[] = ".tavcrd";
+    QString result;
+    for (int i = 0; i < block.length() - 1; ++i)
+        result += QLatin1Char(letters[int(H::classAt(block, i))]);
+    return result;
+}
+
+} // namespace
+
+class TstHighlighter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup() { m_env.reset(); }
+
+    void lineClasses_data();
+    void lineClasses();
+    void statesAcrossLines();
+    void onlyShownBlocksAreColoured();
+    void commentAtTopRecoloursOnlyWhatIsShown();
+    void unchangedEndStateKeepsLaterStates();
+    void piecesOfALongLineContinueTheState();
+    void coloursFollowBackground();
+    void switchingOffRemovesColours();
+    void richTextStaysUncoloured();
+
+private:
+    TExtRich* shownEdit(const QString& text);
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<TExtRich> m_edit;
+};
+
+TExtRich* TstHighlighter::shownEdit(const QString& text)
+{
+    m_edit = std::make_unique<TExtRich>();
+    m_edit->resize(500, 300);
+    m_edit->loadText(text);
+    m_edit->show();
+    if (!QTest::qWaitForWindowExposed(m_edit.get()))
+        return nullptr;
+    m_edit->viewport()->repaint();
+    return m_edit.get();
+}
+
+void TstHighlighter::lineClasses_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<QString>("classes");
+    QTest::addColumn<int>("end");
+
+    QTest::newRow("tag with attributes") << R"(<a href="x.html" id=k>Hallo</a>)" << int(H::InText)
+                                         << "tt.aaaa.vvvvvvvv.aa.vt.....tttt" << int(H::InText);
+    QTest::newRow("value with > in quotes") << R"(<img alt="a>b" src='c'>)" << int(H::InText)
+                                            << "tttt.aaa.vvvvv.aaa.vvvt" << int(H::InText);
+    QTest::newRow("comment, reference, doctype")
+        << "<!DOCTYPE html>x&auml;y<!-- c -->" << int(H::InText)
+        << "ddddddddddddddd.rrrrrr.cccccccccc" << int(H::InText);
+    QTest::newRow("numeric reference and lone ampersand")
+        << "&#228; & b" << int(H::InText) << "rrrrrr...." << int(H::InText);
+    QTest::newRow("comment opens")
+        << "a <!-- b" << int(H::InText) << "..cccccc" << int(H::InComment);
+    QTest::newRow("comment goes on") << "b c" << int(H::InComment) << "ccc" << int(H::InComment);
+    QTest::newRow("comment closes")
+        << "x --> <b>" << int(H::InComment) << "ccccc.ttt" << int(H::InText);
+    QTest::newRow("tag open at line end")
+        << "<p class=\"a" << int(H::InText) << "tt.aaaaa.vv" << int(H::InDoubleQuoted);
+    QTest::newRow("value closes") << "b c\">x" << int(H::InDoubleQuoted) << "vvvvt."
+                                  << int(H::InText);
+    QTest::newRow("attributes on the next line")
+        << "  id=x>" << int(H::InTag) << "..aa.vt" << int(H::InText);
+    QTest::newRow("less-than in text")
+        << "a < b <3" << int(H::InText) << "........" << int(H::InText);
+    QTest::newRow("closing tag") << "</DIV >" << int(H::InText) << "ttttt.t" << int(H::InText);
+}
+
+void TstHighlighter::lineClasses()
+{
+    QFETCH(QString, line);
+    QFETCH(int, start);
+    QFETCH(QString, classes);
+    QFETCH(int, end);
+    H::State last;
+    QCOMPARE(classString(H::spans(line, H::State(start), &last), int(line.size())), classes);
+    QCOMPARE(int(last), end);
+    QCOMPARE(int(H::endState(line, H::State(start))), end);
+}
+
+void TstHighlighter::statesAcrossLines()
+{
+    TExtRich* edit = shownEdit(QStringLiteral("<p>eins <!-- zwei\ndrei\nvier --> <b>\n"
+                                              "<a title=\"x > y\ny\" href=z>&amp;</a>"));
+    QVERIFY(edit);
+    const QTextDocument* doc = edit->document();
+    QCOMPARE(shownClasses(doc->findBlockByNumber(0)), QStringLiteral("ttt.....ccccccccc"));
+    QCOMPARE(shownClasses(doc->findBlockByNumber(1)), QStringLiteral("cccc"));
+    QCOMPARE(shownClasses(doc->findBlockByNumber(2)), QStringLiteral("cccccccc.ttt"));
+    QCOMPARE(shownClasses(doc->findBlockByNumber(3)), QStringLiteral("tt.aaaaa.vvvvvv"));
+    QCOMPARE(shownClasses(doc->findBlockByNumber(4)), QStringLiteral("vv.aaaa.vtrrrrrtttt"));
+}
+
+void TstHighlighter::onlyShownBlocksAreColoured()
+{
+    QString text;
+    for (int i = 0; i < 5000; ++i)
+        text += QStringLiteral("<p class=\"z\">Zeile %1</p>\n").arg(i);
+    TExtRich* edit = shownEdit(text);
+    QVERIFY(edit);
+    const int known = edit->highlighter()->knownBlocks();
+    QVERIFY2(known > 5 && known < 100, qPrintable(QString::number(known)));
+    QCOMPARE(H::classAt(edit->document()->findBlockByNumber(1), 1), C::TagName);
+    QCOMPARE(edit->document()->findBlockByNumber(4000).layout()->formats().size(), 0);
+
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+    edit->viewport()->repaint();
+    QCOMPARE(H::classAt(edit->document()->lastBlock().previous(), 1), C::TagName);
+    QCOMPARE(edit->document()->findBlockByNumber(2500).layout()->formats().size(), 0);
+}
+
+void TstHighlighter::commentAtTopRecoloursOnlyWhatIsShown()
+{
+    QString text;
+    for (int i = 0; i < 5000; ++i)
+        text += QStringLiteral("<b>%1</b>\n").arg(i);
+    TExtRich* edit = shownEdit(text);
+    QVERIFY(edit);
+    const QTextDocument* doc = edit->document();
+    QCOMPARE(H::classAt(doc->findBlockByNumber(3), 0), C::TagName);
+
+    QTest::keyClicks(edit, QStringLiteral("<!--"));
+    edit->viewport()->repaint();
+    QCOMPARE(H::classAt(doc->findBlockByNumber(3), 0), C::Comment);
+    QVERIFY(edit->highlighter()->knownBlocks() < 100);
+
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    edit->viewport()->repaint();
+    QCOMPARE(H::classAt(doc->findBlockByNumber(3), 0), C::TagName);
+    QCOMPARE(shownClasses(doc->firstBlock()), QStringLiteral("ttt.tttt"));
+}
+
+void TstHighlighter::unchangedEndStateKeepsLaterStates()
+{
+    QString text;
+    for (int i = 0; i < 3000; ++i)
+        text += QStringLiteral("<i>%1</i>\n").arg(i);
+    TExtRich* edit = shownEdit(text);
+    QVERIFY(edit);
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+    edit->viewport()->repaint();
+    const int all = edit->document()->blockCount();
+    QCOMPARE(edit->highlighter()->knownBlocks(), all);
+
+    // A change that leaves the line's end state as it was: the states behind it still count.
+    edit->verticalScrollBar()->setValue(0);
+    edit->setSelStart(edit->firstPositionOfLine(2) + 3);
+    edit->replaceSelection(QStringLiteral("x <u>y</u>"));
+    edit->viewport()->repaint();
+    QCOMPARE(edit->highlighter()->knownBlocks(), all);
+
+    // One that leaves a value open changes them; only the shown ones are found again.
+    edit->replaceSelection(QStringLiteral("<a title=\""));
+    edit->viewport()->repaint();
+    QVERIFY(edit->highlighter()->knownBlocks() < 100);
+    QCOMPARE(H::classAt(edit->document()->findBlockByNumber(3), 0), C::AttributeValue);
+}
+
+void TstHighlighter::piecesOfALongLineContinueTheState()
+{
+    // One line far longer than a display piece: a comment in its middle spans pieces.
+    QString line;
+    while (line.size() < 3000)
+        line += QStringLiteral("<td class=\"c\">wert</td>");
+    const int commentAt = int(line.size());
+    line += QStringLiteral("<!--") + QString(2000, u'x') + QStringLiteral("--><br>");
+    TExtRich* edit = shownEdit(line);
+    QVERIFY(edit);
+    const QTextDocument* doc = edit->document();
+    QVERIFY(doc->blockCount() > 3);
+    edit->setSelStart(commentAt + 1500);
+    edit->ensureCursorVisible();
+    edit->viewport()->repaint();
+    const QTextCursor caret = edit->textCursor();
+    QCOMPARE(H::classAt(caret.block(), caret.positionInBlock()), C::Comment);
+    edit->setSelStart(edit->textLength());
+    edit->ensureCursorVisible();
+    edit->viewport()->repaint();
+    const QTextBlock last = doc->lastBlock();
+    QCOMPARE(H::classAt(last, last.length() - 2), C::TagName);
+    QCOMPARE(H::classAt(last, last.length() - 6), C::Comment);
+}
+
+void TstHighlighter::coloursFollowBackground()
+{
+    TExtRich* edit = shownEdit(QStringLiteral("<a href=\"x\">&amp;<!-- c --></a>"));
+    QVERIFY(edit);
+    H* h = edit->highlighter();
+    for (const C c :
+         {C::TagName, C::AttributeName, C::AttributeValue, C::Comment, C::Reference, C::Doctype})
+        QVERIFY(h->colourOf(c).lightness() < 110);
+    QPalette pal = edit->palette();
+    pal.setColor(QPalette::Base, QColor(20, 20, 40));
+    edit->setPalette(pal);
+    edit->viewport()->repaint();
+    for (const C c :
+         {C::TagName, C::AttributeName, C::AttributeValue, C::Comment, C::Reference, C::Doctype})
+        QVERIFY(h->colourOf(c).lightness() > 150);
+    const QTextBlock block = edit->document()->firstBlock();
+    const auto formats = block.layout()->formats();
+    QVERIFY(!formats.isEmpty());
+    QCOMPARE(formats.first().format.foreground().color(), h->colourOf(C::TagName));
+}
+
+void TstHighlighter::switchingOffRemovesColours()
+{
+    TExtRich* edit = shownEdit(QStringLiteral("<b>x</b>"));
+    QVERIFY(edit);
+    const QTextBlock block = edit->document()->firstBlock();
+    QVERIFY(!block.layout()->formats().isEmpty());
+    edit->setSyntaxColours(false);
+    edit->viewport()->repaint();
+    QVERIFY(block.layout()->formats().isEmpty());
+    edit->setSyntaxColours(true);
+    edit->viewport()->repaint();
+    QCOMPARE(H::classAt(block, 0), C::TagName);
+}
+
+void TstHighlighter::richTextStaysUncoloured()
+{
+    m_edit = std::make_unique<TExtRich>();
+    m_edit->setPlainTextMode(false);
+    m_edit->loadText(QStringLiteral("<b>x</b>"));
+    m_edit->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_edit.get()));
+    m_edit->viewport()->repaint();
+    QVERIFY(m_edit->document()->firstBlock().layout()->formats().isEmpty());
+}
+
+TESSALINE_TEST_MAIN(TstHighlighter)
+#include "tst_highlighter.moc"

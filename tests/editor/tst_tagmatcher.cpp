@@ -1,0 +1,110 @@
+// Tests of matching tags: partners of nested and commented tags in both directions, carets
+// outside names, and the search bound in the text control.
+#include "editor/ExtRich.h"
+#include "editor/TagMatcher.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+#include <QTextCursor>
+
+class TstTagMatcher : public QObject
+{
+    Q_OBJECT
+private slots:
+    void partner_data();
+    void partner();
+    void boundedSearch();
+    void controlMarksBothNames();
+};
+
+void TstTagMatcher::partner_data()
+{
+    // The caret stands at the '|', which is taken out; '^' marks the expected partner's name.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("atTag");
+
+    QTest::newRow("opening finds closing") << "<d|iv>a</^div>" << true;
+    QTest::newRow("caret behind the name") << "<div|>a</^div>" << true;
+    QTest::newRow("closing finds opening") << "<^div>a</di|v>" << true;
+    QTest::newRow("nesting counted forward") << "<d|iv><div><div></div></div>x</^div>" << true;
+    QTest::newRow("nesting counted backward") << "<^ul><li><ul></ul></li></u|l>" << true;
+    QTest::newRow("any case") << "<TAB|LE></^table>" << true;
+    QTest::newRow("longer names are others") << "<b|><br><body></body></^b>" << true;
+    QTest::newRow("comments skipped forward") << "<p|><!-- </p> --></^p>" << true;
+    QTest::newRow("comments skipped backward") << "<^p><!-- <p> --></p|>" << true;
+    QTest::newRow("attributes between") << "<a| href=\"x\">y</^a>" << true;
+    QTest::newRow("across lines") << "<div|>\r\n <p>x</p>\r\n</^div>" << true;
+    QTest::newRow("no partner") << "<b|r>text" << true;
+    QTest::newRow("tag inside a comment") << "<!-- <d|iv> --></div>" << false;
+    QTest::newRow("caret in text") << "<b>te|xt</b>" << false;
+    QTest::newRow("caret in attribute") << "<a hr|ef=x></a>" << false;
+    QTest::newRow("not a tag") << "a <3| b" << false;
+}
+
+void TstTagMatcher::partner()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, atTag);
+    const qsizetype caret = text.indexOf(u'|');
+    text.remove(caret, 1);
+    const qsizetype expected = text.indexOf(u'^');
+    if (expected >= 0)
+        text.remove(expected, 1);
+    const bool shifted = expected >= 0 && expected < caret;
+    const TagMatch::Match match = TagMatch::find(text, shifted ? caret - 1 : caret);
+    QCOMPARE(match.atTag(), atTag);
+    QCOMPARE(match.partnerStart, expected);
+    if (match.found())
+        QCOMPARE(match.partnerLength, match.nameLength);
+}
+
+void TstTagMatcher::boundedSearch()
+{
+    const QString filler(1000, u'x');
+    QString near = QStringLiteral("<div>");
+    while (near.size() < TagMatch::SearchLimit - 2000)
+        near += filler;
+    const qsizetype nearPartner = near.size() + 2;
+    QCOMPARE(TagMatch::find(near + QStringLiteral("</div>"), 2).partnerStart, nearPartner);
+
+    QString far = near;
+    while (far.size() < TagMatch::SearchLimit + 2000)
+        far += filler;
+    const TagMatch::Match forward = TagMatch::find(far + QStringLiteral("</div>"), 2);
+    QVERIFY(forward.atTag());
+    QVERIFY(!forward.found());
+    const QString backwardText = QStringLiteral("<div>") + far + QStringLiteral("</div>");
+    QVERIFY(!TagMatch::find(backwardText, backwardText.size() - 2).found());
+    // A small limit bounds it as well.
+    QVERIFY(!TagMatch::find(QStringLiteral("<b>0123456789</b>"), 1, 5).found());
+    QVERIFY(TagMatch::find(QStringLiteral("<b>0123456789</b>"), 1, 20).found());
+}
+
+void TstTagMatcher::controlMarksBothNames()
+{
+    TestEnvironment env;
+    TExtRich edit;
+    QString middle;
+    while (middle.size() < 200000)
+        middle += QStringLiteral("<p>Absatz</p>\n");
+    edit.loadText(QStringLiteral("<body>\n") + middle + QStringLiteral("</body>\n<i>x</i>"));
+    auto* matcher = edit.findChild<TagMatcher*>();
+    QVERIFY(matcher);
+    edit.setSelStart(3);
+    auto selections = edit.extraSelections();
+    QCOMPARE(selections.size(), 2);
+    QCOMPARE(selections.at(0).cursor.selectedText(), QStringLiteral("body"));
+    QCOMPARE(selections.at(1).cursor.selectedText(), QStringLiteral("body"));
+    QVERIFY(selections.at(1).cursor.position() > 200000);
+
+    // Leaving the name takes the marks away.
+    edit.setSelStart(8);
+    QVERIFY(edit.extraSelections().isEmpty());
+    edit.setSelStart(edit.textLength() - 2);
+    selections = edit.extraSelections();
+    QCOMPARE(selections.size(), 2);
+    QCOMPARE(selections.at(1).cursor.selectedText(), QStringLiteral("i"));
+}
+
+TESSALINE_TEST_MAIN(TstTagMatcher)
+#include "tst_tagmatcher.moc"
