@@ -109,12 +109,15 @@ const ToolButtonSpec toolButtons[] = {
      &F::FileSaveAsItemClick, true},
     {1, "SBtnFPrint", "Drucken der aktuellen Datei", "document-print", "D", &F::SBtnFPrintClick,
      true},
-    {1, "SBtnFPrintSetup", "Drucker einrichten", "document-page-setup", "DS",
+    {1, "SBtnFPrintSetup", "Drucker einrichten", "document-properties", "DS",
      &F::DruckerSetup1Click, true},
-    {1, "SBtnWCascade", "Fenster überlappend", "", "▚", &F::WindowCascadeItemClick, true},
-    {1, "SBtnWTile", "Fenster nebeneinander", "", "◫", &F::WindowTileItemClick, true},
-    {1, "SBtnWSymbole", "Symbole anordnen", "", "▁", &F::WindowArrangeItemClick, true},
-    {1, "SBtnWFull", "Vollbild", "", "▭", &F::WindowMinimizeItemClick, true},
+    {1, "SBtnWCascade", "Fenster überlappend", "window-duplicate", "▚", &F::WindowCascadeItemClick,
+     true},
+    {1, "SBtnWTile", "Fenster nebeneinander", "view-split-left-right", "◫", &F::WindowTileItemClick,
+     true},
+    {1, "SBtnWSymbole", "Symbole anordnen", "view-list-icons", "▁", &F::WindowArrangeItemClick,
+     true},
+    {1, "SBtnWFull", "Vollbild", "window-minimize", "▭", &F::WindowMinimizeItemClick, true},
     {1, "SBtnWPrev", "Vorheriges Fenster", "go-previous", "◀", &F::Vorheriges1Click, true},
     {1, "SBtnWNext", "Nächstes Fenster", "go-next", "▶", &F::Nchstes1Click, true},
     {1, "SBtnHelp", "Hilfe", "help-contents", "?", &F::SBtnHelpClick, false},
@@ -132,7 +135,7 @@ const ToolButtonSpec toolButtons[] = {
     {3, "SBtnGoto", "Weitersuchen", "go-down-search", "F3", &F::SBtnGotoClick, false},
     {3, "SBtnReplace", "Text suchen und ersetzen", "edit-find-replace", "↹", &F::SBtnReplaceClick,
      true},
-    {3, "SBtnUmb", "Wortumbruch einschalten", "", "↵", &F::SBtnUmbClick, true},
+    {3, "SBtnUmb", "Wortumbruch einschalten", "text-wrap", "↵", &F::SBtnUmbClick, true},
     {3, "SBtnBrowser1", "HTML Datei mit Browser 1 testen", "", "B1", &F::SBtnBrowser1Click, false},
     {3, "SBtnBrowser2", "HTML Datei mit Browser 2 testen", "", "B2", &F::SBtnBrowser2Click, false},
     {7, "SBtnURL", "Ruft die URL-Liste auf", "", "URLs", &F::SBtnURLClick, false},
@@ -268,7 +271,27 @@ const DropDownSpec dropDowns[] = {
     {9, "SBtnHR", "Trennlinien", "—", "PopupMenu1"},
 };
 
+// Theme icons of the forwarding and drop-down buttons that stand for standard actions; the
+// others show their glyphs.
+const ButtonIcon buttonIcons[] = {
+    {"SBtnALeft", "format-justify-left"},      {"SBtnACenter", "format-justify-center"},
+    {"SBtnARight", "format-justify-right"},    {"SBtnTBold", "format-text-bold"},
+    {"SBtnTItalic", "format-text-italic"},     {"SBtnTUnderline", "format-text-underline"},
+    {"SBtnFont", "preferences-desktop-font"},  {"SBtnTColor", "format-text-color"},
+    {"SBtnFontSize", "format-font-size-more"}, {"SBtnListItem", "format-list-unordered"},
+    {"SBtnKommentar", "edit-comment"},         {"SBtnHexColor", "color-picker"},
+    {"SBtnHR", "insert-horizontal-rule"},
+};
+
 } // namespace
+
+QString buttonThemeIcon(const QString& name)
+{
+    for (const ButtonIcon& row : buttonIcons)
+        if (name == QLatin1String(row.name))
+            return QString::fromLatin1(row.themeIcon);
+    return {};
+}
 
 std::span<const ForwardSpec> forwardSpecs()
 {

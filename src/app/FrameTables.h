@@ -4,6 +4,7 @@
 #include "widgets/MenuTable.h"
 #include "widgets/ToolBarPlaces.h"
 
+#include <QString>
 #include <span>
 
 class TMainForm;
@@ -56,6 +57,14 @@ struct DropDownSpec {
     const char* glyph;
     const char* menu;
 };
+
+// A theme icon for a button whose row has no icon column.
+struct ButtonIcon {
+    const char* name;
+    const char* themeIcon;
+};
+// The theme icon name of a forwarding or drop-down button, empty when it shows its glyph.
+QString buttonThemeIcon(const QString& name);
 
 // In toolbar number order (index 0 is XToolBar1).
 std::span<const ToolBarSpec> toolBarSpecs();

@@ -2,6 +2,7 @@
 #include "app/HelpWindow.h"
 
 #include "app/HelpTopics.h"
+#include "widgets/ScreenPlacement.h"
 
 #include <QCollator>
 #include <QHBoxLayout>
@@ -92,6 +93,8 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void THelpWindow::present()
 {
+    if (!isVisible())
+        placeOnScreenOf(this, parentWidget()); // fully on the frame's screen
     show();
     if (isMinimized())
         showNormal();

@@ -251,13 +251,22 @@ QAction* TMainForm::addToolButton(int toolBar, const QString& name, const QStrin
                                   const QIcon& icon, bool needsDocument)
 {
     QToolBar* bar = m_toolBars.at(toolBar - 1);
-    auto* action = new QAction(icon, QString(), this);
+    const QIcon themed = standardIcon(buttonThemeIcon(name));
+    auto* action = new QAction(themed.isNull() ? icon : themed, QString(), this);
     action->setObjectName(name);
     applyHint(action, hint);
     action->setText(action->toolTip());
     bar->addAction(action);
-    if (QWidget* button = bar->widgetForAction(action))
+    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {
         button->setObjectName(name);
+        // A glyph too long for the square at the normal font size gets a wider button instead
+        // of smaller letters.
+        const QSize square = bar->iconSize();
+        const QSize wanted = action->icon().actualSize(QSize(4 * square.width(), square.height()));
+        // (A theme's scalable icon would report any size asked for.)
+        if (action->icon().name().isEmpty() && wanted.width() > square.width())
+            button->setIconSize(QSize(wanted.width(), square.height()));
+    }
     m_controls.insert(name, action);
     if (needsDocument) {
         action->setEnabled(false);

@@ -54,6 +54,13 @@ void fillToolsMenu(QMenu* tools1, ShellState& state, const SettingsStore& store,
         }
         tools1->addAction(item);
     }
+    if (state.toolCount <= 0) {
+        auto* none = tools1->addAction(
+            QStringLiteral("Keine Programme eingerichtet – hinzufügen unter „Einstellungen“ "
+                           "(F10), Seite „Tools“"));
+        none->setObjectName(QStringLiteral("ToolsLeer"));
+        none->setEnabled(false);
+    }
 }
 
 QStringList splitShellWords(const QString& text)

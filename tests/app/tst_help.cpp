@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 
 class TstHelp : public QObject
 {
@@ -19,6 +20,7 @@ private slots:
     void keyboardPageListsTheShortcuts();
     void indexFilterNarrowsTheList();
     void aboutBoxShowsNameVersionAndBrowsers();
+    void helpWindowOpensFullyOnTheScreen();
 
 private:
     static QStringList visibleTopics(QListWidget* list);
@@ -123,6 +125,26 @@ void TstHelp::aboutBoxShowsNameVersionAndBrowsers()
     QCOMPARE(texts.value("VersionText"), AppInfo::Version);
     QCOMPARE(texts.value("Browser1Text"), QString("HTML Datei mit browse testen"));
     QCOMPARE(texts.value("Browser2Text"), QString("Kein Browser eingetragen."));
+}
+
+void TstHelp::helpWindowOpensFullyOnTheScreen()
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    // The frame low on the screen: the help window centred on it would reach below the edge.
+    m_frame.setGeometry(area.left() + 50, area.bottom() - 150, 400, 120);
+    m_frame.show();
+    showHelpContents(&m_frame)->close();
+    THelpWindow* help = showHelpContents(&m_frame);
+    QVERIFY(area.contains(help->frameGeometry()));
+
+    // Closed and left where a larger screen once had it, it comes back onto this one.
+    help->close();
+    help->move(area.right() - 100, area.bottom() - 100);
+    help = showHelpTopic(&m_frame, 600);
+    QVERIFY(area.contains(help->frameGeometry()));
+    QVERIFY(help->isVisible());
+    help->close();
+    m_frame.hide();
 }
 
 TESSALINE_TEST_MAIN(TstHelp)

@@ -314,7 +314,9 @@ void TestMainForm::garbledCountsStartSmall()
     if (recentEntries > 0)
         QCOMPARE(frame.recentFileActions().first()->text(), "&1 " + m_env->path("neu.html"));
     QCOMPARE(state.toolCount, tools);
-    QCOMPARE(frame.findChild<QMenu*>(QStringLiteral("Tools1"))->actions().size(), qsizetype(tools));
+    // Without tools the menu holds its one disabled "no programs" entry.
+    QCOMPARE(frame.findChild<QMenu*>(QStringLiteral("Tools1"))->actions().size(),
+             qsizetype(qMax(tools, 1)));
 }
 
 void TestMainForm::negativeRecentCountIsAnEmptyList()

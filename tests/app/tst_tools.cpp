@@ -119,6 +119,22 @@ void TstTools::menuFollowsTheStoredList()
     QCOMPARE(state.toolCount, 2);
     QCOMPARE(state.tools.size(), 3);
     QCOMPARE(state.tools.at(2).name, QString("Packer"));
+
+    // Emptied, the menu says where tools are set up; filled again, that entry goes.
+    SettingsStore{}.writeInteger("Tools", "Count", 0);
+    fill();
+    QCOMPARE(tools1.actions().size(), 1);
+    QAction* none = tools1.actions().first();
+    QVERIFY(!none->isEnabled());
+    QVERIFY(none->text().contains("„Einstellungen“ (F10)"));
+    none->trigger();
+    SettingsStore{}.writeInteger("Tools", "Count", 1);
+    fill();
+    QCOMPARE(tools1.actions().size(), 1);
+    QCOMPARE(tools1.actions().first()->text(), QString("Prüfer"));
+    QVERIFY(!tools1.findChild<QAction*>("ToolsLeer"));
+    tools1.actions().first()->trigger();
+    QCOMPARE(clicked, (QList<int>{2, 0, 0}));
 }
 
 void TstTools::garbledCountBuildsABoundedMenu_data()
@@ -149,9 +165,15 @@ void TstTools::garbledCountBuildsABoundedMenu()
     fillToolsMenu(&tools1, state, SettingsStore{}, {});
     QCOMPARE(state.toolCount, tools);
     QCOMPARE(state.tools.size(), qsizetype(tools));
-    QCOMPARE(tools1.actions().size(), qsizetype(tools));
-    if (tools > 0)
+    if (tools > 0) {
+        QCOMPARE(tools1.actions().size(), qsizetype(tools));
         QCOMPARE(tools1.actions().last()->text(), QString("Letzter"));
+    } else {
+        // Nothing to start: one disabled entry says where programs are added.
+        QCOMPARE(tools1.actions().size(), 1);
+        QCOMPARE(tools1.actions().first()->objectName(), QString("ToolsLeer"));
+        QVERIFY(!tools1.actions().first()->isEnabled());
+    }
 }
 
 void TstTools::missingProgramShowsExecError()

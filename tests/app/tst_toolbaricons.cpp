@@ -1,0 +1,92 @@
+// Tests of the frame's toolbar icons: every button shows one, standard actions from the theme.
+#include "app/Main.h"
+#include "support/TestSupport.h"
+#include "widgets/GlyphIcon.h"
+
+#include <QImage>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QToolButton>
+
+class TstToolBarIcons : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyButtonShowsAnIcon();
+    void standardActionsUseTheIconTheme();
+
+private:
+    TestEnvironment m_env;
+};
+
+namespace
+{
+
+bool hasInk(const QImage& image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 40)
+                return true;
+    return false;
+}
+
+} // namespace
+
+void TstToolBarIcons::everyButtonShowsAnIcon()
+{
+    TMainForm frame;
+    int buttons = 0;
+    for (int n = 1; n <= 10; ++n) {
+        QToolBar* bar = frame.toolBar(n);
+        for (QAction* action : bar->actions()) {
+            auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+            if (!button || action->isSeparator())
+                continue;
+            ++buttons;
+            QVERIFY2(!action->icon().isNull(), qPrintable(action->objectName()));
+            QVERIFY2(hasInk(action->icon().pixmap(button->iconSize()).toImage()),
+                     qPrintable(action->objectName()));
+            QCOMPARE(button->iconSize().height(), bar->iconSize().height());
+        }
+    }
+    QVERIFY(buttons > 60);
+    // Tags too long for the square at the normal font size get wider buttons.
+    for (const char* name : {"SBtnBreak", "SBtnNoBreak", "SBtnBlink", "SBtnWWW"}) {
+        auto* button = frame.findChild<QToolButton*>(QLatin1String(name));
+        QVERIFY2(button, name);
+        QVERIFY2(button->iconSize().width() > frame.toolBar(2)->iconSize().width(), name);
+    }
+}
+
+void TstToolBarIcons::standardActionsUseTheIconTheme()
+{
+    if (standardIcon(QStringLiteral("format-text-bold")).isNull())
+        QSKIP("the fallback icon theme is not installed");
+    // A desktop whose own theme is the fallback theme: the icons then come by their names.
+    const QString desktopTheme = QIcon::themeName();
+    const QStringList searchPaths = QIcon::themeSearchPaths();
+    QIcon::setThemeSearchPaths(searchPaths +
+                               QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                                         QStringLiteral("icons"),
+                                                         QStandardPaths::LocateDirectory));
+    QIcon::setThemeName(FallbackIconTheme);
+    TMainForm frame;
+    for (const char* name :
+         {"SBtnFileNew", "OpenBtn",     "SaveBtn",        "SBtnFPrint", "SBtnUndo",    "SBtnRedo",
+          "SBtnCut",     "SBtnCopy",    "SBtnPaste",      "SBtnSearch", "SBtnReplace", "SBtnHelp",
+          "SBtnTBold",   "SBtnTItalic", "SBtnTUnderline", "SBtnALeft",  "SBtnACenter", "SBtnARight",
+          "SBtnFont",    "SBtnTColor",  "SBtnListItem",   "SBtnHR"}) {
+        QAction* action = frame.control(QLatin1String(name));
+        QVERIFY2(action, name);
+        QVERIFY2(!action->icon().name().isEmpty(), name);
+    }
+    // HTML's own elements keep their drawn glyphs.
+    QVERIFY(frame.control(QStringLiteral("SBtnBlink"))->icon().name().isEmpty());
+    QIcon::setThemeName(desktopTheme);
+    QIcon::setThemeSearchPaths(searchPaths);
+}
+
+TESSALINE_TEST_MAIN(TstToolBarIcons)
+#include "tst_toolbaricons.moc"
