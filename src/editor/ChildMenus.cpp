@@ -65,7 +65,7 @@ const ChildRow optionRows[] = {
     {R::Item, "Tabulatorverwenden1", "&Tabulator verwenden", "F7",
      "Schaltet die Tabulatorfunktion ein/aus", &C::Tabulatorverwenden1Click, MenuFlag::Checked},
     Sep,
-    cmd("Einstellungen1", "&Einstellungen", "F10", "Einstellungen1Click",
+    cmd("Einstellungen", "&Einstellungen", "F10", "Einstellungen1Click",
         "Ruft den Einstellungsdialog auf"),
     Sep,
     {R::Item, "Browser1aufrufen", "&Browser 1 aufrufen", "F8", "Ruft den Browser 1 auf",
