@@ -134,7 +134,7 @@ void TMainForm::buildMenuBar()
                 browser == 1 ? &TMainForm::Browser1Click : &TMainForm::Browser2Click);
         m_controls.insert(item->objectName(), item);
     }
-    QAction* settings = m_controls.take(QStringLiteral("FrameEinstellungen1"));
+    QAction* settings = m_controls.take(QStringLiteral("FrameEinstellungen"));
     settings->setObjectName(QStringLiteral("Einstellungen1"));
     settings->setEnabled(true);
     m_controls.insert(settings->objectName(), settings);

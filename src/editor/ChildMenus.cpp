@@ -71,7 +71,7 @@ const ChildRow optionRows[] = {
     {R::Item, "Zeilennummern1", "&Zeilennummern", "", "Schaltet die Zeilennummern ein/aus",
      &C::Zeilennummern1Click, MenuFlag::Checkable},
     Sep,
-    cmd("Einstellungen1", "&Einstellungen", "F10", "Einstellungen1Click",
+    cmd("Einstellungen", "&Einstellungen", "F10", "Einstellungen1Click",
         "Ruft den Einstellungsdialog auf"),
     Sep,
     {R::Item, "Browser1aufrufen", "&Browser 1 aufrufen", "F8", "Ruft den Browser 1 auf",

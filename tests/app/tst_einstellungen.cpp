@@ -101,7 +101,7 @@ void TstEinstellungen::opensWithoutAndWithADocument()
     TMDIChild* child = frame.createChild();
     QAction* own = nullptr;
     for (QAction* a : child->findChildren<QAction*>())
-        if (a->objectName() == "Einstellungen1")
+        if (a->objectName() == "Einstellungen")
             own = a;
     QVERIFY(own);
     QCOMPARE(own->shortcut(), QKeySequence(Qt::Key_F10));

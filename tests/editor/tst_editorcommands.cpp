@@ -191,7 +191,8 @@ void TestEditorCommands::paletteFromTheTagsMenuWithoutADocument()
     QCOMPARE(m_frame->documentCount(), 0);
     // Every enabled item of the stand-in menus can be reached: each submenu on its way is
     // enabled. Only the items that work without a document are enabled.
-    const QStringList withoutDocument{QStringLiteral("Browser1aufrufen1"),
+    const QStringList withoutDocument{QStringLiteral("Einstellungen1"),
+                                      QStringLiteral("Browser1aufrufen1"),
                                       QStringLiteral("Browser2aufrufen1"),
                                       QStringLiteral("FrameWeitereSonderzeichen1")};
     QStringList reached;
