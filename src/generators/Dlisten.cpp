@@ -83,6 +83,9 @@ constexpr int ColumnWidth = 500;
 constexpr int RowHeight = 20;
 constexpr int PanelHeight = 36;
 constexpr int SelectionPanelHeight = 63;
+// clang-format off
+const char* const AbbruchHint = "Wenn Sie bei einer gefüllten Liste auf Abbruch klicken,@wird das Listenfeld geleert!";
+// clang-format on
 
 // A table view that can hand an open cell editor's text to the model before the rows are read.
 class TListGrid : public QTableView
@@ -222,8 +225,7 @@ TDList::TDList(const DialogEnv& env, ShellState::ListMemory& memory, QStringList
                                  rows->sizeHint().width());
     setHint(StringGrid1, "Eingabebereich der Liste");
 
-    setHint(cancelButton(), "Wenn Sie bei einer gefüllten Liste auf Abbruch klicken,@wird das "
-                            "Listenfeld geleert!");
+    setHint(cancelButton(), AbbruchHint);
     disconnect(cancelButton(), &QPushButton::clicked, this, &QDialog::reject);
     connect(cancelButton(), &QPushButton::clicked, this, &TDList::BitBtn2Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TDList::BitBtn4Click);

@@ -28,12 +28,6 @@ QString lines(std::initializer_list<QString> parts)
     return block;
 }
 
-QString mailTo(const QString& address, const QString& text)
-{
-    return QStringLiteral("<a href=\"mailTo:") + address + QStringLiteral("\">") + text +
-           QStringLiteral("</a>");
-}
-
 void insertStamp(TMDIChild& child, QString (*stamp)(const QDateTime&, const QLocale&))
 {
     const StampSource& source = stampSource();
@@ -54,37 +48,82 @@ void askAndWrap(TMDIChild& child, const QString& caption, const QString& prompt,
 
 } // namespace
 
+QString formatStamp(const QString& pattern, const QDateTime& when, const QLocale& locale)
+{
+    static const struct {
+        QLatin1StringView token;
+        const char* format;
+    } tokens[] = {
+        {QLatin1StringView("dddd"), "dddd"}, {QLatin1StringView("mmmm"), "MMMM"},
+        {QLatin1StringView("yyyy"), "yyyy"}, {QLatin1StringView("dd"), "dd"},
+        {QLatin1StringView("hh"), "HH"},
+    };
+    QString out;
+    bool afterHour = false;
+    for (qsizetype i = 0; i < pattern.size();) {
+        if (pattern.at(i) == u'"') {
+            const qsizetype end = pattern.indexOf(u'"', i + 1);
+            const qsizetype stop = end < 0 ? pattern.size() : end;
+            out += pattern.mid(i + 1, stop - i - 1);
+            i = stop + 1;
+            continue;
+        }
+        bool matched = false;
+        for (const auto& t : tokens) {
+            if (QStringView(pattern).mid(i).startsWith(t.token)) {
+                out += locale.toString(when, QString::fromLatin1(t.format));
+                afterHour = t.token == QLatin1StringView("hh");
+                i += t.token.size();
+                matched = true;
+                break;
+            }
+        }
+        if (matched)
+            continue;
+        if (afterHour && QStringView(pattern).mid(i).startsWith(u"mm")) {
+            out += locale.toString(when, QStringLiteral("mm"));
+            i += 2;
+            continue;
+        }
+        out += pattern.at(i++);
+    }
+    return out;
+}
+
 QString dateStamp(const QDateTime& when, const QLocale& locale)
 {
-    return locale.toString(when, QStringLiteral("dddd, dd MMMM yyyy"));
+    return formatStamp(QStringLiteral("dddd, dd mmmm yyyy"), when, locale);
 }
 
 QString timeStamp(const QDateTime& when, const QLocale& locale)
 {
-    return locale.toString(when, QStringLiteral("HH:mm"));
+    return formatStamp(QStringLiteral("hh:mm"), when, locale);
 }
 
 QString dateTimeStamp(const QDateTime& when, const QLocale& locale)
 {
-    return locale.toString(when, QStringLiteral("dddd, dd MMMM yyyy, HH:mm"));
+    return formatStamp(QStringLiteral("dddd, dd mmmm yyyy, hh:mm"), when, locale);
 }
 
 QString updateFooterMarkup(const QString& userName, const QDateTime& when, const QLocale& locale)
 {
     return lines(
         {QStringLiteral("<font size=\"-1\"><i>&copy; by ") + userName + QStringLiteral("<br>"),
-         QStringLiteral("Letztes Updated am ") + DateNames::longStamp(when, locale) +
+         QStringLiteral("Letztes Updated am ") +
+             formatStamp(QStringLiteral("dddd, dd mmmm yyyy, \"um\" hh:mm"), when, locale) +
              QStringLiteral(" Uhr</i></font>")});
 }
 
 QString mailToNameMarkup(const UserData& user)
 {
-    return QStringLiteral("E-Mail an: ") + mailTo(user.UserEMail, user.UserName);
+    return QStringLiteral("E-Mail an: <a href=\"mailTo:") + user.UserEMail + QStringLiteral("\">") +
+           user.UserName + QStringLiteral("</a>");
 }
 
 QString mailToFirmMarkup(const UserData& user)
 {
-    return QStringLiteral("E-Mail an: ") + mailTo(user.UserEMail1, user.UserFirma);
+    return QStringLiteral("E-Mail an: <a href=\"mailTo:") + user.UserEMail1 +
+           QStringLiteral("\">") + user.UserFirma + QStringLiteral("</a>");
 }
 
 QString homepageLinkMarkup(const UserData& user)
@@ -107,8 +146,8 @@ QString personalAddressMarkup(const UserData& user)
         QStringLiteral("Tel: ") + user.UserTel + QStringLiteral("<br>"),
         QStringLiteral("Fax: ") + user.UserFax + QStringLiteral("<br>"),
         QStringLiteral("<br>"),
-        QStringLiteral("<b>E-Mail: ") + mailTo(user.UserEMail, user.UserEMail) +
-            QStringLiteral("</b><br>"),
+        QStringLiteral("<b>E-Mail: <a href=\"mailTo:") + user.UserEMail + QStringLiteral("\">") +
+            user.UserEMail + QStringLiteral("</a></b><br>"),
         QStringLiteral("</p>"),
         QStringLiteral("<hr>"),
     });
@@ -127,8 +166,8 @@ QString companyAddressMarkup(const UserData& user)
         QStringLiteral("<br>"),
         QStringLiteral("Tel: ") + user.UserTel + QStringLiteral("<br>"),
         QStringLiteral("Fax: ") + user.UserFax + QStringLiteral("<br>"),
-        QStringLiteral("<b>E-Mail: ") + mailTo(user.UserEMail1, user.UserEMail1) +
-            QStringLiteral("</b><br>"),
+        QStringLiteral("<b>E-Mail: <a href=\"mailTo:") + user.UserEMail1 + QStringLiteral("\">") +
+            user.UserEMail1 + QStringLiteral("</a></b><br>"),
         QStringLiteral("</p>"),
         QStringLiteral("<hr>"),
     });
@@ -148,7 +187,8 @@ QString anchorLinkMarkup(const QString& name, const QString& selection)
 
 QString mailLinkMarkup(const QString& address, const QString& selection)
 {
-    return mailTo(address, selection);
+    return QStringLiteral("<a href=\"mailTo:") + address + QStringLiteral("\">") + selection +
+           QStringLiteral("</a>");
 }
 
 StampSource setStampSource(StampSource source)

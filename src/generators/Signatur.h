@@ -13,6 +13,9 @@
 
 class TMDIChild;
 
+// Applies a stamp pattern: "dddd" weekday, "dd" day, "mmmm" month name, "yyyy" year, "hh" hour
+// 00 to 23, "mm" after "hh" minutes, text in double quotes as it stands; anything else is copied.
+QString formatStamp(const QString& pattern, const QDateTime& when, const QLocale& locale);
 // Stamps: weekday and month names in the given locale's language.
 QString dateStamp(const QDateTime& when, const QLocale& locale);     // "dddd, dd mmmm yyyy"
 QString timeStamp(const QDateTime& when, const QLocale& locale);     // "hh:mm"

@@ -34,6 +34,8 @@ class TestSignatur : public QObject
 {
     Q_OBJECT
 private slots:
+    void stampPatterns_data();
+    void stampPatterns();
     void stamps_data();
     void stamps();
     void stampCommands_data();
@@ -45,6 +47,29 @@ private slots:
     void askingCommands_data();
     void askingCommands();
 };
+
+void TestSignatur::stampPatterns_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("quoted text stands as it is") << "\"dd hh\" dd"
+                                                 << "dd hh 07";
+    QTest::newRow("minutes only after the hour") << "hh:mm"
+                                                 << "09:05";
+    QTest::newRow("unclosed quote runs to the end") << "yyyy \"um hh"
+                                                    << "2026 um hh";
+    QTest::newRow("other characters") << "dd.-/yyyy"
+                                      << "07.-/2026";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestSignatur::stampPatterns()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, expected);
+    QCOMPARE(formatStamp(pattern, MondayMorning, QLocale(QLocale::German)), expected);
+}
 
 void TestSignatur::stamps_data()
 {
