@@ -31,8 +31,6 @@ class TestRememberedList : public QObject
     Q_OBJECT
 
 private slots:
-    void recordTables_data();
-    void recordTables();
     void insertion_data();
     void insertion();
     void sixthLinkDropsTheOldestRecord();
@@ -46,29 +44,6 @@ private slots:
     void filterTexts();
     void fileDialogChoiceAndCancel();
 };
-
-void TestRememberedList::recordTables_data()
-{
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("fields");
-    QTest::newRow("link") << "Link"
-                          << "Datei Pfad Prot Server Typ Anker Bild Border Align Link Alt BPfad "
-                             "Target";
-    QTest::newRow("target") << "Target"
-                            << "T";
-    QTest::newRow("image") << "InlineImage"
-                           << "Bild Pfad Prot Server Typ Alt Border Align Link vspace hspace "
-                              "width height lowsrc";
-    QTest::newRow("background") << "BackPicture"
-                                << "Bild Pfad Prot Server Typ Link Prop";
-}
-
-void TestRememberedList::recordTables()
-{
-    QFETCH(QString, section);
-    QFETCH(QString, fields);
-    QCOMPARE(listNamed(section).fields().join(QLatin1Char(' ')), fields);
-}
 
 void TestRememberedList::insertion_data()
 {
