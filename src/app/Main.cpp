@@ -576,7 +576,7 @@ void TMainForm::UpdateMenuItems()
     }
     for (const auto& [name, mayOpen] :
          {std::pair{QStringLiteral("SBtnURL"), m_state.urlListMayOpen},
-          std::pair{QStringLiteral("URLManager1"), m_state.urlListMayOpen},
+          std::pair{QStringLiteral("URLManager2"), m_state.urlListMayOpen},
           std::pair{QStringLiteral("tagszeigen1"), m_state.plugInMayOpen}})
         if (QAction* action = control(name); action && action->isEnabled() != mayOpen)
             action->setEnabled(mayOpen);

@@ -12,7 +12,7 @@ void TMainForm::buildListWindowControls()
     QAction* manager = m_controls.take(QStringLiteral("FrameURLManager1"));
     if (!manager)
         return;
-    manager->setObjectName(QStringLiteral("URLManager1"));
+    manager->setObjectName(QStringLiteral("URLManager2"));
     m_controls.insert(manager->objectName(), manager);
     manager->setEnabled(true);
     for (auto* menu = qobject_cast<QMenu*>(manager->parent()); menu && !m_topMenus.contains(menu);
