@@ -594,7 +594,7 @@ void TMainForm::UpdateMenuItems()
     }
     for (const auto& [name, mayOpen] :
          {std::pair{QStringLiteral("SBtnURL"), m_state.urlListMayOpen},
-          std::pair{QStringLiteral("FrameURLManager1"), m_state.urlListMayOpen},
+          std::pair{QStringLiteral("URLManager2"), m_state.urlListMayOpen},
           std::pair{QStringLiteral("tagszeigen1"), m_state.plugInMayOpen}})
         if (QAction* action = control(name); action && action->isEnabled() != mayOpen)
             action->setEnabled(mayOpen);

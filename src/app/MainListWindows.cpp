@@ -9,9 +9,11 @@
 void TMainForm::buildListWindowControls()
 {
     // The frame's "&URL Manager" works without a document, so its submenus must open too.
-    QAction* manager = control(QStringLiteral("FrameURLManager1"));
+    QAction* manager = m_controls.take(QStringLiteral("FrameURLManager1"));
     if (!manager)
         return;
+    manager->setObjectName(QStringLiteral("URLManager2"));
+    m_controls.insert(manager->objectName(), manager);
     manager->setEnabled(true);
     for (auto* menu = qobject_cast<QMenu*>(manager->parent()); menu && !m_topMenus.contains(menu);
          menu = qobject_cast<QMenu*>(menu->parent()))

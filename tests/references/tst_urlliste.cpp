@@ -235,7 +235,7 @@ void TestUrlListe::urlListOpensOnceAndEnablesItsCommandsAgain()
     // Without a document the frame's own menu item works.
     f.child->closeWithoutQuery();
     runIdle();
-    QAction* item = f.frame->control("FrameURLManager1");
+    QAction* item = f.frame->control("URLManager2");
     QVERIFY(item);
     QVERIFY(item->isEnabled());
     QCOMPARE(item->shortcut(), QKeySequence(QStringLiteral("Ctrl+F9")));
