@@ -82,7 +82,8 @@ void TMainForm::buildStatusBar()
     HintStatusBar1->addPanel({"HintStatusPanel3", 400,
                               QStringLiteral("Drücken Sie F1 um die Hilfe aufzurufen"),
                               QStringLiteral("Hier werden die Hints angezeigt")});
-    HintStatusBar1->addPanel({"HintStatusPanel8", 120, QString(),
+    // Narrow windows may squeeze it: it must not widen the frame's minimum.
+    HintStatusBar1->addPanel({"HintStatusPanel8", 1, QString(),
                               QStringLiteral("Kodierung und Zeilenende des Dokuments; ein Klick "
                                              "bietet die anderen an"),
                               centred});

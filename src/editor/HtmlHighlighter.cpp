@@ -38,7 +38,7 @@ bool isBlank(QChar c)
 }
 
 // Walks one block's text from state start and reports every stretch that is not plain text.
-template <typename Emit> State scan(QStringView s, State state, Emit&& report)
+template <bool Colours, typename Emit> State scan(QStringView s, State state, Emit&& report)
 {
     const qsizetype n = s.size();
     qsizetype i = 0;
@@ -46,8 +46,15 @@ template <typename Emit> State scan(QStringView s, State state, Emit&& report)
         switch (state) {
         case State::InText: {
             qsizetype k = i;
-            while (k < n && s[k] != u'<' && s[k] != u'&')
-                ++k;
+            // References change no state: without colours only tags are looked for.
+            if constexpr (Colours) {
+                while (k < n && s[k] != u'<' && s[k] != u'&')
+                    ++k;
+            } else {
+                k = s.indexOf(u'<', i);
+                if (k < 0)
+                    k = n;
+            }
             if (k >= n)
                 return state;
             i = k;
@@ -203,7 +210,7 @@ QList<HtmlHighlighter::Span> HtmlHighlighter::spans(QStringView text, State star
 {
     QList<Span> result;
     const State last =
-        scan(text, start, [&result](qsizetype from, qsizetype length, ColourClass c) {
+        scan<true>(text, start, [&result](qsizetype from, qsizetype length, ColourClass c) {
             // Neighbours of one class are one span (a quoted value across a cut, "</" and the
             // name).
             if (!result.isEmpty() && result.last().colour == c &&
@@ -219,7 +226,7 @@ QList<HtmlHighlighter::Span> HtmlHighlighter::spans(QStringView text, State star
 
 HtmlHighlighter::State HtmlHighlighter::endState(QStringView text, State start)
 {
-    return scan(text, start, [](qsizetype, qsizetype, ColourClass) {});
+    return scan<false>(text, start, [](qsizetype, qsizetype, ColourClass) {});
 }
 
 void HtmlHighlighter::setEnabled(bool on)
@@ -318,6 +325,7 @@ void HtmlHighlighter::contentsChanged(int from, int removed, int added)
 
 void HtmlHighlighter::ensureStates(int lastBlock)
 {
+    lastBlock = std::min(lastBlock, m_doc->blockCount() - 1);
     if (m_known > lastBlock)
         return;
     QTextBlock block = m_doc->findBlockByNumber(m_known);

@@ -79,6 +79,18 @@ qsizetype backwardPartner(QStringView text, qsizetype before, QStringView name, 
     return -1;
 }
 
+// Elements that never have a closing tag.
+bool isVoid(QStringView name)
+{
+    static const char* const names[] = {"area",  "base",  "br",       "col",   "embed",   "hr",
+                                        "img",   "input", "link",     "meta",  "param",   "source",
+                                        "track", "wbr",   "basefont", "frame", "isindex", "keygen"};
+    for (const char* v : names)
+        if (name.compare(QLatin1String(v), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 TagMatch::Match TagMatch::find(QStringView text, qsizetype caret, qsizetype limit)
@@ -104,9 +116,11 @@ TagMatch::Match TagMatch::find(QStringView text, qsizetype caret, qsizetype limi
     if (before.lastIndexOf(u"<!--") > before.lastIndexOf(u"-->"))
         return match;
 
+    const QStringView name = text.sliced(start, end - start);
+    if (isVoid(name))
+        return match;
     match.nameStart = start;
     match.nameLength = end - start;
-    const QStringView name = text.sliced(start, end - start);
     const qsizetype partner =
         closing ? backwardPartner(text, lt, name, low)
                 : forwardPartner(text, end, name, std::min(text.size(), end + limit));
@@ -134,10 +148,15 @@ void TagMatcher::caretMoved()
         QTextDocument* doc = m_edit->document();
         const int docEnd = doc->characterCount() - 1;
         const int pos = caret.position();
-        // A near partner is found in a small stretch; only a far one needs the whole bound.
-        for (const qsizetype reach : {qsizetype(1) << 16, TagMatch::SearchLimit}) {
-            const int from = int(std::max<qsizetype>(0, pos - reach - 64));
-            const int to = int(std::min<qsizetype>(docEnd, pos + reach + 64));
+        // Only the direction of the partner is read; a near partner is found in a small
+        // stretch, and only a far one needs the whole bound.
+        const bool closing = local.nameStart >= 2 && block.text().at(local.nameStart - 1) == u'/';
+        const int tagStart = pos - column + int(local.nameStart) - (closing ? 2 : 1);
+        const int tagEnd = pos - column + int(local.nameStart + local.nameLength);
+        for (const qsizetype reach :
+             {qsizetype(1) << 14, qsizetype(1) << 17, TagMatch::SearchLimit}) {
+            const int from = closing ? int(std::max<qsizetype>(0, tagStart - reach)) : tagStart;
+            const int to = closing ? tagEnd : int(std::min<qsizetype>(docEnd, tagEnd + reach));
             QTextCursor span(doc);
             span.setPosition(from);
             span.setPosition(to, QTextCursor::KeepAnchor);
@@ -148,7 +167,7 @@ void TagMatcher::caretMoved()
                 if (found.found())
                     found.partnerStart += from;
             }
-            if (found.found() || (from == 0 && to == docEnd))
+            if (found.found() || (closing ? from == 0 : to == docEnd))
                 break;
         }
     }

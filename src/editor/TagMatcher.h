@@ -21,7 +21,8 @@ struct Match {
     bool found() const { return partnerStart >= 0; }
 };
 
-// The tag whose name holds caret (its end included) and its partner: the closing tag of an
+// The tag whose name holds caret (its end included) and its partner (elements without a closing
+// tag, such as "br", are no such tag): the closing tag of an
 // opening one and the reverse, same-named tags in between counted, comments skipped, at most
 // limit characters away from the tag.
 Match find(QStringView text, qsizetype caret, qsizetype limit = SearchLimit);

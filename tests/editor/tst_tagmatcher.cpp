@@ -34,7 +34,8 @@ void TstTagMatcher::partner_data()
     QTest::newRow("comments skipped backward") << "<^p><!-- <p> --></p|>" << true;
     QTest::newRow("attributes between") << "<a| href=\"x\">y</^a>" << true;
     QTest::newRow("across lines") << "<div|>\r\n <p>x</p>\r\n</^div>" << true;
-    QTest::newRow("no partner") << "<b|r>text" << true;
+    QTest::newRow("no partner") << "<p|>text" << true;
+    QTest::newRow("element without closing tag") << "<b|r>text</br>" << false;
     QTest::newRow("tag inside a comment") << "<!-- <d|iv> --></div>" << false;
     QTest::newRow("caret in text") << "<b>te|xt</b>" << false;
     QTest::newRow("caret in attribute") << "<a hr|ef=x></a>" << false;
