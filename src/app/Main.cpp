@@ -260,13 +260,15 @@ QAction* TMainForm::addToolButton(int toolBar, const QString& name, const QStrin
     bar->addAction(action);
     if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {
         button->setObjectName(name);
-        // A glyph too long for the square at the normal font size gets a wider button instead
-        // of smaller letters.
-        const QSize square = bar->iconSize();
-        const QSize wanted = action->icon().actualSize(QSize(4 * square.width(), square.height()));
-        // (A theme's scalable icon would report any size asked for.)
-        if (action->icon().name().isEmpty() && wanted.width() > square.width())
-            button->setIconSize(QSize(wanted.width(), square.height()));
+        // A glyph too long for the square at the normal font size is shown as bold text of
+        // that size on a wider button instead of in smaller letters.
+        if (!glyphFitsSquare(action->icon(), bar->iconSize().height())) {
+            action->setIconText(glyphOf(action->icon()));
+            button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+            QFont font = button->font();
+            font.setBold(true);
+            button->setFont(font);
+        }
     }
     m_controls.insert(name, action);
     if (needsDocument) {

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPalette>
@@ -151,9 +152,33 @@ private:
 
 } // namespace
 
+namespace
+{
+
+// Glyph icons by cache key: copies of an icon share its key.
+QHash<qint64, QString>& glyphRegistry()
+{
+    static QHash<qint64, QString> glyphs;
+    return glyphs;
+}
+
+} // namespace
+
 QIcon glyphIcon(const QString& glyph)
 {
-    return QIcon(new GlyphIconEngine(glyph));
+    const QIcon icon(new GlyphIconEngine(glyph));
+    glyphRegistry().insert(icon.cacheKey(), glyph);
+    return icon;
+}
+
+QString glyphOf(const QIcon& icon)
+{
+    return glyphRegistry().value(icon.cacheKey());
+}
+
+bool glyphFitsSquare(const QIcon& icon, int side)
+{
+    return glyphOf(icon).isEmpty() || icon.actualSize(QSize(4 * side, side)).width() <= side;
 }
 
 QIcon themeOrGlyphIcon(const QString& themeName, const QString& glyph)

@@ -24,5 +24,11 @@ QIcon standardIcon(const QString& name);
 QIcon glyphIcon(const QString& glyph);
 QIcon themeOrGlyphIcon(const QString& themeName, const QString& glyph);
 
+// The glyph a glyph icon draws, empty for other icons.
+QString glyphOf(const QIcon& icon);
+// Whether the icon is no glyph icon or its glyph fits a side × side square at the normal font
+// size; a toolbar shows the others as text (toolbars draw every icon at their own icon size).
+bool glyphFitsSquare(const QIcon& icon, int side);
+
 // The smallest pixel size glyph text is drawn with: the toolbar buttons' normal font.
 int glyphMinimumPixelSize();

@@ -3,6 +3,8 @@
 #include "support/TestSupport.h"
 #include "widgets/GlyphIcon.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QStandardPaths>
 #include <QToolBar>
@@ -52,12 +54,24 @@ void TstToolBarIcons::everyButtonShowsAnIcon()
         }
     }
     QVERIFY(buttons > 60);
-    // Tags too long for the square at the normal font size get wider buttons.
+    // Tags too long for the square at the normal font size show as text of that size.
+    const int normal = QFontInfo(QApplication::font("QToolButton")).pixelSize();
     for (const char* name : {"SBtnBreak", "SBtnNoBreak", "SBtnBlink", "SBtnWWW"}) {
         auto* button = frame.findChild<QToolButton*>(QLatin1String(name));
         QVERIFY2(button, name);
-        QVERIFY2(button->iconSize().width() > frame.toolBar(2)->iconSize().width(), name);
+        QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonTextOnly);
+        QCOMPARE(button->text(), glyphOf(button->icon()));
+        QVERIFY(!button->text().isEmpty());
+        QVERIFY(QFontInfo(button->font()).pixelSize() >= normal);
+        QVERIFY(button->sizeHint().width() >
+                QFontMetrics(button->font()).horizontalAdvance(button->text()));
+        // The hint stays the hint, not the glyph.
+        QCOMPARE(button->toolTip(), frame.control(QLatin1String(name))->toolTip());
+        QVERIFY(button->toolTip() != button->text());
     }
+    // One letter fits its square and stays an icon.
+    QCOMPARE(frame.findChild<QToolButton*>(QStringLiteral("SBtnParagraph"))->toolButtonStyle(),
+             Qt::ToolButtonIconOnly);
 }
 
 void TstToolBarIcons::standardActionsUseTheIconTheme()

@@ -59,6 +59,9 @@ void TestGlyphIcon::glyphsKeepTheNormalFontSize()
     const QSize size = icon.actualSize(QSize(4 * square.width(), square.height()));
     QCOMPARE(size.height(), square.height());
     QCOMPARE(size.width() > square.width(), wider);
+    QCOMPARE(glyphFitsSquare(icon, square.height()), !wider);
+    QCOMPARE(glyphOf(icon), glyph);
+    QCOMPARE(glyphOf(QIcon(icon)), glyph); // copies too
 
     QFont bold = font;
     bold.setBold(true);
@@ -84,12 +87,15 @@ void TestGlyphIcon::themeIconsFallBack()
     const QIcon missing =
         themeOrGlyphIcon(QStringLiteral("tessaline-gibt-es-nicht"), QStringLiteral("X"));
     QVERIFY(!missing.isNull());
+    QCOMPARE(glyphOf(missing), QStringLiteral("X"));
     QVERIFY(!applicationIcon().isNull());
 
     const QIcon open = standardIcon(QStringLiteral("document-open"));
     if (open.isNull())
         QSKIP("neither the desktop's icon theme nor the fallback theme is installed");
     QVERIFY(!open.pixmap(22).isNull());
+    QVERIFY(glyphOf(open).isEmpty());
+    QVERIFY(glyphFitsSquare(open, 22));
     const QImage image = open.pixmap(22).toImage();
     QVERIFY(inkColumns(image).second >= 0);
 }
