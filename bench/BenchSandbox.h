@@ -20,6 +20,9 @@ public:
         qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
         SettingsStore::useFile(m_dir.filePath(QStringLiteral("settings.ini")));
+        // The tip window would wait for a click at the frame's start.
+        SettingsStore().writeBool(QStringLiteral("TipsDialog"), QStringLiteral("DialogZeigen"),
+                                  false);
     }
     ~BenchSandbox() { SettingsStore::useFile(QString()); }
     BenchSandbox(const BenchSandbox&) = delete;

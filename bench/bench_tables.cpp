@@ -66,8 +66,6 @@ int main(int argc, char** argv)
 {
     TessalineApplication app(argc, argv);
     BenchSandbox dir;
-    // The tip window would wait for a click at the frame's start.
-    SettingsStore().writeBool(QStringLiteral("TipsDialog"), QStringLiteral("DialogZeigen"), false);
     {
         TMainForm frame{StartOptions{}};
         frame.resize(1024, 768);

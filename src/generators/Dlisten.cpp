@@ -242,6 +242,9 @@ TDList::TDList(const DialogEnv& env, ShellState::ListMemory& memory, QStringList
     lines.resize(qMax(1, m_memory.lineCount));
     m_memoryLines.clear();
     showLines(lines);
+    // Tab from the row count leads straight into the lines, and typing there starts at row one.
+    QWidget::setTabOrder(SpinEdit1, StringGrid1);
+    StringGrid1->setCurrentIndex(m_lines->index(0, 0));
     SpinEdit1->setFocus();
 }
 

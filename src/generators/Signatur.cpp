@@ -132,6 +132,22 @@ QString homepageLinkMarkup(const UserData& user)
            QStringLiteral("\">") + user.UserName + QStringLiteral("</a>");
 }
 
+// Street, place, state, telephone and fax: the middle of both address blocks, without the line
+// break after the last line (the block around it adds that).
+static QString contactLines(const UserData& user)
+{
+    QString middle = lines({
+        user.UserStreet + QStringLiteral("<br>"),
+        user.UserZip + QStringLiteral("<br>"),
+        QStringLiteral("<b>") + user.UserState + QStringLiteral("</b><br>"),
+        QStringLiteral("<br>"),
+        QStringLiteral("Tel: ") + user.UserTel + QStringLiteral("<br>"),
+        QStringLiteral("Fax: ") + user.UserFax + QStringLiteral("<br>"),
+    });
+    middle.chop(2);
+    return middle;
+}
+
 QString personalAddressMarkup(const UserData& user)
 {
     return lines({
@@ -139,12 +155,7 @@ QString personalAddressMarkup(const UserData& user)
         QStringLiteral("<p align=\"center\">"),
         QStringLiteral("<font color=\"#C00000\"><b>") + user.UserName +
             QStringLiteral("</b></font><br>"),
-        user.UserStreet + QStringLiteral("<br>"),
-        user.UserZip + QStringLiteral("<br>"),
-        QStringLiteral("<b>") + user.UserState + QStringLiteral("</b><br>"),
-        QStringLiteral("<br>"),
-        QStringLiteral("Tel: ") + user.UserTel + QStringLiteral("<br>"),
-        QStringLiteral("Fax: ") + user.UserFax + QStringLiteral("<br>"),
+        contactLines(user),
         QStringLiteral("<br>"),
         QStringLiteral("<b>E-Mail: <a href=\"mailTo:") + user.UserEMail + QStringLiteral("\">") +
             user.UserEMail + QStringLiteral("</a></b><br>"),
@@ -160,12 +171,7 @@ QString companyAddressMarkup(const UserData& user)
         QStringLiteral("<p align=\"center\">"),
         QStringLiteral("<b>Firma <font color=#C00000>") + user.UserFirma +
             QStringLiteral("</font></b><br>"),
-        user.UserStreet + QStringLiteral("<br>"),
-        user.UserZip + QStringLiteral("<br>"),
-        QStringLiteral("<b>") + user.UserState + QStringLiteral("</b><br>"),
-        QStringLiteral("<br>"),
-        QStringLiteral("Tel: ") + user.UserTel + QStringLiteral("<br>"),
-        QStringLiteral("Fax: ") + user.UserFax + QStringLiteral("<br>"),
+        contactLines(user),
         QStringLiteral("<b>E-Mail: <a href=\"mailTo:") + user.UserEMail1 + QStringLiteral("\">") +
             user.UserEMail1 + QStringLiteral("</a></b><br>"),
         QStringLiteral("</p>"),

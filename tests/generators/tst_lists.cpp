@@ -115,6 +115,7 @@ private slots:
     void dialogLayout();
     void firstUseAndSharedMemory();
     void typedLinesAndRowCount();
+    void keyboardOnlyEntry();
     void selectionListFields();
     void closingWays_data();
     void closingWays();
@@ -318,6 +319,24 @@ void TestLists::typedLinesAndRowCount()
     });
     QCOMPARE(afterTyping, (QStringList{u"eins"_s, u"zwei"_s, u"drei"_s}));
     QCOMPARE(text, u"<dir>\r\n\t<li>eins</li>\r\n\t<li>neu</li>\r\n</dir>"_s);
+}
+
+void TestLists::keyboardOnlyEntry()
+{
+    // From the row count, Tab and typing fill the first line without touching the mouse.
+    DocumentFixture doc;
+    const QString text = runList(doc, "Listenummeriert1", [](TDList* d) {
+        QTest::keyClick(d->SpinEdit1, Qt::Key_Up);
+        QTest::keyClick(d->SpinEdit1, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), d->StringGrid1);
+        QTest::keyClicks(d->StringGrid1, u"Ä"_s);
+        QTest::keyClicks(QApplication::focusWidget(), u"pfel"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClicks(d->StringGrid1, u"B"_s);
+        QTest::keyClicks(QApplication::focusWidget(), u"irnen"_s);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QCOMPARE(text, u"<ol>\r\n\t<li>Äpfel</li>\r\n\t<li>Birnen</li>\r\n</ol>"_s);
 }
 
 void TestLists::selectionListFields()

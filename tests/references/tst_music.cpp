@@ -3,12 +3,11 @@
 #include "generators/DocumentFixture.h"
 #include "references/BgrMusic.h"
 #include "references/Embed.h"
+#include "references/ReferenceFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QFileDialog>
-#include <QTimer>
 #include <QToolButton>
 
 class TestMusic : public QObject
@@ -38,28 +37,6 @@ private slots:
 
 namespace
 {
-
-// Answers the next file choice with path, or cancels it when path is empty.
-void answerFileChoice(const QString& path)
-{
-    whenModal([path](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        if (!dialog)
-            return false;
-        QTimer::singleShot(0, dialog, [dialog, path] {
-            if (path.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                edit->setText(path);
-            else
-                dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        return true;
-    });
-}
 
 void touch(const QString& path)
 {
@@ -217,14 +194,14 @@ void TestMusic::musicFileChoiceTakesTheNameOnly()
     touch(file);
     TDBgrMusic dialog(dialogEnv(*f.child), musicMemory());
     dialog.Edit2->setText(QStringLiteral("ton/"));
-    answerFileChoice(file);
+    answerFileDialog(file);
     dialog.SBtnFileOpen->click();
     QCOMPARE(dialog.Edit1->text(), QStringLiteral("titel.mid"));
     QCOMPARE(dialog.Edit2->text(), QStringLiteral("ton/"));
     QVERIFY(dialog.okButton()->isEnabled());
     QCOMPARE(musicMemory().fileName, QStringLiteral("titel.mid"));
 
-    answerFileChoice(QString());
+    answerFileDialog(QString());
     dialog.SBtnFileOpen->click();
     QCOMPARE(dialog.Edit1->text(), QStringLiteral("titel.mid"));
 }
@@ -329,7 +306,7 @@ void TestMusic::embedFileChoice()
     TForm4 dialog(dialogEnv(*f.child));
     dialog.Edit2->setText(QStringLiteral("vorher.avi"));
     dialog.CBVPfad->setChecked(withPath);
-    answerFileChoice(cancel ? QString() : file);
+    answerFileDialog(cancel ? QString() : file);
     dialog.SBtnFileOpen->click();
     QString expected;
     if (!cancel) {
