@@ -32,9 +32,10 @@ private:
 
 // Calls handler with the next modal widget as soon as one is shown (polling the event loop).
 // The handler returns true when it has dealt with the widget; until then it is asked again.
-// Gives up after timeoutMs. Several calls queue up: each waits for a modal widget it has not
-// seen handled yet.
-void whenModal(std::function<bool(QWidget*)> handler, int timeoutMs = 5000);
+// Gives up after timeoutMs (generous: on a loaded machine the first file dialog of a run can take
+// seconds to appear, and a dialog nobody answers hangs the test). Several calls queue up: each
+// waits for a modal widget it has not seen handled yet.
+void whenModal(std::function<bool(QWidget*)> handler, int timeoutMs = 30000);
 
 // Answers the next message box with the given button; stores its text in *text when asked to.
 void answerMessageBox(QMessageBox::StandardButton button, QString* text = nullptr);
