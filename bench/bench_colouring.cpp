@@ -150,6 +150,29 @@ int main(int argc, char** argv)
 {
     TessalineApplication app(argc, argv);
     BenchSandbox sandbox;
+    // A single figure of a coloured page (plain with a second argument), repeated, for a
+    // profiler: "keystroke" (10 MB), "scroll" (to the end of 50 MB), "oneline" (keystroke and
+    // scroll, one-line 10 MB) or "onelinekey" (its keystroke only).
+    if (argc > 1) {
+        const QByteArray what = argv[1];
+        const bool colours = argc < 3;
+        double ms = 0;
+        for (int i = 0; i < 5; ++i) {
+            if (what == "keystroke") {
+                auto memo = openPage(generatePage(10 * MB, false), colours, &ms);
+                std::printf("keystroke, 10 MB page: %.1f ms\n", medianKeystroke(memo.get()));
+            } else if (what == "scroll") {
+                auto memo = openPage(generatePage(50 * MB, false), colours, &ms);
+                std::printf("scroll to the end of 50 MB: %.1f ms\n", scrollToEnd(memo.get()));
+            } else {
+                auto memo = openPage(generatePage(10 * MB, true), colours, &ms);
+                const double key = medianKeystroke(memo.get());
+                std::printf("one line: keystroke %.1f ms, scroll %.1f ms\n", key,
+                            what == "oneline" ? scrollToEnd(memo.get()) : 0.0);
+            }
+        }
+        return 0;
+    }
     const QByteArray small = generatePage(100 * 1024, false);
     const QByteArray page10 = generatePage(10 * MB, false);
     const QByteArray page50 = generatePage(50 * MB, false);

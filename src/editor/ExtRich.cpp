@@ -754,9 +754,23 @@ void TExtRich::setLineNumbersShown(bool on)
 void TExtRich::paintEvent(QPaintEvent* event)
 {
     // Colours are found just before their blocks are drawn, never for what stays unseen.
-    if (m_highlighter && m_highlighter->isEnabled())
-        m_highlighter->colourShown(firstVisibleBlock(), viewport()->height(),
-                                   QFontMetricsF(document()->defaultFont()).lineSpacing());
+    if (m_highlighter && m_highlighter->isEnabled()) {
+        const auto [first, last] =
+            m_highlighter->colourShown(firstVisibleBlock(), viewport()->height(),
+                                       QFontMetricsF(document()->defaultFont()).lineSpacing());
+        // Newly coloured blocks outside the area being drawn are drawn next.
+        if (first.isValid()) {
+            const QPointF offset = contentOffset();
+            const QRect changed = blockBoundingGeometry(first)
+                                      .united(blockBoundingGeometry(last))
+                                      .translated(offset)
+                                      .toAlignedRect()
+                                      .intersected(viewport()->rect());
+            const QRegion missing = QRegion(changed).subtracted(event->region());
+            if (!missing.isEmpty())
+                viewport()->update(missing);
+        }
+    }
     QPlainTextEdit::paintEvent(event);
 }
 

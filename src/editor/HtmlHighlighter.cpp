@@ -1,7 +1,9 @@
 // HtmlHighlighter: colours the HTML of a plain-text document, only the blocks about to be shown.
 #include "editor/HtmlHighlighter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
@@ -14,6 +16,10 @@ using ColourClass = HtmlHighlighter::ColourClass;
 
 constexpr int ClassProperty = QTextFormat::UserProperty + 0x1F0;
 constexpr int Unknown = 0xFF;
+// Blocks to find states for beyond which the whole text is read at once.
+constexpr int LongJump = 2000;
+// Characters beyond which a block is expected to wrap.
+constexpr int LongBlock = 160;
 
 int endOf(int packed)
 {
@@ -330,6 +336,14 @@ void HtmlHighlighter::ensureStates(int lastBlock)
         return;
     QTextBlock block = m_doc->findBlockByNumber(m_known);
     int start = m_known == 0 ? State::InText : endOf(block.previous().userState());
+    // A far jump over many short lines reads the text in one piece: a copy per line would cost
+    // more than the scan. Long pieces are copied one by one, which stays in the cache.
+    QString whole;
+    if (lastBlock - m_known > LongJump) {
+        const int chars = m_doc->findBlockByNumber(lastBlock).position() - block.position();
+        if (chars / (lastBlock - m_known) < LongBlock)
+            whole = m_doc->toRawText();
+    }
     while (block.isValid() && m_known <= lastBlock) {
         const int packed = block.userState();
         if (m_known < m_validTo && packed != -1 && startOf(packed) == start) {
@@ -342,7 +356,11 @@ void HtmlHighlighter::ensureStates(int lastBlock)
             start = endOf(block.previous().userState());
             continue;
         }
-        const int end = endState(block.text(), State(start));
+        const QString own = whole.isNull() ? block.text() : QString();
+        const int end = endState(
+            whole.isNull() ? QStringView(own)
+                           : QStringView(whole).sliced(block.position(), block.length() - 1),
+            State(start));
         block.setUserState(pack(end, start, packed == -1 ? Unknown : colouredOf(packed)));
         start = end;
         ++m_known;
@@ -372,39 +390,56 @@ bool HtmlHighlighter::colourBlock(QTextBlock& block)
     return true;
 }
 
-void HtmlHighlighter::colourShown(const QTextBlock& first, int height, qreal lineHeight)
+std::pair<QTextBlock, QTextBlock> HtmlHighlighter::colourShown(const QTextBlock& first, int height,
+                                                               qreal lineHeight)
 {
     if (!m_enabled || !first.isValid())
-        return;
-    // Blocks not laid out yet count one line; colouring a few too many does no harm.
+        return {};
+    // Short blocks not laid out yet count one line, which colours a few too many at most. A
+    // long one (a piece of a long line) is laid out first: counted as one line, it would have
+    // dozens of pieces behind it coloured and laid out again for nothing.
     QTextBlock last = first;
     qreal covered = 0;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         last = block;
         const QTextLayout* layout = block.layout();
-        const int lines = layout && layout->lineCount() > 0 ? layout->lineCount()
-                                                            : std::max(1, block.lineCount());
+        int lines = layout ? layout->lineCount() : 0;
+        if (lines == 0 && block.length() > LongBlock) {
+            m_doc->documentLayout()->blockBoundingRect(block);
+            lines = block.layout()->lineCount();
+        }
+        if (lines == 0)
+            lines = std::max(1, block.lineCount());
         covered += lines * lineHeight;
         if (covered > height + lineHeight)
             break;
     }
     ensureStates(last.blockNumber());
-    bool coloured = false;
+    QTextBlock firstColoured;
+    QTextBlock lastColoured;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        coloured |= colourBlock(block);
+        if (colourBlock(block)) {
+            if (!firstColoured.isValid())
+                firstColoured = block;
+            lastColoured = block;
+        }
         if (block == last)
             break;
     }
-    if (coloured)
-        reportOwnChange();
+    if (firstColoured.isValid())
+        reportOwnChange(true);
+    return {firstColoured, lastColoured};
 }
 
-void HtmlHighlighter::reportOwnChange()
+void HtmlHighlighter::reportOwnChange(bool quiet)
 {
     // New formats count as a change of their blocks, which the document would otherwise report
     // together with the next edit, as if that edit had touched every block coloured since. An
-    // empty edit block reports them now, and the layout lays those blocks out again.
+    // empty edit block reports them now, and the layout lays those blocks out again. Colours
+    // change no line's height, so a quiet report keeps the layout from asking for a repaint of
+    // the whole screen while it is being drawn.
     const QScopedValueRollback flushing(m_flushing, true);
+    const QSignalBlocker silence(quiet ? m_doc->documentLayout() : nullptr);
     QTextCursor cursor(m_doc);
     cursor.beginEditBlock();
     cursor.endEditBlock();

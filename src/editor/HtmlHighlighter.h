@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <cstdint>
+#include <utility>
 
 class QTextDocument;
 
@@ -62,8 +63,11 @@ public:
     void setBackground(const QColor& background);
     QColor colourOf(ColourClass colour) const;
 
-    // Colours first and the blocks behind it up to about height pixels of text.
-    void colourShown(const QTextBlock& first, int height, qreal lineHeight);
+    // Colours first and the blocks behind it up to about height pixels of text, and returns
+    // the first and last block whose colours changed (invalid blocks when none did). The layout
+    // reports no repaint for them: the caller is about to draw them.
+    std::pair<QTextBlock, QTextBlock> colourShown(const QTextBlock& first, int height,
+                                                  qreal lineHeight);
     // The class a coloured block shows at column (plain text when it carries no colour there).
     static ColourClass classAt(const QTextBlock& block, int column);
     // How many leading blocks have known states (for the benchmark and the tests).
@@ -74,7 +78,7 @@ private:
     void ensureStates(int lastBlock);
     bool colourBlock(QTextBlock& block);
     void forgetColours();
-    void reportOwnChange();
+    void reportOwnChange(bool quiet = false);
 
     QTextDocument* m_doc;
     bool m_enabled = true;

@@ -55,6 +55,9 @@ private slots:
     void commentAtTopRecoloursOnlyWhatIsShown();
     void unchangedEndStateKeepsLaterStates();
     void piecesOfALongLineContinueTheState();
+    void farJumpFindsTheStateAtTheEnd_data();
+    void farJumpFindsTheStateAtTheEnd();
+    void recolourStopsWhereTheStateIsUnchanged();
     void coloursFollowBackground();
     void switchingOffRemovesColours();
     void richTextStaysUncoloured();
@@ -223,6 +226,71 @@ void TstHighlighter::piecesOfALongLineContinueTheState()
     const QTextBlock last = doc->lastBlock();
     QCOMPARE(H::classAt(last, last.length() - 2), C::TagName);
     QCOMPARE(H::classAt(last, last.length() - 6), C::Comment);
+}
+
+void TstHighlighter::farJumpFindsTheStateAtTheEnd_data()
+{
+    QTest::addColumn<QString>("opening");
+    QTest::addColumn<QString>("closing");
+    QTest::addColumn<H::ColourClass>("inside");
+    QTest::addColumn<H::ColourClass>("atEnd");
+    QTest::newRow("comment closed near the end") << "<!--"
+                                                 << "-->" << C::Comment << C::Text;
+    QTest::newRow("comment left open") << "<!--"
+                                       << "" << C::Comment << C::Comment;
+    QTest::newRow("value with > left open") << "<a title=\">"
+                                            << "" << C::AttributeValue << C::AttributeValue;
+    QTest::newRow("value closed near the end") << "<a title=\">"
+                                               << "\">" << C::AttributeValue << C::Text;
+}
+
+void TstHighlighter::farJumpFindsTheStateAtTheEnd()
+{
+    // Thousands of lines between the top and the end, read in one go when scrolled to the end.
+    QFETCH(QString, opening);
+    QFETCH(QString, closing);
+    QFETCH(H::ColourClass, inside);
+    QFETCH(H::ColourClass, atEnd);
+    QString text = QStringLiteral("<p>\n") + opening + u'\n';
+    for (int i = 0; i < 6000; ++i)
+        text += QStringLiteral("<b>%1</b> &amp; x\n").arg(i);
+    text += closing + QStringLiteral("\nzeile\nende");
+    TExtRich* edit = shownEdit(text);
+    QVERIFY(edit);
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+    edit->viewport()->repaint();
+    const QTextBlock last = edit->document()->lastBlock();
+    QCOMPARE(H::classAt(last, 1), atEnd);
+    // The last of the rows in between still lies inside the construct.
+    QCOMPARE(H::classAt(last.previous().previous().previous(), 1), inside);
+}
+
+void TstHighlighter::recolourStopsWhereTheStateIsUnchanged()
+{
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text += QStringLiteral("<i>%1</i>\n").arg(i);
+    TExtRich* edit = shownEdit(text);
+    QVERIFY(edit);
+    const QTextDocument* doc = edit->document();
+    const qreal lineHeight = QFontMetricsF(doc->defaultFont()).lineSpacing();
+    const int height = edit->viewport()->height();
+    QCOMPARE(edit->highlighter()->colourShown(doc->firstBlock(), height, lineHeight).first,
+             QTextBlock());
+
+    // Text typed into a line leaves the state at its end: only that line is coloured again.
+    edit->setSelStart(edit->firstPositionOfLine(2) + 3);
+    edit->replaceSelection(QStringLiteral("x"));
+    auto [first, last] = edit->highlighter()->colourShown(doc->firstBlock(), height, lineHeight);
+    QCOMPARE(first.blockNumber(), 2);
+    QCOMPARE(last.blockNumber(), 2);
+
+    // An open value changes every state behind it, as far as the screen reaches.
+    edit->replaceSelection(QStringLiteral("<a title=\""));
+    std::tie(first, last) = edit->highlighter()->colourShown(doc->firstBlock(), height, lineHeight);
+    QCOMPARE(first.blockNumber(), 2);
+    QVERIFY(last.blockNumber() > 5 && last.blockNumber() < 100);
+    QCOMPARE(H::classAt(doc->findBlockByNumber(5), 0), C::AttributeValue);
 }
 
 void TstHighlighter::coloursFollowBackground()
