@@ -5,6 +5,8 @@
 #include "editor/DialogEnvironment.h"
 #include "editor/FileDialogs.h"
 #include "generators/ListFile.h"
+#include "platform/ErrorReport.h"
+#include "platform/UserError.h"
 
 #include <QAbstractListModel>
 #include <QCheckBox>
@@ -287,20 +289,30 @@ int TDList::rowCount() const
     return m_lines->rowCount();
 }
 
+// A file that cannot be read or written is reported here, inside the dialog, so that the error
+// never unwinds through the button's click handling in Qt.
 void TDList::loadListFile(const QString& path)
 {
     commitEditor();
-    QStringList lines = readListFile(path);
-    // The grid always shows at least one row; an empty file gives one empty line.
-    if (lines.isEmpty())
-        lines.append(QString());
-    showLines(lines);
+    try {
+        QStringList lines = readListFile(path);
+        // The grid always shows at least one row; an empty file gives one empty line.
+        if (lines.isEmpty())
+            lines.append(QString());
+        showLines(lines);
+    } catch (const UserError& error) {
+        reportError(this, error.text());
+    }
 }
 
 void TDList::saveListFile(const QString& path)
 {
     commitEditor();
-    writeListFile(path, gridLines());
+    try {
+        writeListFile(path, gridLines());
+    } catch (const UserError& error) {
+        reportError(this, error.text());
+    }
 }
 
 void TDList::BitBtn4Click()
