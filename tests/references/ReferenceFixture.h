@@ -9,6 +9,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 // A section's values as "Name=value;..." sorted by name, so a whole list compares at once.
 inline QString sectionState(const QString& section)
@@ -75,4 +77,22 @@ inline void answerFileDialog(const QString& path)
         });
         return true;
     });
+}
+
+// "key=value" pairs into a dialog's values, through a table of key → field; "external" alone
+// switches the mode.
+template <class Values>
+Values valuesFromPairs(const QStringList& pairs,
+                       std::initializer_list<std::pair<const char16_t*, QString Values::*>> fields)
+{
+    Values v;
+    for (const QString& pair : pairs) {
+        const QString key = pair.section(u'=', 0, 0);
+        if (key == u"external")
+            v.external = true;
+        for (const auto& [name, field] : fields)
+            if (key == QStringView(name))
+                v.*field = pair.section(u'=', 1);
+    }
+    return v;
 }

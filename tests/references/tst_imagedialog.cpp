@@ -12,30 +12,21 @@ namespace
 
 ImageValues imageValues(const QStringList& fields)
 {
-    ImageValues v;
-    for (const QString& field : fields) {
-        const QString key = field.section(u'=', 0, 0);
-        const QString value = field.section(u'=', 1);
-        if (key == u"external")
-            v.external = true;
-        QString* target = key == u"protocol" ? &v.protocol
-                          : key == u"server" ? &v.server
-                          : key == u"type"   ? &v.type
-                          : key == u"path"   ? &v.path
-                          : key == u"image"  ? &v.image
-                          : key == u"lowsrc" ? &v.lowsrc
-                          : key == u"alt"    ? &v.alt
-                          : key == u"border" ? &v.border
-                          : key == u"align"  ? &v.align
-                          : key == u"vspace" ? &v.vspace
-                          : key == u"hspace" ? &v.hspace
-                          : key == u"width"  ? &v.width
-                          : key == u"height" ? &v.height
-                                             : nullptr;
-        if (target)
-            *target = value;
-    }
-    return v;
+    return valuesFromPairs<ImageValues>(fields, {
+                                                    {u"protocol", &ImageValues::protocol},
+                                                    {u"server", &ImageValues::server},
+                                                    {u"type", &ImageValues::type},
+                                                    {u"path", &ImageValues::path},
+                                                    {u"image", &ImageValues::image},
+                                                    {u"lowsrc", &ImageValues::lowsrc},
+                                                    {u"alt", &ImageValues::alt},
+                                                    {u"border", &ImageValues::border},
+                                                    {u"align", &ImageValues::align},
+                                                    {u"vspace", &ImageValues::vspace},
+                                                    {u"hspace", &ImageValues::hspace},
+                                                    {u"width", &ImageValues::width},
+                                                    {u"height", &ImageValues::height},
+                                                });
 }
 
 QString inputText(QWidget* dialog, const QString& name)

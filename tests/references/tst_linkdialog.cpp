@@ -13,32 +13,22 @@
 namespace
 {
 
-// "key=value" pairs into LinkValues; "external" alone switches the mode.
 LinkValues linkValues(const QStringList& fields)
 {
-    LinkValues v;
-    for (const QString& field : fields) {
-        const QString key = field.section(u'=', 0, 0);
-        const QString value = field.section(u'=', 1);
-        if (key == u"external")
-            v.external = true;
-        QString* target = key == u"protocol"    ? &v.protocol
-                          : key == u"server"    ? &v.server
-                          : key == u"type"      ? &v.type
-                          : key == u"path"      ? &v.path
-                          : key == u"file"      ? &v.file
-                          : key == u"anchor"    ? &v.anchor
-                          : key == u"target"    ? &v.target
-                          : key == u"image"     ? &v.image
-                          : key == u"imagePath" ? &v.imagePath
-                          : key == u"alt"       ? &v.alt
-                          : key == u"border"    ? &v.border
-                          : key == u"align"     ? &v.align
-                                                : nullptr;
-        if (target)
-            *target = value;
-    }
-    return v;
+    return valuesFromPairs<LinkValues>(fields, {
+                                                   {u"protocol", &LinkValues::protocol},
+                                                   {u"server", &LinkValues::server},
+                                                   {u"type", &LinkValues::type},
+                                                   {u"path", &LinkValues::path},
+                                                   {u"file", &LinkValues::file},
+                                                   {u"anchor", &LinkValues::anchor},
+                                                   {u"target", &LinkValues::target},
+                                                   {u"image", &LinkValues::image},
+                                                   {u"imagePath", &LinkValues::imagePath},
+                                                   {u"alt", &LinkValues::alt},
+                                                   {u"border", &LinkValues::border},
+                                                   {u"align", &LinkValues::align},
+                                               });
 }
 
 const QString FrameWrittenLink = QStringLiteral(
