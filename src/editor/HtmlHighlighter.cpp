@@ -445,6 +445,20 @@ void HtmlHighlighter::reportOwnChange(bool quiet)
     cursor.endEditBlock();
 }
 
+std::optional<HtmlHighlighter::State> HtmlHighlighter::stateAt(const QTextBlock& block, int column)
+{
+    if (!block.isValid())
+        return std::nullopt;
+    if (m_enabled && block.blockNumber() > m_known)
+        ensureStates(block.blockNumber() - 1);
+    if (block.blockNumber() > m_known)
+        return std::nullopt;
+    const int before = block.previous().isValid() ? block.previous().userState() : 0;
+    if (before == -1)
+        return std::nullopt;
+    return endState(QStringView(block.text()).left(column), State(endOf(before)));
+}
+
 HtmlHighlighter::ColourClass HtmlHighlighter::classAt(const QTextBlock& block, int column)
 {
     const QTextLayout* layout = block.layout();

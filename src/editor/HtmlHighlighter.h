@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 class QTextDocument;
@@ -70,6 +71,10 @@ public:
                                                   qreal lineHeight);
     // The class a coloured block shows at column (plain text when it carries no colour there).
     static ColourClass classAt(const QTextBlock& block, int column);
+    // The scanner state in front of column of block. While colours are shown the states in front
+    // of the block are found first (the block is about to be shown anyway); without colours
+    // only states still known from earlier count.
+    std::optional<State> stateAt(const QTextBlock& block, int column);
     // How many leading blocks have known states (for the benchmark and the tests).
     int knownBlocks() const { return m_known; }
 

@@ -2,6 +2,7 @@
 #include "editor/TagMatcher.h"
 
 #include "editor/ExtRich.h"
+#include "editor/HtmlHighlighter.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -93,7 +94,8 @@ bool isVoid(QStringView name)
 
 } // namespace
 
-TagMatch::Match TagMatch::find(QStringView text, qsizetype caret, qsizetype limit)
+TagMatch::Match TagMatch::find(QStringView text, qsizetype caret, qsizetype limit,
+                               CommentsBefore comments)
 {
     Match match;
     if (caret < 0 || caret > text.size())
@@ -113,7 +115,8 @@ TagMatch::Match TagMatch::find(QStringView text, qsizetype caret, qsizetype limi
     // A tag inside a comment is no tag.
     const qsizetype low = std::max<qsizetype>(0, lt - limit);
     const QStringView before = text.sliced(low, lt - low);
-    if (before.lastIndexOf(u"<!--") > before.lastIndexOf(u"-->"))
+    if (comments == CommentsBefore::Unknown &&
+        before.lastIndexOf(u"<!--") > before.lastIndexOf(u"-->"))
         return match;
 
     const QStringView name = text.sliced(start, end - start);
@@ -133,44 +136,89 @@ TagMatch::Match TagMatch::find(QStringView text, qsizetype caret, qsizetype limi
 
 TagMatcher::TagMatcher(TExtRich* edit) : QObject(edit), m_edit(edit)
 {
+    m_rest.setSingleShot(true);
+    m_rest.setInterval(RestMs);
+    connect(&m_rest, &QTimer::timeout, this, &TagMatcher::searchFar);
     connect(edit, &QPlainTextEdit::cursorPositionChanged, this, &TagMatcher::caretMoved);
+}
+
+TagMatcher::Tag TagMatcher::tagAtCaret() const
+{
+    if (!m_edit->isPlainTextMode())
+        return {};
+    const QTextCursor caret = m_edit->textCursor();
+    const QTextBlock block = caret.block();
+    const QString text = block.text();
+    // Cheap test first: a caret outside every tag name searches nothing.
+    const TagMatch::Match local =
+        TagMatch::find(text, caret.positionInBlock(), 0, TagMatch::CommentsBefore::None);
+    if (!local.atTag())
+        return {};
+    Tag tag;
+    tag.closing = local.nameStart >= 2 && text.at(local.nameStart - 1) == u'/';
+    const int lt = int(local.nameStart) - (tag.closing ? 2 : 1);
+    tag.start = block.position() + lt;
+    tag.nameEnd = block.position() + int(local.nameStart + local.nameLength);
+    // The colouring knows whether a comment or a quoted value begun lines before holds the '<'.
+    if (HtmlHighlighter* colours = m_edit->highlighter()) {
+        if (const auto state = colours->stateAt(block, lt)) {
+            if (*state == HtmlHighlighter::InComment || *state == HtmlHighlighter::InDoubleQuoted ||
+                *state == HtmlHighlighter::InSingleQuoted)
+                return {};
+            tag.inCommentUnknown = false;
+        }
+    }
+    return tag;
+}
+
+TagMatch::Match TagMatcher::search(const Tag& tag, qsizetype reach, bool* whole) const
+{
+    QTextDocument* doc = m_edit->document();
+    const int docEnd = doc->characterCount() - 1;
+    // Only the direction of the partner is read, and the stretch in front of an opening tag
+    // only when an open comment there is not known otherwise.
+    const bool readBack = tag.closing || tag.inCommentUnknown;
+    const int from = readBack ? int(std::max<qsizetype>(0, tag.start - reach)) : tag.start;
+    const int to =
+        tag.closing ? tag.nameEnd : int(std::min<qsizetype>(docEnd, tag.nameEnd + reach));
+    *whole = reach >= TagMatch::SearchLimit || (tag.closing ? from == 0 : to == docEnd);
+    QTextCursor span(doc);
+    span.setPosition(from);
+    span.setPosition(to, QTextCursor::KeepAnchor);
+    TagMatch::Match found = TagMatch::find(
+        span.selectedText(), tag.nameEnd - from, TagMatch::SearchLimit,
+        tag.inCommentUnknown ? TagMatch::CommentsBefore::Unknown : TagMatch::CommentsBefore::None);
+    if (found.atTag()) {
+        found.nameStart += from;
+        if (found.found())
+            found.partnerStart += from;
+    }
+    return found;
 }
 
 void TagMatcher::caretMoved()
 {
-    const QTextCursor caret = m_edit->textCursor();
-    const QTextBlock block = caret.block();
-    const int column = caret.positionInBlock();
-    // Cheap test first: a caret outside every tag name searches nothing.
-    const TagMatch::Match local = TagMatch::find(block.text(), column, 0);
+    m_rest.stop();
+    const Tag tag = tagAtCaret();
     TagMatch::Match found;
-    if (local.atTag() && m_edit->isPlainTextMode()) {
-        QTextDocument* doc = m_edit->document();
-        const int docEnd = doc->characterCount() - 1;
-        const int pos = caret.position();
-        // Only the direction of the partner is read; a near partner is found in a small
-        // stretch, and only a far one needs the whole bound.
-        const bool closing = local.nameStart >= 2 && block.text().at(local.nameStart - 1) == u'/';
-        const int tagStart = pos - column + int(local.nameStart) - (closing ? 2 : 1);
-        const int tagEnd = pos - column + int(local.nameStart + local.nameLength);
-        for (const qsizetype reach :
-             {qsizetype(1) << 14, qsizetype(1) << 17, TagMatch::SearchLimit}) {
-            const int from = closing ? int(std::max<qsizetype>(0, tagStart - reach)) : tagStart;
-            const int to = closing ? tagEnd : int(std::min<qsizetype>(docEnd, tagEnd + reach));
-            QTextCursor span(doc);
-            span.setPosition(from);
-            span.setPosition(to, QTextCursor::KeepAnchor);
-            const QString text = span.selectedText();
-            found = TagMatch::find(text, pos - from);
-            if (found.atTag()) {
-                found.nameStart += from;
-                if (found.found())
-                    found.partnerStart += from;
-            }
-            if (found.found() || (closing ? from == 0 : to == docEnd))
-                break;
-        }
+    if (tag.start >= 0) {
+        bool whole = false;
+        found = search(tag, NearReach, &whole);
+        if (!found.found() && !whole)
+            m_rest.start();
     }
+    show(found);
+}
+
+void TagMatcher::searchFar()
+{
+    const Tag tag = tagAtCaret();
+    bool whole = false;
+    show(tag.start < 0 ? TagMatch::Match() : search(tag, TagMatch::SearchLimit, &whole));
+}
+
+void TagMatcher::show(const TagMatch::Match& found)
+{
     if (found.nameStart == m_match.nameStart && found.partnerStart == m_match.partnerStart &&
         found.nameLength == m_match.nameLength)
         return;

@@ -15,6 +15,7 @@ private slots:
     void partner();
     void boundedSearch();
     void controlMarksBothNames();
+    void commentsAndValuesOfEarlierLines();
 };
 
 void TstTagMatcher::partner_data()
@@ -91,9 +92,11 @@ void TstTagMatcher::controlMarksBothNames()
     edit.loadText(QStringLiteral("<body>\n") + middle + QStringLiteral("</body>\n<i>x</i>"));
     auto* matcher = edit.findChild<TagMatcher*>();
     QVERIFY(matcher);
+    // The partner 200 000 characters away is marked once the caret has rested.
     edit.setSelStart(3);
+    QVERIFY(edit.extraSelections().isEmpty());
+    QTRY_COMPARE(edit.extraSelections().size(), 2);
     auto selections = edit.extraSelections();
-    QCOMPARE(selections.size(), 2);
     QCOMPARE(selections.at(0).cursor.selectedText(), QStringLiteral("body"));
     QCOMPARE(selections.at(1).cursor.selectedText(), QStringLiteral("body"));
     QVERIFY(selections.at(1).cursor.position() > 200000);
@@ -101,10 +104,46 @@ void TstTagMatcher::controlMarksBothNames()
     // Leaving the name takes the marks away.
     edit.setSelStart(8);
     QVERIFY(edit.extraSelections().isEmpty());
+    // A near partner is marked at once.
     edit.setSelStart(edit.textLength() - 2);
     selections = edit.extraSelections();
     QCOMPARE(selections.size(), 2);
     QCOMPARE(selections.at(1).cursor.selectedText(), QStringLiteral("i"));
+}
+
+void TstTagMatcher::commentsAndValuesOfEarlierLines()
+{
+    TestEnvironment env;
+    TExtRich edit;
+    edit.resize(600, 400);
+    QString text = QStringLiteral("<!-- Anfang\n");
+    // More than is read at once, so only the colouring's states can tell.
+    for (int i = 0; i < 1000; ++i)
+        text += QStringLiteral("Zeile ohne Ende des Kommentars\n");
+    const int inComment = int(text.size()) + 2;
+    text +=
+        QStringLiteral("<div>x</div> -->\n<a title=\"eins\n<b>zwei</b>\">y</a>\n<div>z</div>\n");
+    edit.loadText(text);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+
+    const auto placeCaret = [&edit](qsizetype pos) {
+        QTextCursor caret(edit.document());
+        caret.setPosition(int(pos));
+        edit.setTextCursor(caret);
+    };
+    // The comment opened 1000 lines above holds this tag.
+    placeCaret(inComment);
+    QCoreApplication::processEvents();
+    QTest::qWait(TagMatcher::RestMs * 2);
+    QVERIFY(edit.extraSelections().isEmpty());
+    // A tag written inside a quoted value begun a line above is text as well.
+    placeCaret(text.indexOf(QStringLiteral("<b>")) + 1);
+    QTest::qWait(TagMatcher::RestMs * 2);
+    QVERIFY(edit.extraSelections().isEmpty());
+    // Behind both, tags match again.
+    placeCaret(text.lastIndexOf(QStringLiteral("<div>")) + 2);
+    QCOMPARE(edit.extraSelections().size(), 2);
 }
 
 TESSALINE_TEST_MAIN(TstTagMatcher)
