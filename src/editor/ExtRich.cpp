@@ -1,6 +1,7 @@
 // TExtRich: the document's text control, a plain-text edit with CR LF positions and caret reports.
 #include "editor/ExtRich.h"
 
+#include "editor/GlyphCache.h"
 #include "editor/HtmlHighlighter.h"
 #include "editor/LineNumberGutter.h"
 #include "editor/ParagraphLayout.h"
@@ -150,6 +151,7 @@ TExtRich::TExtRich(QWidget* parent) : QPlainTextEdit(parent)
     keepSelectionVisibleWhenUnfocused();
     m_highlighter = new HtmlHighlighter(doc, this);
     m_highlighter->setBackground(palette().color(QPalette::Base));
+    m_glyphs = std::make_unique<GlyphCache>(doc);
     m_numbers = new LineNumberGutter(this);
     m_numbers->hide();
     new TagMatcher(this);
@@ -771,6 +773,17 @@ void TExtRich::paintEvent(QPaintEvent* event)
                 viewport()->update(missing);
         }
     }
+    // The blocks on screen keep their shaped glyphs between repaints.
+    const QTextBlock first = firstVisibleBlock();
+    QTextBlock last = first;
+    qreal bottom = blockBoundingGeometry(first).top() + contentOffset().y();
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        last = block;
+        bottom += blockBoundingRect(block).height();
+        if (bottom >= viewport()->height())
+            break;
+    }
+    m_glyphs->keepShown(first, last);
     QPlainTextEdit::paintEvent(event);
 }
 
@@ -871,6 +884,8 @@ void TExtRich::setRightIndent(int points)
 {
     changeSelectedIndents(&ParagraphIndents::right, points);
 }
+
+TExtRich::~TExtRich() = default;
 
 void TExtRich::setWordWrap(bool on)
 {

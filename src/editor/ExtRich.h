@@ -8,7 +8,9 @@
 #include <QList>
 #include <QPlainTextEdit>
 #include <functional>
+#include <memory>
 
+class GlyphCache;
 class HtmlHighlighter;
 class LineNumberGutter;
 
@@ -36,6 +38,7 @@ public:
     };
 
     explicit TExtRich(QWidget* parent = nullptr);
+    ~TExtRich() override;
     // The blank strip on either side of the text.
     static constexpr int Gutter = 6;
 
@@ -197,4 +200,5 @@ private:
     HtmlHighlighter* m_highlighter = nullptr;
     bool m_coloursWanted = true;
     LineNumberGutter* m_numbers = nullptr;
+    std::unique_ptr<GlyphCache> m_glyphs;
 };

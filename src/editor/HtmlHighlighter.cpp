@@ -38,9 +38,31 @@ int pack(int end, int start, int coloured)
     return end | (start << 8) | (coloured << 16);
 }
 
-bool isBlank(QChar c)
+// The scanner looks at every character of a tag: the common ASCII cases stay off QChar's tables.
+inline bool isBlank(QChar c)
 {
-    return c.isSpace() || c == QChar::ParagraphSeparator;
+    const char16_t u = c.unicode();
+    if (u < 0x80)
+        return u == u' ' || (u >= u'\t' && u <= u'\r');
+    return c.isSpace() || u == QChar::ParagraphSeparator;
+}
+
+inline bool isLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 0x80)
+        return (u | 0x20) >= u'a' && (u | 0x20) <= u'z';
+    return c.isLetter();
+}
+
+// Where "-->" begins at or behind from, -1 when nowhere.
+qsizetype commentEnd(QStringView s, qsizetype from)
+{
+    for (qsizetype k = s.indexOf(u'-', from); k >= 0 && k + 2 < s.size();
+         k = s.indexOf(u'-', k + 1))
+        if (s[k + 1] == u'-' && s[k + 2] == u'>')
+            return k;
+    return -1;
 }
 
 // Walks one block's text from state start and reports every stretch that is not plain text.
@@ -78,17 +100,17 @@ template <bool Colours, typename Emit> State scan(QStringView s, State state, Em
                 }
                 break;
             }
-            const QStringView rest = s.sliced(i);
-            if (rest.startsWith(u"<!--")) {
+            const QChar next = i + 1 < n ? s[i + 1] : QChar();
+            if (next == u'!' && i + 3 < n && s[i + 2] == u'-' && s[i + 3] == u'-') {
                 report(i, 4, ColourClass::Comment);
                 i += 4;
                 state = State::InComment;
-            } else if (rest.startsWith(u"<!") || rest.startsWith(u"<?")) {
+            } else if (next == u'!' || next == u'?') {
                 report(i, 2, ColourClass::Doctype);
                 i += 2;
                 state = State::InDeclaration;
-            } else if (rest.size() > 1 && (rest[1].isLetter() || rest[1] == u'/')) {
-                const int length = rest[1] == u'/' ? 2 : 1;
+            } else if (isLetter(next) || next == u'/') {
+                const int length = next == u'/' ? 2 : 1;
                 report(i, length, ColourClass::TagName);
                 i += length;
                 state = State::InTagName;
@@ -98,7 +120,7 @@ template <bool Colours, typename Emit> State scan(QStringView s, State state, Em
             break;
         }
         case State::InComment: {
-            const qsizetype k = s.indexOf(u"-->", i);
+            const qsizetype k = commentEnd(s, i);
             const qsizetype end = k < 0 ? n : k + 3;
             report(i, end - i, ColourClass::Comment);
             i = end;
@@ -315,6 +337,11 @@ void HtmlHighlighter::contentsChanged(int from, int removed, int added)
     const QTextBlock lastBlock = m_doc->findBlock(last);
     const int lastNew = lastBlock.blockNumber();
     const int lastOld = lastNew - delta;
+    // A change inside one coloured block (typing) colours that block again right now, before
+    // the layout lays it out: laid out with its old colours first, it would be laid out twice.
+    if (m_enabled && delta == 0 && block == lastBlock && first <= m_known &&
+        colouredOf(block.userState()) != Unknown && recolourInPlace(block))
+        return;
     for (; block.isValid(); block = block.next()) {
         block.setUserState(-1);
         if (block == lastBlock)
@@ -327,6 +354,30 @@ void HtmlHighlighter::contentsChanged(int from, int removed, int added)
     }
     m_validTo = m_known > lastOld ? m_known + delta : 0;
     m_known = first;
+}
+
+bool HtmlHighlighter::recolourInPlace(QTextBlock& block)
+{
+    const QTextBlock previous = block.previous();
+    const int before = previous.isValid() ? previous.userState() : 0;
+    if (before == -1)
+        return false;
+    const int oldEnd = endOf(block.userState());
+    const int start = endOf(before);
+    block.setUserState(pack(oldEnd, start, Unknown));
+    colourBlock(block);
+    const int end = endOf(block.userState());
+    // An unchanged end state keeps every state behind it; a changed one is carried forward as
+    // far as it changes something, when the blocks behind are drawn. A block at the edge of the
+    // known states ends the stretch that may count again: its end is new.
+    const int number = block.blockNumber();
+    if (number >= m_known) {
+        m_validTo = std::min(m_validTo, number);
+    } else if (end != oldEnd) {
+        m_validTo = m_known;
+        m_known = number + 1;
+    }
+    return true;
 }
 
 void HtmlHighlighter::ensureStates(int lastBlock)
@@ -377,7 +428,8 @@ bool HtmlHighlighter::colourBlock(QTextBlock& block)
     if (colouredOf(packed) == start)
         return false;
     QList<QTextLayout::FormatRange> ranges;
-    for (const Span& span : spans(block.text(), State(start))) {
+    State end = State::InText;
+    for (const Span& span : spans(block.text(), State(start), &end)) {
         QTextLayout::FormatRange range;
         range.start = span.start;
         range.length = span.length;
@@ -386,7 +438,7 @@ bool HtmlHighlighter::colourBlock(QTextBlock& block)
         ranges.append(range);
     }
     block.layout()->setFormats(ranges);
-    block.setUserState(pack(endOf(packed), start, start));
+    block.setUserState(pack(end, start, start));
     return true;
 }
 

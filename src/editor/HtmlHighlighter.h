@@ -82,6 +82,7 @@ private:
     void contentsChanged(int from, int removed, int added);
     void ensureStates(int lastBlock);
     bool colourBlock(QTextBlock& block);
+    bool recolourInPlace(QTextBlock& block);
     void forgetColours();
     void reportOwnChange(bool quiet = false);
 

@@ -95,6 +95,7 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
     layout->setTextOption(option);
 
     qreal height = 0;
+    qreal widest = 0;
     layout->beginLayout();
     for (bool first = true;; first = false) {
         QTextLine line = layout->createLine();
@@ -103,28 +104,61 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
         line.setLeadingIncluded(true);
         line.setLineWidth(first ? geometry.firstWidth : geometry.otherWidth);
         line.setPosition(QPointF(first ? geometry.firstX : geometry.otherX, height));
+        widest = std::max(widest, line.x() + line.naturalTextWidth());
         height += line.height();
         if (line.leading() < 0)
             height += std::ceil(line.leading());
     }
     layout->endLayout();
 
-    m_widestIndent = std::max({m_widestIndent, geometry.firstX, geometry.otherX});
     const int linesBefore = doc->lineCount();
     QTextBlock(block).setLineCount(block.isVisible() ? layout->lineCount() : 0);
-    if (doc->lineCount() != linesBefore)
+    widest += doc->documentMargin();
+    const bool wider = widest > m_widest;
+    m_widest = std::max(m_widest, widest);
+    if (doc->lineCount() != linesBefore || wider)
         emit documentSizeChanged(documentSize());
+}
+
+void ParagraphLayout::documentChanged(int from, int removed, int added)
+{
+    Q_UNUSED(removed);
+    QTextDocument* doc = document();
+    if (from == 0 && added >= doc->characterCount() - 1)
+        m_widest = 0;
+    // The base layout would take the removed and the added characters together as the stretch
+    // of new text to lay out again, which reaches into blocks behind the change; only the added
+    // ones stand there.
+    const int span = std::max(added, 1);
+    const QTextBlock block = doc->findBlock(from);
+    if (block.isValid() && block.isVisible() && block == doc->findBlock(from + span - 1) &&
+        doc->blockCount() == m_blockCount) {
+        // A change inside one block: laid out again here at once, drawn again alone unless
+        // its height changed.
+        const qreal before = blockBoundingRect(block).height();
+        layOut(block, geometryOf(block));
+        if (blockBoundingRect(block).height() == before)
+            emit updateBlock(block);
+        else
+            emit update(QRectF(0., -doc->documentMargin(), 1000000000., 1000000000.));
+        return;
+    }
+    m_blockCount = doc->blockCount();
+    QPlainTextDocumentLayout::documentChanged(from, 0, span);
 }
 
 QRectF ParagraphLayout::blockBoundingRect(const QTextBlock& block) const
 {
-    if (!block.isValid() || !block.isVisible() || !hasParagraphFormat(block.blockFormat()))
-        return QPlainTextDocumentLayout::blockBoundingRect(block);
-    // The base class lays the block out whenever it has no lines; check what it left behind.
-    ensureBlockLayout(block);
-    const Geometry geometry = geometryOf(block);
-    if (block.layout()->lineCount() > 0 && !laidOutAs(block, geometry))
-        const_cast<ParagraphLayout*>(this)->layOut(block, geometry);
+    if (block.isValid() && block.isVisible()) {
+        auto* self = const_cast<ParagraphLayout*>(this);
+        if (block.layout()->lineCount() == 0) {
+            self->layOut(block, geometryOf(block));
+        } else if (hasParagraphFormat(block.blockFormat())) {
+            const Geometry geometry = geometryOf(block);
+            if (!laidOutAs(block, geometry))
+                self->layOut(block, geometry);
+        }
+    }
     return QPlainTextDocumentLayout::blockBoundingRect(block);
 }
 
@@ -133,6 +167,6 @@ QSizeF ParagraphLayout::documentSize() const
     QSizeF size = QPlainTextDocumentLayout::documentSize();
     // Wrapped text is as wide as the view already; only unwrapped lines reach past it.
     if (document()->defaultTextOption().wrapMode() == QTextOption::NoWrap)
-        size.rwidth() += m_widestIndent;
+        size.setWidth(std::max(size.width(), m_widest));
     return size;
 }

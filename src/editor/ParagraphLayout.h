@@ -5,9 +5,10 @@
 #include <QPointer>
 #include <QWidget>
 
-// The plain-text layout ignores the block format. This one lays out again, after the base layout,
-// exactly those blocks whose format carries indents or an alignment of their own, so plain text
-// without paragraph formats costs nothing extra and an edit still lays out only its own block.
+// Lays out every block itself, the way the plain-text layout does, plus the indents and alignment
+// a block format may carry. Doing all of it here also keeps the base layout from walking every
+// block of the document whenever the widest line is laid out again: the width of unwrapped text
+// is kept here as the widest line laid out so far.
 class ParagraphLayout : public QPlainTextDocumentLayout
 {
     Q_OBJECT
@@ -19,6 +20,9 @@ public:
 
     QRectF blockBoundingRect(const QTextBlock& block) const override;
     QSizeF documentSize() const override;
+
+protected:
+    void documentChanged(int from, int removed, int added) override;
 
 private:
     struct Geometry {
@@ -33,6 +37,8 @@ private:
     void layOut(const QTextBlock& block, const Geometry& geometry);
 
     QPointer<QWidget> m_view;
-    // The widest indent laid out so far widens the scrollable area of unwrapped text.
-    qreal m_widestIndent = 0;
+    // The widest line laid out since the whole text was last replaced, margins included.
+    qreal m_widest = 0;
+    // The block count the base layout last saw; -1 before it saw one.
+    int m_blockCount = -1;
 };

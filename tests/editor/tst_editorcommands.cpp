@@ -191,11 +191,10 @@ void TestEditorCommands::paletteFromTheTagsMenuWithoutADocument()
     QCOMPARE(m_frame->documentCount(), 0);
     // Every enabled item of the stand-in menus can be reached: each submenu on its way is
     // enabled. Only the items that work without a document are enabled.
-    const QStringList withoutDocument{QStringLiteral("Einstellungen1"),
-                                      QStringLiteral("Browser1aufrufen1"),
-                                      QStringLiteral("Browser2aufrufen1"),
-                                      QStringLiteral("FrameWeitereSonderzeichen1"),
-                                      QStringLiteral("URLManager2")};
+    const QStringList withoutDocument{
+        QStringLiteral("Einstellungen1"), QStringLiteral("Browser1aufrufen1"),
+        QStringLiteral("Browser2aufrufen1"), QStringLiteral("FrameWeitereSonderzeichen1"),
+        QStringLiteral("URLManager2")};
     QStringList reached;
     for (const char* name : {"Bearbeiten2", "Optionen1", "Tags1", "Helfer2"}) {
         auto* top = m_frame->findChild<QMenu*>(QString::fromLatin1(name));

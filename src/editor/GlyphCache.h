@@ -1,0 +1,25 @@
+// GlyphCache: keeps the shaped glyphs of the blocks on screen, and only of those.
+#pragma once
+
+#include <QTextBlock>
+#include <QTextCursor>
+
+class QTextDocument;
+
+// A block's layout normally shapes its text anew each time it is drawn; a coloured block is
+// shaped piece by piece, which costs several times a plain one. The blocks on screen keep their
+// glyphs; a block leaving the screen gives them back, so memory stays bounded by the screen.
+class GlyphCache
+{
+public:
+    explicit GlyphCache(QTextDocument* document);
+
+    // The blocks from first to last are about to be drawn.
+    void keepShown(const QTextBlock& first, const QTextBlock& last);
+
+private:
+    // Cursors follow every edit, so the blocks kept last time are found again safely.
+    QTextCursor m_first;
+    QTextCursor m_last;
+    bool m_keeping = false;
+};
