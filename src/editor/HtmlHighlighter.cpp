@@ -2,6 +2,7 @@
 #include "editor/HtmlHighlighter.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -55,6 +56,16 @@ inline bool isLetter(QChar c)
     return c.isLetter();
 }
 
+// Where c stands at or behind from, -1 when nowhere. Tags and values are short: a plain loop
+// beats the vectorised search, whose setup costs more than the few characters it would skip.
+inline qsizetype nearIndexOf(QStringView s, QChar c, qsizetype from)
+{
+    for (qsizetype k = from; k < s.size(); ++k)
+        if (s[k] == c)
+            return k;
+    return -1;
+}
+
 // Where "-->" begins at or behind from, -1 when nowhere.
 qsizetype commentEnd(QStringView s, qsizetype from)
 {
@@ -79,9 +90,8 @@ template <bool Colours, typename Emit> State scan(QStringView s, State state, Em
                 while (k < n && s[k] != u'<' && s[k] != u'&')
                     ++k;
             } else {
-                k = s.indexOf(u'<', i);
-                if (k < 0)
-                    k = n;
+                while (k < n && s[k] != u'<')
+                    ++k;
             }
             if (k >= n)
                 return state;
@@ -129,7 +139,7 @@ template <bool Colours, typename Emit> State scan(QStringView s, State state, Em
             break;
         }
         case State::InDeclaration: {
-            const qsizetype k = s.indexOf(u'>', i);
+            const qsizetype k = nearIndexOf(s, u'>', i);
             const qsizetype end = k < 0 ? n : k + 1;
             report(i, end - i, ColourClass::Doctype);
             i = end;
@@ -183,7 +193,7 @@ template <bool Colours, typename Emit> State scan(QStringView s, State state, Em
             if (isBlank(c)) {
                 ++i;
             } else if (c == u'"' || c == u'\'') {
-                const qsizetype k = s.indexOf(c, i + 1);
+                const qsizetype k = nearIndexOf(s, c, i + 1);
                 const qsizetype end = k < 0 ? n : k + 1;
                 report(i, end - i, ColourClass::AttributeValue);
                 i = end;
@@ -200,7 +210,7 @@ template <bool Colours, typename Emit> State scan(QStringView s, State state, Em
         case State::InDoubleQuoted:
         case State::InSingleQuoted: {
             const QChar quote = state == State::InDoubleQuoted ? u'"' : u'\'';
-            const qsizetype k = s.indexOf(quote, i);
+            const qsizetype k = nearIndexOf(s, quote, i);
             const qsizetype end = k < 0 ? n : k + 1;
             report(i, end - i, ColourClass::AttributeValue);
             i = end;
@@ -232,6 +242,31 @@ HtmlHighlighter::HtmlHighlighter(QTextDocument* document, QObject* parent)
     : QObject(parent), m_doc(document), m_blockCount(document->blockCount())
 {
     connect(document, &QTextDocument::contentsChange, this, &HtmlHighlighter::contentsChanged);
+    m_rest.setSingleShot(true);
+    connect(&m_rest, &QTimer::timeout, this, &HtmlHighlighter::findStatesAhead);
+}
+
+void HtmlHighlighter::findStatesAhead()
+{
+    // Short slices, so that a key pressed meanwhile waits a few milliseconds at most.
+    constexpr int SliceMs = 4;
+    constexpr int BlocksPerStep = 256;
+    if (!m_enabled)
+        return;
+    QElapsedTimer slice;
+    slice.start();
+    const int last = m_doc->blockCount() - 1;
+    while (m_known <= last) {
+        const int before = m_known;
+        ensureStates(std::min(last, m_known + BlocksPerStep));
+        if (m_known == before)
+            return;
+        if (slice.elapsed() >= SliceMs) {
+            if (m_known <= last)
+                m_rest.start(0);
+            return;
+        }
+    }
 }
 
 QList<HtmlHighlighter::Span> HtmlHighlighter::spans(QStringView text, State start, State* end)
@@ -264,6 +299,8 @@ void HtmlHighlighter::setEnabled(bool on)
     m_enabled = on;
     if (!on)
         forgetColours();
+    else
+        m_rest.start(m_restDelay);
 }
 
 void HtmlHighlighter::setBackground(const QColor& background)
@@ -323,6 +360,8 @@ void HtmlHighlighter::contentsChanged(int from, int removed, int added)
     Q_UNUSED(removed);
     if (m_flushing)
         return;
+    if (m_enabled)
+        m_rest.start(m_restDelay);
     const int count = m_doc->blockCount();
     const int delta = count - m_blockCount;
     m_blockCount = count;
@@ -447,15 +486,22 @@ std::pair<QTextBlock, QTextBlock> HtmlHighlighter::colourShown(const QTextBlock&
 {
     if (!m_enabled || !first.isValid())
         return {};
-    // Short blocks not laid out yet count one line, which colours a few too many at most. A
-    // long one (a piece of a long line) is laid out first: counted as one line, it would have
-    // dozens of pieces behind it coloured and laid out again for nothing.
-    QTextBlock last = first;
+    // Each block is coloured before it is laid out and its colours are reported at once, so the
+    // layout shapes it a single time, with its colours. Short blocks not laid out yet count one
+    // line, which colours a few too many at most. A long one (a piece of a long line) is laid
+    // out: counted as one line, it would have dozens of pieces behind it coloured for nothing.
+    QTextBlock firstColoured;
+    QTextBlock lastColoured;
     qreal covered = 0;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        last = block;
-        const QTextLayout* layout = block.layout();
-        int lines = layout ? layout->lineCount() : 0;
+        ensureStates(block.blockNumber());
+        if (colourBlock(block)) {
+            reportOwnChange(true);
+            if (!firstColoured.isValid())
+                firstColoured = block;
+            lastColoured = block;
+        }
+        int lines = block.layout()->lineCount();
         if (lines == 0 && block.length() > LongBlock) {
             m_doc->documentLayout()->blockBoundingRect(block);
             lines = block.layout()->lineCount();
@@ -466,20 +512,6 @@ std::pair<QTextBlock, QTextBlock> HtmlHighlighter::colourShown(const QTextBlock&
         if (covered > height + lineHeight)
             break;
     }
-    ensureStates(last.blockNumber());
-    QTextBlock firstColoured;
-    QTextBlock lastColoured;
-    for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        if (colourBlock(block)) {
-            if (!firstColoured.isValid())
-                firstColoured = block;
-            lastColoured = block;
-        }
-        if (block == last)
-            break;
-    }
-    if (firstColoured.isValid())
-        reportOwnChange(true);
     return {firstColoured, lastColoured};
 }
 

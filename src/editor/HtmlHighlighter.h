@@ -7,6 +7,7 @@
 #include <QStringView>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTimer>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -14,10 +15,12 @@
 class QTextDocument;
 
 // Every block remembers in its user state the scanner state at its start and at its end and the
-// start state it was coloured with. A change forgets the changed blocks only; the states behind
-// them count again as soon as a block's newly found start state is the one it had before. States
-// are found only as far down as something is shown, so a comment opened at the top of a huge page
-// costs no more than the screen it is shown on.
+// start state it was coloured with. Once the text has rested a moment after an edit or a load,
+// the states further down are found in short slices, so a later jump to the end of a huge page
+// finds them ready; colours are still given only to what is shown. A change forgets the changed
+// blocks only; the states behind them count again as soon as a block's newly found start state is
+// the one it had before. States are found only as far down as something is shown, so a comment
+// opened at the top of a huge page costs no more than the screen it is shown on.
 class HtmlHighlighter : public QObject
 {
     Q_OBJECT
@@ -75,6 +78,8 @@ public:
     // of the block are found first (the block is about to be shown anyway); without colours
     // only states still known from earlier count.
     std::optional<State> stateAt(const QTextBlock& block, int column);
+    // How long the text rests before states further down are looked for (tests lengthen it).
+    void setRestDelay(int ms) { m_restDelay = ms; }
     // How many leading blocks have known states (for the benchmark and the tests).
     int knownBlocks() const { return m_known; }
 
@@ -85,6 +90,7 @@ private:
     bool recolourInPlace(QTextBlock& block);
     void forgetColours();
     void reportOwnChange(bool quiet = false);
+    void findStatesAhead();
 
     QTextDocument* m_doc;
     bool m_enabled = true;
@@ -95,4 +101,6 @@ private:
     int m_validTo = 0;
     int m_blockCount = 1;
     bool m_flushing = false;
+    QTimer m_rest;
+    int m_restDelay = 300;
 };

@@ -135,9 +135,14 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
         doc->blockCount() == m_blockCount) {
         // A change inside one block: laid out again here at once, drawn again alone unless
         // its height changed.
-        const qreal before = blockBoundingRect(block).height();
+        // A block whose lines were dropped (new colours do that) is laid out once only; its
+        // line count then tells whether it grew.
+        const bool laidOut = block.layout()->lineCount() > 0;
+        const qreal before = laidOut ? blockBoundingRect(block).height() : 0;
+        const int linesBefore = block.lineCount();
         layOut(block, geometryOf(block));
-        if (blockBoundingRect(block).height() == before)
+        if (laidOut ? blockBoundingRect(block).height() == before
+                    : block.lineCount() == linesBefore)
             emit updateBlock(block);
         else
             emit update(QRectF(0., -doc->documentMargin(), 1000000000., 1000000000.));

@@ -60,6 +60,7 @@ private slots:
     void farJumpFindsTheStateAtTheEnd();
     void recolourStopsWhereTheStateIsUnchanged();
     void randomEditsKeepShownColoursTrue();
+    void restingTextFindsStatesAhead();
     void coloursFollowBackground();
     void switchingOffRemovesColours();
     void richTextStaysUncoloured();
@@ -73,6 +74,8 @@ private:
 TExtRich* TstHighlighter::shownEdit(const QString& text)
 {
     m_edit = std::make_unique<TExtRich>();
+    // States further down are found only when a test asks for it.
+    m_edit->highlighter()->setRestDelay(3600 * 1000);
     m_edit->resize(500, 300);
     m_edit->loadText(text);
     m_edit->show();
@@ -358,6 +361,30 @@ void TstHighlighter::randomEditsKeepShownColoursTrue()
             }
         }
     }
+}
+
+void TstHighlighter::restingTextFindsStatesAhead()
+{
+    QString text = QStringLiteral("<!-- offen\n");
+    for (int i = 0; i < 20000; ++i)
+        text += QStringLiteral("<p>Zeile %1</p>\n").arg(i);
+    text += QStringLiteral("--> <b>fett</b>\n");
+    TExtRich* edit = shownEdit(text);
+    QVERIFY(edit);
+    H* h = edit->highlighter();
+    QVERIFY(h->knownBlocks() < 100);
+    // A pause after an edit lets the states of the whole page be found, without colouring it.
+    h->setRestDelay(10);
+    QTextCursor(edit->document()).insertText(QStringLiteral(" "));
+    QTRY_COMPARE(h->knownBlocks(), edit->document()->blockCount());
+    const QTextBlock last = edit->document()->lastBlock().previous();
+    QCOMPARE(H::classAt(last, 0), C::Text);
+    QCOMPARE(h->stateAt(last, 0), std::optional(H::InComment));
+    // Jumping to the end colours what is shown there with the states found.
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+    edit->viewport()->repaint();
+    QCOMPARE(H::classAt(last, 0), C::Comment);
+    QCOMPARE(H::classAt(last, 5), C::TagName);
 }
 
 void TstHighlighter::coloursFollowBackground()

@@ -1,0 +1,140 @@
+// Tests of the text control's layout and its glyph cache: a change lays out only its own block,
+// unwrapped text is as wide as its widest line, and only the blocks on screen keep glyphs.
+#include "editor/ExtRich.h"
+#include "support/TestSupport.h"
+
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <memory>
+
+class TstParagraphLayout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void changeLaysOutOnlyItsBlock();
+    void unwrappedWidthFollowsTheWidestLine();
+    void onlyShownBlocksKeepGlyphs();
+
+private:
+    TExtRich* shownEdit(const QString& text);
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<TExtRich> m_edit;
+};
+
+void TstParagraphLayout::init()
+{
+    m_env = std::make_unique<TestEnvironment>();
+}
+
+void TstParagraphLayout::cleanup()
+{
+    m_edit.reset();
+    m_env.reset();
+}
+
+TExtRich* TstParagraphLayout::shownEdit(const QString& text)
+{
+    m_edit = std::make_unique<TExtRich>();
+    m_edit->resize(400, 300);
+    m_edit->loadText(text);
+    m_edit->show();
+    if (!QTest::qWaitForWindowExposed(m_edit.get()))
+        return nullptr;
+    m_edit->viewport()->repaint();
+    return m_edit.get();
+}
+
+void TstParagraphLayout::changeLaysOutOnlyItsBlock()
+{
+    TExtRich* edit = shownEdit(QStringLiteral("<p>eins</p>\n<p>zwei</p>\n<p>drei</p>\n"));
+    QVERIFY(edit);
+    QTextDocument* doc = edit->document();
+    const QTextBlock second = doc->findBlockByNumber(1);
+    QVERIFY(second.layout()->lineCount() > 0);
+    // Three characters replaced at the end of the first line: the block behind keeps its lines.
+    QTextCursor cursor(doc);
+    cursor.setPosition(doc->firstBlock().length() - 4);
+    cursor.setPosition(doc->firstBlock().length() - 1, QTextCursor::KeepAnchor);
+    cursor.insertText(QStringLiteral("xyz"));
+    QCOMPARE(doc->firstBlock().text(), QStringLiteral("<p>eins<xyz"));
+    QVERIFY(doc->firstBlock().layout()->lineCount() > 0);
+    QVERIFY(second.layout()->lineCount() > 0);
+    // A line that wraps anew still moves the lines behind it.
+    const int linesBefore = doc->lineCount();
+    cursor.insertText(QString(400, u'w'));
+    QVERIFY(doc->lineCount() > linesBefore);
+}
+
+void TstParagraphLayout::unwrappedWidthFollowsTheWidestLine()
+{
+    QString text;
+    for (int i = 0; i < 200; ++i)
+        text += QStringLiteral("<p>kurz</p>\n");
+    const QString longLine = QString(300, u'm');
+    TExtRich* edit = shownEdit(text + longLine + u'\n' + text);
+    QVERIFY(edit);
+    edit->setWordWrap(false);
+    edit->viewport()->repaint();
+    QScrollBar* bar = edit->horizontalScrollBar();
+    // Only the long line, far below the screen, reaches past the view once it is laid out.
+    edit->setSelStart(edit->firstPositionOfLine(200));
+    edit->ensureCursorVisible();
+    edit->viewport()->repaint();
+    const int wide = QFontMetrics(edit->document()->defaultFont()).horizontalAdvance(longLine);
+    QTRY_VERIFY(bar->maximum() >= wide - edit->viewport()->width() - 2);
+    // Typing in the widest line widens it; deleting there never makes every line be measured
+    // again, the width simply stays until the text is replaced.
+    QTextCursor cursor(edit->document()->findBlockByNumber(200));
+    cursor.insertText(QStringLiteral("mmmm"));
+    const int wider = bar->maximum();
+    QVERIFY(wider > 0);
+    cursor.deletePreviousChar();
+    QCOMPARE(bar->maximum(), wider);
+    edit->loadText(text);
+    edit->viewport()->repaint();
+    QTRY_COMPARE(bar->maximum(), 0);
+}
+
+void TstParagraphLayout::onlyShownBlocksKeepGlyphs()
+{
+    QString text;
+    for (int i = 0; i < 2000; ++i)
+        text += QStringLiteral("<p class=\"z\">Zeile %1</p>\n").arg(i);
+    TExtRich* edit = shownEdit(text);
+    QVERIFY(edit);
+    QTextDocument* doc = edit->document();
+    QVERIFY(doc->firstBlock().layout()->cacheEnabled());
+    QVERIFY(!doc->findBlockByNumber(1500).layout()->cacheEnabled());
+
+    QScrollBar* bar = edit->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    edit->viewport()->repaint();
+    // The first block gave its glyphs back (and its lines with them); the last one keeps them.
+    QVERIFY(!doc->firstBlock().layout()->cacheEnabled());
+    QCOMPARE(doc->firstBlock().layout()->lineCount(), 0);
+    QVERIFY(doc->lastBlock().previous().layout()->cacheEnabled());
+
+    // Blocks deleted while on screen, and the text replaced, leave nothing behind to trip over.
+    QTextCursor cursor(doc);
+    cursor.setPosition(doc->findBlockByNumber(1980).position());
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    edit->viewport()->repaint();
+    bar->setValue(0);
+    edit->viewport()->repaint();
+    QVERIFY(doc->firstBlock().layout()->cacheEnabled());
+    edit->loadText(QStringLiteral("<b>neu</b>"));
+    edit->viewport()->repaint();
+    QVERIFY(doc->firstBlock().layout()->cacheEnabled());
+    QCOMPARE(doc->blockCount(), 1);
+}
+
+TESSALINE_TEST_MAIN(TstParagraphLayout)
+#include "tst_paragraphlayout.moc"
