@@ -293,18 +293,10 @@ void TstEinstellungenTools::browseSplitsTheChosenProgram()
     TToolBearb editor({});
     editor.show();
     QCOMPARE(editor.Edit4->text(), QString("-x"));
-    QString title;
-    whenModal([&](QWidget* w) {
-        auto* files = qobject_cast<QFileDialog*>(w);
-        if (!files)
-            return false;
-        title = files->nameFilters().join(',');
-        files->selectFile(program);
-        static_cast<QDialog*>(files)->accept(); // validates like the Open button
-        return true;
-    });
+    QStringList filters;
+    answerFileDialog(program, nullptr, &filters); // accepting validates like the Open button
     editor.BitBtn1->click();
-    QVERIFY(title.startsWith("Anwendungen"));
+    QVERIFY(filters.join(',').startsWith("Anwendungen"));
     QCOMPARE(editor.Edit2->text(), QString("chk.exe"));
     QCOMPARE(editor.Edit3->text(), QDir::toNativeSeparators(dir));
 

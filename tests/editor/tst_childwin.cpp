@@ -54,26 +54,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 // Answers the next save dialog with a path, or cancels it when path is empty.
 void answerSaveDialog(const QString& path)
 {
-    whenModal([path](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        if (!dialog)
-            return false;
-        if (path.isEmpty()) {
-            dialog->reject();
-        } else {
-            // Accepting may open a nested box: leave the handler first, so it can be answered.
-            // The name is typed right before accepting: the dialog's directory model loads in
-            // the background and may still select the proposed name in between.
-            QTimer::singleShot(0, dialog, [dialog, path] {
-                if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                    edit->setText(path);
-                else
-                    dialog->selectFile(path);
-                static_cast<QDialog*>(dialog)->accept();
-            });
-        }
-        return true;
-    });
+    answerFileDialog(path);
 }
 
 // Gives the file another modification time, as a program would that touches it.

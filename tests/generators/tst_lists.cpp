@@ -54,33 +54,6 @@ void setRows(TDList* dialog, const QStringList& lines)
                                               lines.at(i));
 }
 
-// Answers the file dialog the list dialog opens next with a path, or cancels it.
-void answerFileDialog(const QString& path, QString* name = nullptr, QStringList* filters = nullptr)
-{
-    whenModal([=](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        if (!dialog)
-            return false;
-        if (name)
-            *name = dialog->objectName();
-        if (filters)
-            *filters = dialog->nameFilters();
-        if (path.isEmpty()) {
-            dialog->reject();
-            return true;
-        }
-        // Accepting may open a nested box: leave the handler first, so it can be answered.
-        QTimer::singleShot(0, dialog, [dialog, path] {
-            if (auto* edit = dialog->findChild<QLineEdit*>(u"fileNameEdit"_s))
-                edit->setText(path);
-            else
-                dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        return true;
-    });
-}
-
 // Steps that open dialogs of their own run after the answer to the list dialog has returned, so
 // that the next queued answer gets its turn; they close the list dialog themselves.
 void afterwards(TDList* dialog, std::function<void()> steps)

@@ -55,30 +55,6 @@ inline QString listsState()
     return all;
 }
 
-// Answers the next file dialog with path, or cancels it when path is empty.
-inline void answerFileDialog(const QString& path)
-{
-    whenModal([path](QWidget* w) {
-        auto* dialog = qobject_cast<QFileDialog*>(w);
-        if (!dialog)
-            return false;
-        QTimer::singleShot(0, dialog, [dialog, path] {
-            if (path.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            // Typed right before accepting: the directory model loads in the background and
-            // could select another name in between.
-            if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-                edit->setText(path);
-            else
-                dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        return true;
-    });
-}
-
 // "key=value" pairs into a dialog's values, through a table of key → field; "external" alone
 // switches the mode.
 template <class Values>

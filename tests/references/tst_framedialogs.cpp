@@ -235,18 +235,7 @@ void TestFrameDialogs::fileChoice()
     QTest::keyClicks(d.LinkComboBox->lineEdit(), u"vorher.htm"_s);
     d.Edit5->setText(u"vorher/"_s);
     d.server.CBVPfad->setChecked(localPath);
-    whenModal([&](QWidget* w) {
-        auto* files = qobject_cast<QFileDialog*>(w);
-        if (!files)
-            return false;
-        if (cancel) {
-            files->reject();
-        } else {
-            files->selectFile(file);
-            static_cast<QDialog*>(files)->accept();
-        }
-        return true;
-    });
+    answerFileDialog(cancel ? QString() : file);
     d.SBtnFileOpen->click();
     if (cancel) {
         QCOMPARE(d.LinkComboBox->currentText(), QString());

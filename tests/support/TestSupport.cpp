@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPointer>
 #include <QStandardPaths>
 #include <QTest>
@@ -84,6 +86,10 @@ public:
 private:
     void poll()
     {
+        // A handler that waits (QTRY_*) spins the event loop, and with it this timer: the answer
+        // being given must not be given again, timed out or erased twice.
+        if (m_answering)
+            return;
         if (m_queue.empty()) {
             m_timer.stop();
             return;
@@ -102,7 +108,10 @@ private:
             return;
         auto handler = front.handler;
         QPointer<QWidget> guard(modal);
-        if (handler(modal)) {
+        m_answering = true;
+        const bool answered = handler(modal);
+        m_answering = false;
+        if (answered) {
             // Only a dialog still closing is kept from the next answer.
             m_lastHandled = guard && guard->isVisible() ? guard : nullptr;
             m_queue.erase(m_queue.begin());
@@ -112,6 +121,7 @@ private:
     QTimer m_timer;
     std::vector<PendingAnswer> m_queue;
     QPointer<QWidget> m_lastHandled;
+    bool m_answering = false;
 };
 
 ModalPoller& poller()
@@ -141,6 +151,34 @@ void answerMessageBox(QMessageBox::StandardButton button, QString* text)
             b->click();
         else
             box->done(button);
+        return true;
+    });
+}
+
+void answerFileDialog(const QString& path, QString* name, QStringList* filters)
+{
+    whenModal([=](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        if (!dialog)
+            return false;
+        if (name)
+            *name = dialog->objectName();
+        if (filters)
+            *filters = dialog->nameFilters();
+        if (path.isEmpty()) {
+            dialog->reject();
+            return true;
+        }
+        // Accepting may open a nested box: leave the handler first, so it can be answered. The
+        // name is typed right before accepting: the dialog's directory model loads in the
+        // background and may select another name in between, or none.
+        QTimer::singleShot(0, dialog, [dialog, path] {
+            if (auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                edit->setText(path);
+            else
+                dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
         return true;
     });
 }

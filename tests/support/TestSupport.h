@@ -39,6 +39,9 @@ void whenModal(std::function<bool(QWidget*)> handler, int timeoutMs = 30000);
 
 // Answers the next message box with the given button; stores its text in *text when asked to.
 void answerMessageBox(QMessageBox::StandardButton button, QString* text = nullptr);
+// Answers the next file dialog with a path (cancels it when path is empty); reports its object
+// name and filters when asked.
+void answerFileDialog(const QString& path, QString* name = nullptr, QStringList* filters = nullptr);
 
 // Waits until no modal widget is left open (or timeoutMs passed); returns whether none is.
 bool waitNoModal(int timeoutMs = 5000);
