@@ -4,6 +4,14 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+namespace
+{
+
+// The hint panel keeps room for a few words in the narrowest window.
+constexpr int NarrowestHint = 120;
+
+} // namespace
+
 THintStatusBar::THintStatusBar(QWidget* parent) : QStatusBar(parent)
 {
     setSizeGripEnabled(true);
@@ -15,8 +23,10 @@ void THintStatusBar::addPanel(const PanelSpec& spec)
     label->setObjectName(QString::fromLatin1(spec.name));
     label->setAlignment(spec.alignment);
     label->setTextFormat(Qt::PlainText);
-    // The widths are minimums: the long hint panel stretches with the window.
-    label->setMinimumWidth(spec.width);
+    // The widths are minimums, except for the long hint panel, which stretches with the window
+    // and is the first to give way in a narrow one: the short panels beside it keep their texts.
+    const bool stretches = spec.width >= 300;
+    label->setMinimumWidth(stretches ? NarrowestHint : spec.width);
     if (spec.bevel)
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     QFont font = label->font();
@@ -28,7 +38,9 @@ void THintStatusBar::addPanel(const PanelSpec& spec)
         label->setPalette(palette);
     }
     label->setToolTip(spec.hint);
-    const bool stretches = spec.width >= 300;
+    // It takes what the others leave: a long hint or path in it must not squeeze them either.
+    if (stretches)
+        label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
     addWidget(label, stretches ? 1 : 0);
     m_panels.append(label);
     m_hints.append(spec.hint);
