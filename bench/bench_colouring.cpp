@@ -89,21 +89,27 @@ double medianOpen(const QByteArray& bytes, bool colours)
     return median(times);
 }
 
-// One letter typed in the middle of the shown text and drawn, median of many.
-double medianKeystroke(TExtRich* memo)
+// One key at the caret and the drawing after it, median of 40.
+double medianOfKeys(TExtRich* memo, int key, const QString& text)
 {
-    memo->setSelStart(memo->firstPositionOfLine(memo->lineCount() / 2) + 3);
-    memo->ensureCursorVisible();
     settle(memo);
     std::vector<double> times;
     for (int i = 0; i < 40; ++i) {
         QElapsedTimer timer;
         timer.start();
-        typeKey(memo, Qt::Key_X, QStringLiteral("x"));
+        typeKey(memo, key, text);
         settle(memo);
         times.push_back(msSince(timer));
     }
     return median(times);
+}
+
+// One letter typed in the middle of the shown text and drawn, median of many.
+double medianKeystroke(TExtRich* memo)
+{
+    memo->setSelStart(memo->firstPositionOfLine(memo->lineCount() / 2) + 3);
+    memo->ensureCursorVisible();
+    return medianOfKeys(memo, Qt::Key_X, QStringLiteral("x"));
 }
 
 // Backspace at the end of the widest line of unwrapped text, which narrows it, median of many.
@@ -118,16 +124,7 @@ double medianBackspaceInWidestLine(TExtRich* memo)
     caret.movePosition(QTextCursor::EndOfBlock);
     memo->setTextCursor(caret);
     memo->ensureCursorVisible();
-    settle(memo);
-    std::vector<double> times;
-    for (int i = 0; i < 40; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        typeKey(memo, Qt::Key_Backspace, QString());
-        settle(memo);
-        times.push_back(msSince(timer));
-    }
-    return median(times);
+    return medianOfKeys(memo, Qt::Key_Backspace, QString());
 }
 
 // Types "<!--" at the very top and takes it away again; the two durations.

@@ -2,6 +2,7 @@
 // colouring of only what is shown, forward-only recolouring and the background's lightness.
 #include "editor/ExtRich.h"
 #include "editor/HtmlHighlighter.h"
+#include "editor/ShownEdit.h"
 #include "support/TestSupport.h"
 
 #include <QPlainTextEdit>
@@ -73,15 +74,9 @@ private:
 
 TExtRich* TstHighlighter::shownEdit(const QString& text)
 {
-    m_edit = std::make_unique<TExtRich>();
     // States further down are found only when a test asks for it.
-    m_edit->highlighter()->setRestDelay(3600 * 1000);
-    m_edit->resize(500, 300);
-    m_edit->loadText(text);
-    m_edit->show();
-    if (!QTest::qWaitForWindowExposed(m_edit.get()))
-        return nullptr;
-    m_edit->viewport()->repaint();
+    m_edit = showEdit(text, QSize(500, 300),
+                      [](TExtRich* edit) { edit->highlighter()->setRestDelay(3600 * 1000); });
     return m_edit.get();
 }
 

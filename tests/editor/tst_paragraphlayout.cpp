@@ -1,6 +1,7 @@
 // Tests of the text control's layout and its glyph cache: a change lays out only its own block,
 // unwrapped text is as wide as its widest line, and only the blocks on screen keep glyphs.
 #include "editor/ExtRich.h"
+#include "editor/ShownEdit.h"
 #include "support/TestSupport.h"
 
 #include <QScrollBar>
@@ -41,13 +42,7 @@ void TstParagraphLayout::cleanup()
 
 TExtRich* TstParagraphLayout::shownEdit(const QString& text)
 {
-    m_edit = std::make_unique<TExtRich>();
-    m_edit->resize(400, 300);
-    m_edit->loadText(text);
-    m_edit->show();
-    if (!QTest::qWaitForWindowExposed(m_edit.get()))
-        return nullptr;
-    m_edit->viewport()->repaint();
+    m_edit = showEdit(text, QSize(400, 300));
     return m_edit.get();
 }
 
