@@ -153,9 +153,8 @@ std::pair<double, double> commentAtTop(TExtRich* memo)
 }
 
 // Lets the page rest as a reader would before jumping: the states ahead are found meanwhile.
-void rest(TExtRich* memo)
+void rest()
 {
-    Q_UNUSED(memo);
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < 1000) {
@@ -237,7 +236,7 @@ int main(int argc, char** argv)
         scroll[c] = scrollToEnd(memo.get());
         memo.reset();
         memo = openPage(page50, colours, &ms);
-        rest(memo.get());
+        rest();
         scrollRested[c] = scrollToEnd(memo.get());
         memo.reset();
         memo = openPage(oneLine10, colours, &oneOpen[c]);
@@ -245,7 +244,7 @@ int main(int argc, char** argv)
         oneScroll[c] = scrollToEnd(memo.get());
         memo.reset();
         memo = openPage(oneLine10, colours, &ms);
-        rest(memo.get());
+        rest();
         oneScrollRested[c] = scrollToEnd(memo.get());
     }
     row("keystroke, 100 KB page", keySmall[0], keySmall[1]);

@@ -397,13 +397,11 @@ void HtmlHighlighter::contentsChanged(int from, int removed, int added)
 
 bool HtmlHighlighter::recolourInPlace(QTextBlock& block)
 {
-    const QTextBlock previous = block.previous();
-    const int before = previous.isValid() ? previous.userState() : 0;
-    if (before == -1)
+    const std::optional<State> start = startStateOf(block);
+    if (!start)
         return false;
     const int oldEnd = endOf(block.userState());
-    const int start = endOf(before);
-    block.setUserState(pack(oldEnd, start, Unknown));
+    block.setUserState(pack(oldEnd, *start, Unknown));
     colourBlock(block);
     const int end = endOf(block.userState());
     // An unchanged end state keeps every state behind it; a changed one is carried forward as
@@ -537,10 +535,21 @@ std::optional<HtmlHighlighter::State> HtmlHighlighter::stateAt(const QTextBlock&
         ensureStates(block.blockNumber() - 1);
     if (block.blockNumber() > m_known)
         return std::nullopt;
-    const int before = block.previous().isValid() ? block.previous().userState() : 0;
-    if (before == -1)
+    const std::optional<State> start = startStateOf(block);
+    if (!start)
         return std::nullopt;
-    return endState(QStringView(block.text()).left(column), State(endOf(before)));
+    return endState(QStringView(block.text()).left(column), *start);
+}
+
+std::optional<HtmlHighlighter::State> HtmlHighlighter::startStateOf(const QTextBlock& block)
+{
+    const QTextBlock previous = block.previous();
+    if (!previous.isValid())
+        return State::InText;
+    const int packed = previous.userState();
+    if (packed == -1)
+        return std::nullopt;
+    return State(endOf(packed));
 }
 
 HtmlHighlighter::ColourClass HtmlHighlighter::classAt(const QTextBlock& block, int column)

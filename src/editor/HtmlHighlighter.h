@@ -15,12 +15,12 @@
 class QTextDocument;
 
 // Every block remembers in its user state the scanner state at its start and at its end and the
-// start state it was coloured with. Once the text has rested a moment after an edit or a load,
-// the states further down are found in short slices, so a later jump to the end of a huge page
-// finds them ready; colours are still given only to what is shown. A change forgets the changed
-// blocks only; the states behind them count again as soon as a block's newly found start state is
-// the one it had before. States are found only as far down as something is shown, so a comment
-// opened at the top of a huge page costs no more than the screen it is shown on.
+// start state it was coloured with. A change forgets the changed blocks only; the states behind
+// them count again as soon as a block's newly found start state is the one it had before. While
+// the user works, states are found only as far down as something is shown, so a comment opened at
+// the top of a huge page costs no more than the screen it is shown on; once the text has rested a
+// moment, the states further down are found in short slices, so a later jump to the end of a huge
+// page finds them ready. Colours are only ever given to what is shown.
 class HtmlHighlighter : public QObject
 {
     Q_OBJECT
@@ -88,6 +88,8 @@ private:
     void ensureStates(int lastBlock);
     bool colourBlock(QTextBlock& block);
     bool recolourInPlace(QTextBlock& block);
+    // The state a block starts in, when the block in front of it knows its end state.
+    static std::optional<State> startStateOf(const QTextBlock& block);
     void forgetColours();
     void reportOwnChange(bool quiet = false);
     void findStatesAhead();

@@ -133,10 +133,9 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
     const QTextBlock block = doc->findBlock(from);
     if (block.isValid() && block.isVisible() && block == doc->findBlock(from + span - 1) &&
         doc->blockCount() == m_blockCount) {
-        // A change inside one block: laid out again here at once, drawn again alone unless
-        // its height changed.
-        // A block whose lines were dropped (new colours do that) is laid out once only; its
-        // line count then tells whether it grew.
+        // A change inside one block: laid out again here at once, drawn again alone unless its
+        // height changed. A block whose lines were dropped (new colours do that) is laid out
+        // once only; its line count then tells whether it grew.
         const bool laidOut = block.layout()->lineCount() > 0;
         const qreal before = laidOut ? blockBoundingRect(block).height() : 0;
         const int linesBefore = block.lineCount();

@@ -4,6 +4,7 @@
 #include "app/Main.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
+#include "editor/FrameFixture.h"
 #include "platform/Paths.h"
 #include "support/TestSupport.h"
 #include "widgets/HintStatusBar.h"
@@ -190,10 +191,7 @@ void TstChildwin::cleanup()
 {
     waitNoModal(1000);
     m_strayGuard.stop();
-    if (m_frame)
-        for (TMDIChild* child : m_frame->children())
-            child->TextMemo->setModified(false);
-    m_frame.reset();
+    closeFrameQuietly(m_frame);
     m_env.reset();
     QVERIFY2(m_strays.isEmpty(), qPrintable(QStringLiteral("unanswered: ") + m_strays.join(u'|')));
 }

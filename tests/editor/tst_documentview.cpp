@@ -4,6 +4,7 @@
 #include "core/SettingsStore.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
+#include "editor/FrameFixture.h"
 #include "editor/LineNumberGutter.h"
 #include "editor/Ruler.h"
 #include "support/TestSupport.h"
@@ -44,10 +45,7 @@ void TstDocumentView::init()
 void TstDocumentView::cleanup()
 {
     waitNoModal(1000);
-    if (m_frame)
-        for (TMDIChild* child : m_frame->children())
-            child->TextMemo->setModified(false);
-    m_frame.reset();
+    closeFrameQuietly(m_frame);
     m_env.reset();
 }
 

@@ -6,6 +6,7 @@
 #include "editor/Childwin.h"
 #include "editor/EncodingChoice.h"
 #include "editor/ExtRich.h"
+#include "editor/FrameFixture.h"
 #include "support/TestSupport.h"
 #include "widgets/HintStatusBar.h"
 
@@ -73,10 +74,7 @@ void TstEncodingPanel::init()
 void TstEncodingPanel::cleanup()
 {
     waitNoModal(1000);
-    if (m_frame)
-        for (TMDIChild* child : m_frame->children())
-            child->TextMemo->setModified(false);
-    m_frame.reset();
+    closeFrameQuietly(m_frame);
     m_env.reset();
 }
 

@@ -3,6 +3,7 @@
 #include "app/Main.h"
 #include "editor/Childwin.h"
 #include "editor/ExtRich.h"
+#include "editor/FrameFixture.h"
 #include "editor/LineEnds.h"
 #include "editor/Search.h"
 #include "support/TestSupport.h"
@@ -122,10 +123,7 @@ void TstLineEnds::init()
 
 void TstLineEnds::cleanup()
 {
-    if (m_frame)
-        for (TMDIChild* child : m_frame->children())
-            child->TextMemo->setModified(false);
-    m_frame.reset();
+    closeFrameQuietly(m_frame);
     m_env.reset();
 }
 
