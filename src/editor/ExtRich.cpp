@@ -753,40 +753,6 @@ void TExtRich::setLineNumbersShown(bool on)
     setEditRect();
 }
 
-void TExtRich::paintEvent(QPaintEvent* event)
-{
-    // Colours are found just before their blocks are drawn, never for what stays unseen.
-    if (m_highlighter && m_highlighter->isEnabled()) {
-        const auto [first, last] =
-            m_highlighter->colourShown(firstVisibleBlock(), viewport()->height(),
-                                       QFontMetricsF(document()->defaultFont()).lineSpacing());
-        // Newly coloured blocks outside the area being drawn are drawn next.
-        if (first.isValid()) {
-            const QPointF offset = contentOffset();
-            const QRect changed = blockBoundingGeometry(first)
-                                      .united(blockBoundingGeometry(last))
-                                      .translated(offset)
-                                      .toAlignedRect()
-                                      .intersected(viewport()->rect());
-            const QRegion missing = QRegion(changed).subtracted(event->region());
-            if (!missing.isEmpty())
-                viewport()->update(missing);
-        }
-    }
-    // The blocks on screen keep their shaped glyphs between repaints.
-    const QTextBlock first = firstVisibleBlock();
-    QTextBlock last = first;
-    qreal bottom = blockBoundingGeometry(first).top() + contentOffset().y();
-    for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        last = block;
-        bottom += blockBoundingRect(block).height();
-        if (bottom >= viewport()->height())
-            break;
-    }
-    m_glyphs->keepShown(first, last);
-    QPlainTextEdit::paintEvent(event);
-}
-
 void TExtRich::resizeEvent(QResizeEvent* event)
 {
     QPlainTextEdit::resizeEvent(event);

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
+#include <QTextLayout>
 #include <functional>
 #include <memory>
 
@@ -181,6 +182,10 @@ private:
     bool insertHtmlFragment(const QString& html);
     void keepSelectionVisibleWhenUnfocused();
     void changeSelectedIndents(int ParagraphIndents::*member, int points);
+    void paintColoured(QPaintEvent* event);
+    void paintBlockText(QPainter* painter, const QTextBlock& block, const QPointF& offset,
+                        const QList<QTextLayout::FormatRange>& selections, const QRect& area,
+                        const QColor& text);
 
     bool m_plainText = true;
     QList<QKeySequence> m_commandKeys;

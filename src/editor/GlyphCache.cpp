@@ -1,6 +1,8 @@
 // GlyphCache: keeps the shaped glyphs of the blocks on screen, and only of those.
 #include "editor/GlyphCache.h"
 
+#include "editor/ColouredGlyphs.h"
+
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -17,6 +19,7 @@ void release(const QTextBlock& block)
     if (!layout)
         return;
     layout->setCacheEnabled(false);
+    ColouredGlyphs::forget(block);
     // An empty layout pass is the only way to hand the glyphs back; the block is laid out
     // again when it is next needed, as it would be shaped again anyway.
     if (layout->lineCount() > 0) {

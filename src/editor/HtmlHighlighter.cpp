@@ -15,7 +15,6 @@ namespace
 using State = HtmlHighlighter::State;
 using ColourClass = HtmlHighlighter::ColourClass;
 
-constexpr int ClassProperty = QTextFormat::UserProperty + 0x1F0;
 constexpr int Unknown = 0xFF;
 // Blocks to find states for beyond which the whole text is read at once.
 constexpr int LongJump = 2000;
@@ -349,7 +348,9 @@ void HtmlHighlighter::forgetColours()
         const int packed = block.userState();
         if (colouredOf(packed) == Unknown)
             continue;
-        block.layout()->clearFormats();
+        if (BlockColours* colours = BlockColours::of(block); colours && colours->byFormats)
+            block.layout()->clearFormats();
+        block.setUserData(nullptr);
         block.setUserState(pack(endOf(packed), startOf(packed), Unknown));
     }
     reportOwnChange();
@@ -464,19 +465,46 @@ bool HtmlHighlighter::colourBlock(QTextBlock& block)
     const int start = startOf(packed);
     if (colouredOf(packed) == start)
         return false;
-    QList<QTextLayout::FormatRange> ranges;
     State end = State::InText;
-    for (const Span& span : spans(block.text(), State(start), &end)) {
+    QList<Span> found = spans(block.text(), State(start), &end);
+    BlockColours* colours = BlockColours::of(block);
+    if (!colours) {
+        colours = new BlockColours;
+        block.setUserData(colours);
+    }
+    // The glyphs are painted in the colours of the spans; only a block that needs formats is
+    // laid out again for new colours.
+    colours->glyphs.reset();
+    if (colours->byFormats)
+        setFormats(block, found);
+    colours->spans = std::move(found);
+    block.setUserState(pack(end, start, start));
+    return true;
+}
+
+void HtmlHighlighter::setFormats(QTextBlock& block, const QList<Span>& spans)
+{
+    QList<QTextLayout::FormatRange> ranges;
+    ranges.reserve(spans.size());
+    for (const Span& span : spans) {
         QTextLayout::FormatRange range;
         range.start = span.start;
         range.length = span.length;
         range.format.setForeground(colourOf(span.colour));
-        range.format.setProperty(ClassProperty, int(span.colour));
         ranges.append(range);
     }
     block.layout()->setFormats(ranges);
-    block.setUserState(pack(end, start, start));
-    return true;
+}
+
+void HtmlHighlighter::colourByFormats(QTextBlock& block)
+{
+    BlockColours* colours = BlockColours::of(block);
+    if (!colours || colours->byFormats)
+        return;
+    colours->byFormats = true;
+    colours->glyphs.reset();
+    setFormats(block, colours->spans);
+    reportOwnChange();
 }
 
 std::pair<QTextBlock, QTextBlock> HtmlHighlighter::colourShown(const QTextBlock& first, int height,
@@ -494,7 +522,8 @@ std::pair<QTextBlock, QTextBlock> HtmlHighlighter::colourShown(const QTextBlock&
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         ensureStates(block.blockNumber());
         if (colourBlock(block)) {
-            reportOwnChange(true);
+            if (BlockColours::of(block)->byFormats)
+                reportOwnChange(true);
             if (!firstColoured.isValid())
                 firstColoured = block;
             lastColoured = block;
@@ -554,11 +583,16 @@ std::optional<HtmlHighlighter::State> HtmlHighlighter::startStateOf(const QTextB
 
 HtmlHighlighter::ColourClass HtmlHighlighter::classAt(const QTextBlock& block, int column)
 {
-    const QTextLayout* layout = block.layout();
-    if (!layout)
+    const BlockColours* colours = BlockColours::of(block);
+    if (!colours)
         return ColourClass::Text;
-    for (const QTextLayout::FormatRange& range : layout->formats())
-        if (column >= range.start && column < range.start + range.length)
-            return ColourClass(range.format.intProperty(ClassProperty));
+    for (const Span& span : colours->spans)
+        if (column >= span.start && column < span.start + span.length)
+            return span.colour;
     return ColourClass::Text;
+}
+
+bool HtmlHighlighter::isColoured(const QTextBlock& block)
+{
+    return BlockColours::of(block) != nullptr;
 }

@@ -9,6 +9,7 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -74,6 +75,11 @@ public:
                                                   qreal lineHeight);
     // The class a coloured block shows at column (plain text when it carries no colour there).
     static ColourClass classAt(const QTextBlock& block, int column);
+    // Whether the block carries colours now.
+    static bool isColoured(const QTextBlock& block);
+    // Gives a block its colours through its layout's formats, for a block whose glyphs cannot be
+    // coloured one by one; it is laid out again.
+    void colourByFormats(QTextBlock& block);
     // The scanner state in front of column of block. While colours are shown the states in front
     // of the block are found first (the block is about to be shown anyway); without colours
     // only states still known from earlier count.
@@ -87,6 +93,7 @@ private:
     void contentsChanged(int from, int removed, int added);
     void ensureStates(int lastBlock);
     bool colourBlock(QTextBlock& block);
+    void setFormats(QTextBlock& block, const QList<Span>& spans);
     bool recolourInPlace(QTextBlock& block);
     // The state a block starts in, when the block in front of it knows its end state.
     static std::optional<State> startStateOf(const QTextBlock& block);
@@ -105,4 +112,22 @@ private:
     bool m_flushing = false;
     QTimer m_rest;
     int m_restDelay = 300;
+};
+
+struct PaintedGlyphs;
+
+// What one block is coloured with: its spans and, while it is shown, the glyphs drawn in them.
+class BlockColours : public QTextBlockUserData
+{
+public:
+    QList<HtmlHighlighter::Span> spans;
+    // A block whose glyphs do not follow its characters one by one (a ligature, a combining
+    // accent, right-to-left text) carries its colours in its layout's formats instead.
+    bool byFormats = false;
+    std::shared_ptr<PaintedGlyphs> glyphs;
+
+    static BlockColours* of(const QTextBlock& block)
+    {
+        return static_cast<BlockColours*>(block.userData());
+    }
 };

@@ -1,6 +1,7 @@
 // ParagraphLayout: the plain-text document layout that also draws paragraph indents and alignment.
 #include "editor/ParagraphLayout.h"
 
+#include "editor/ColouredGlyphs.h"
 #include "editor/LineEnds.h"
 
 #include <QFontMetrics>
@@ -90,6 +91,7 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
 {
     QTextDocument* doc = document();
     QTextLayout* layout = block.layout();
+    ColouredGlyphs::forget(block);
     QTextOption option = doc->defaultTextOption();
     option.setAlignment(geometry.alignment);
     layout->setTextOption(option);

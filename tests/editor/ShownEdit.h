@@ -3,7 +3,9 @@
 
 #include "editor/ExtRich.h"
 
+#include <QImage>
 #include <QTest>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -21,4 +23,25 @@ inline std::unique_ptr<TExtRich> showEdit(const QString& text, QSize size,
         return nullptr;
     edit->viewport()->repaint();
     return edit;
+}
+
+// What the control's text area shows now.
+inline QImage shownImage(TExtRich* edit)
+{
+    return edit->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// How many pixels of image come within tolerance of colour in every channel.
+inline int pixelsNear(const QImage& image, const QColor& colour, int tolerance = 16)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (std::abs(qRed(row[x]) - colour.red()) <= tolerance &&
+                std::abs(qGreen(row[x]) - colour.green()) <= tolerance &&
+                std::abs(qBlue(row[x]) - colour.blue()) <= tolerance)
+                ++count;
+    }
+    return count;
 }

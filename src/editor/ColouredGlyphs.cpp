@@ -1,0 +1,156 @@
+// ColouredGlyphs: draws a coloured block's glyphs in the colours of its spans, one draw a colour.
+#include "editor/ColouredGlyphs.h"
+
+#include "editor/HtmlHighlighter.h"
+
+#include <QGlyphRun>
+#include <QPainter>
+#include <QRawFont>
+#include <QTextBlock>
+
+// The glyphs of one shown block, sorted into one run per colour and font.
+struct PaintedGlyphs {
+    struct Run {
+        HtmlHighlighter::ColourClass colour;
+        QGlyphRun glyphs;
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+        // The block's character each glyph stands for.
+        QList<int> characters;
+    };
+    QList<Run> runs;
+    // False when the glyphs do not follow the characters one by one.
+    bool sorted = true;
+};
+
+namespace
+{
+
+using ColourClass = HtmlHighlighter::ColourClass;
+using Span = HtmlHighlighter::Span;
+
+PaintedGlyphs::Run& runFor(PaintedGlyphs& painted, ColourClass colour, const QGlyphRun& source)
+{
+    for (PaintedGlyphs::Run& run : painted.runs)
+        if (run.colour == colour && run.glyphs.rawFont() == source.rawFont())
+            return run;
+    PaintedGlyphs::Run run{colour, source, {}, {}, {}};
+    run.glyphs.setBoundingRect(QRectF());
+    painted.runs.append(run);
+    return painted.runs.last();
+}
+
+// The layout's glyphs stand for the line's characters in order, except tabs, which are spaces
+// without a glyph, and the blanks a wrapped line ends in. Anything else (a glyph for two
+// characters or two for one, text running right to left) leaves the glyphs unsorted.
+std::shared_ptr<PaintedGlyphs> sortGlyphs(const QTextBlock& block, const QList<Span>& spans)
+{
+    auto painted = std::make_shared<PaintedGlyphs>();
+    auto unsorted = [&painted] {
+        painted->runs.clear();
+        painted->sorted = false;
+        return painted;
+    };
+    const QString text = block.text();
+    const QTextLayout* layout = block.layout();
+    const int lineCount = layout->lineCount();
+    qsizetype span = 0;
+    for (int l = 0; l < lineCount; ++l) {
+        const QTextLine line = layout->lineAt(l);
+        int c = line.textStart();
+        int end = std::min<int>(c + line.textLength(), int(text.size()));
+        if (l + 1 < lineCount)
+            while (end > c && text[end - 1].isSpace())
+                --end;
+        for (const QGlyphRun& source : line.glyphRuns()) {
+            if (source.isRightToLeft())
+                return unsorted();
+            const QList<quint32> indexes = source.glyphIndexes();
+            const QList<QPointF> positions = source.positions();
+            for (qsizetype g = 0; g < indexes.size(); ++g, ++c) {
+                while (c < end && text[c] == u'\t')
+                    ++c;
+                if (c >= end)
+                    return unsorted();
+                while (span < spans.size() && spans[span].start + spans[span].length <= c)
+                    ++span;
+                const ColourClass colour = span < spans.size() && spans[span].start <= c
+                                               ? spans[span].colour
+                                               : ColourClass::Text;
+                PaintedGlyphs::Run& run = runFor(*painted, colour, source);
+                run.indexes.append(indexes[g]);
+                run.positions.append(positions[g]);
+                run.characters.append(c);
+            }
+        }
+        while (c < end && text[c] == u'\t')
+            ++c;
+        if (c != end)
+            return unsorted();
+    }
+    for (PaintedGlyphs::Run& run : painted->runs) {
+        run.glyphs.setGlyphIndexes(run.indexes);
+        run.glyphs.setPositions(run.positions);
+    }
+    return painted;
+}
+
+bool skipped(int character, const QList<QTextLayout::FormatRange>& skip)
+{
+    for (const QTextLayout::FormatRange& range : skip)
+        if (character >= range.start && character < range.start + range.length)
+            return true;
+    return false;
+}
+
+} // namespace
+
+namespace ColouredGlyphs
+{
+
+Readiness prepare(const QTextBlock& block)
+{
+    BlockColours* colours = BlockColours::of(block);
+    if (!colours || colours->byFormats || !block.layout()->preeditAreaText().isEmpty())
+        return Readiness::LeftToLayout;
+    if (!colours->glyphs)
+        colours->glyphs = sortGlyphs(block, colours->spans);
+    return colours->glyphs->sorted ? Readiness::Ready : Readiness::NeedsFormats;
+}
+
+void draw(QPainter* painter, const QTextBlock& block, const QPointF& origin,
+          const HtmlHighlighter& highlighter, const QColor& text,
+          const QList<QTextLayout::FormatRange>& skip)
+{
+    const BlockColours* colours = BlockColours::of(block);
+    const QPointF at = origin + block.layout()->position();
+    for (const PaintedGlyphs::Run& run : colours->glyphs->runs) {
+        painter->setPen(run.colour == ColourClass::Text ? text : highlighter.colourOf(run.colour));
+        if (skip.isEmpty()) {
+            painter->drawGlyphRun(at, run.glyphs);
+            continue;
+        }
+        QList<quint32> indexes;
+        QList<QPointF> positions;
+        for (qsizetype g = 0; g < run.characters.size(); ++g) {
+            if (skipped(run.characters[g], skip))
+                continue;
+            indexes.append(run.indexes[g]);
+            positions.append(run.positions[g]);
+        }
+        if (indexes.isEmpty())
+            continue;
+        QGlyphRun part = run.glyphs;
+        part.setGlyphIndexes(indexes);
+        part.setPositions(positions);
+        painter->drawGlyphRun(at, part);
+    }
+}
+
+void forget(const QTextBlock& block)
+{
+    if (BlockColours* colours = BlockColours::of(block))
+        colours->glyphs.reset();
+}
+
+} // namespace ColouredGlyphs
