@@ -6,9 +6,9 @@
 
 class QTextDocument;
 
-// A block's layout normally shapes its text anew each time it is drawn; a coloured block is
-// shaped piece by piece, which costs several times a plain one. The blocks on screen keep their
-// glyphs; a block leaving the screen gives them back, so memory stays bounded by the screen.
+// A block's layout normally shapes its text anew each time it is drawn or asked for its glyphs.
+// The blocks on screen keep their glyphs, and so do their colours sorted by colour; a block
+// leaving the screen gives both back, so memory stays bounded by the screen.
 class GlyphCache
 {
 public:

@@ -378,7 +378,8 @@ void HtmlHighlighter::contentsChanged(int from, int removed, int added)
     const int lastNew = lastBlock.blockNumber();
     const int lastOld = lastNew - delta;
     // A change inside one coloured block (typing) colours that block again right now, before
-    // the layout lays it out: laid out with its old colours first, it would be laid out twice.
+    // the layout lays it out: a block coloured through formats would otherwise be laid out with
+    // its old colours first and then a second time.
     if (m_enabled && delta == 0 && block == lastBlock && first <= m_known &&
         colouredOf(block.userState()) != Unknown && recolourInPlace(block))
         return;
@@ -512,8 +513,9 @@ std::pair<QTextBlock, QTextBlock> HtmlHighlighter::colourShown(const QTextBlock&
 {
     if (!m_enabled || !first.isValid())
         return {};
-    // Each block is coloured before it is laid out and its colours are reported at once, so the
-    // layout shapes it a single time, with its colours. Short blocks not laid out yet count one
+    // Colours are painted glyph by glyph and need no new layout; a block coloured through
+    // formats reports them at once, so that it is laid out a single time, with its colours, before
+    // it is drawn. Short blocks not laid out yet count one
     // line, which colours a few too many at most. A long one (a piece of a long line) is laid
     // out: counted as one line, it would have dozens of pieces behind it coloured for nothing.
     QTextBlock firstColoured;

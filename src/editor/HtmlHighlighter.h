@@ -21,7 +21,9 @@ class QTextDocument;
 // the user works, states are found only as far down as something is shown, so a comment opened at
 // the top of a huge page costs no more than the screen it is shown on; once the text has rested a
 // moment, the states further down are found in short slices, so a later jump to the end of a huge
-// page finds them ready. Colours are only ever given to what is shown.
+// page finds them ready. Colours are only ever given to what is shown. They stay beside their
+// block as spans and are painted glyph by glyph; only a block whose glyphs cannot be painted so
+// carries them in its layout's formats.
 class HtmlHighlighter : public QObject
 {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "editor/ShownEdit.h"
 #include "support/TestSupport.h"
 
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -68,6 +69,7 @@ private slots:
     void paintedLooksLikeFormats_data();
     void paintedLooksLikeFormats();
     void editedBlockIsSortedAgain();
+    void onlyShownBlocksKeepSortedGlyphs();
     void unsortableGlyphsFallBackToFormats_data();
     void unsortableGlyphsFallBackToFormats();
 
@@ -146,6 +148,23 @@ void TstColouredGlyphs::editedBlockIsSortedAgain()
     QCOMPARE(H::classAt(edit->document()->firstBlock(), 10), C::Comment);
     colourShownByFormats(edit.get());
     QCOMPARE(painted, shownImage(edit.get()));
+}
+
+void TstColouredGlyphs::onlyShownBlocksKeepSortedGlyphs()
+{
+    QString text;
+    for (int i = 0; i < 2000; ++i)
+        text += QStringLiteral("<p class=\"z\">Zeile %1</p>\n").arg(i);
+    auto edit = colouredEdit(text);
+    QVERIFY(edit);
+    const QTextBlock first = edit->document()->firstBlock();
+    const QTextBlock last = edit->document()->lastBlock().previous();
+    QVERIFY(BlockColours::of(first)->glyphs);
+    edit->verticalScrollBar()->setValue(edit->verticalScrollBar()->maximum());
+    edit->viewport()->repaint();
+    QVERIFY(BlockColours::of(last)->glyphs);
+    QVERIFY(!BlockColours::of(first)->glyphs);
+    QCOMPARE(H::classAt(first, 1), C::TagName);
 }
 
 void TstColouredGlyphs::unsortableGlyphsFallBackToFormats_data()
