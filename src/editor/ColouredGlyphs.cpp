@@ -7,11 +7,14 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QTextBlock>
+#include <algorithm>
+#include <iterator>
 
 // The glyphs of one shown block, sorted into one run per colour and font.
 struct PaintedGlyphs {
     struct Run {
         HtmlHighlighter::ColourClass colour;
+        QRawFont font;
         QGlyphRun glyphs;
         QList<quint32> indexes;
         QList<QPointF> positions;
@@ -29,15 +32,23 @@ namespace
 using ColourClass = HtmlHighlighter::ColourClass;
 using Span = HtmlHighlighter::Span;
 
-PaintedGlyphs::Run& runFor(PaintedGlyphs& painted, ColourClass colour, const QGlyphRun& source)
+constexpr int ClassCount = int(ColourClass::Doctype) + 1;
+
+// The run of painted that takes glyphs of colour from a run in font, made when missing. Each run
+// has room for every glyph of the block; the room left over is given back once all are sorted.
+int runFor(PaintedGlyphs& painted, ColourClass colour, const QGlyphRun& source,
+           const QRawFont& font, qsizetype room)
 {
-    for (PaintedGlyphs::Run& run : painted.runs)
-        if (run.colour == colour && run.glyphs.rawFont() == source.rawFont())
-            return run;
-    PaintedGlyphs::Run run{colour, source, {}, {}, {}};
+    for (qsizetype r = 0; r < painted.runs.size(); ++r)
+        if (painted.runs[r].colour == colour && painted.runs[r].font == font)
+            return int(r);
+    PaintedGlyphs::Run run{colour, font, source, {}, {}, {}};
     run.glyphs.setBoundingRect(QRectF());
+    run.indexes.reserve(room);
+    run.positions.reserve(room);
+    run.characters.reserve(room);
     painted.runs.append(run);
-    return painted.runs.last();
+    return int(painted.runs.size() - 1);
 }
 
 // The layout's glyphs stand for the line's characters in order, except tabs, which are spaces
@@ -67,6 +78,10 @@ std::shared_ptr<PaintedGlyphs> sortGlyphs(const QTextBlock& block, const QList<S
                 return unsorted();
             const QList<quint32> indexes = source.glyphIndexes();
             const QList<QPointF> positions = source.positions();
+            const QRawFont font = source.rawFont();
+            // Which run takes each colour of this source, found at its first glyph.
+            int target[ClassCount];
+            std::fill(std::begin(target), std::end(target), -1);
             for (qsizetype g = 0; g < indexes.size(); ++g, ++c) {
                 while (c < end && text[c] == u'\t')
                     ++c;
@@ -77,7 +92,10 @@ std::shared_ptr<PaintedGlyphs> sortGlyphs(const QTextBlock& block, const QList<S
                 const ColourClass colour = span < spans.size() && spans[span].start <= c
                                                ? spans[span].colour
                                                : ColourClass::Text;
-                PaintedGlyphs::Run& run = runFor(*painted, colour, source);
+                int& slot = target[int(colour)];
+                if (slot < 0)
+                    slot = runFor(*painted, colour, source, font, text.size());
+                PaintedGlyphs::Run& run = painted->runs[slot];
                 run.indexes.append(indexes[g]);
                 run.positions.append(positions[g]);
                 run.characters.append(c);
@@ -89,6 +107,9 @@ std::shared_ptr<PaintedGlyphs> sortGlyphs(const QTextBlock& block, const QList<S
             return unsorted();
     }
     for (PaintedGlyphs::Run& run : painted->runs) {
+        run.indexes.squeeze();
+        run.positions.squeeze();
+        run.characters.squeeze();
         run.glyphs.setGlyphIndexes(run.indexes);
         run.glyphs.setPositions(run.positions);
     }
