@@ -514,10 +514,10 @@ std::pair<QTextBlock, QTextBlock> HtmlHighlighter::colourShown(const QTextBlock&
     if (!m_enabled || !first.isValid())
         return {};
     // Colours are painted glyph by glyph and need no new layout; a block coloured through
-    // formats reports them at once, so that it is laid out a single time, with its colours, before
-    // it is drawn. Short blocks not laid out yet count one
-    // line, which colours a few too many at most. A long one (a piece of a long line) is laid
-    // out: counted as one line, it would have dozens of pieces behind it coloured for nothing.
+    // formats reports them at once, so that it is laid out a single time, with its colours,
+    // before it is drawn. Short blocks not laid out yet count one line, which colours a few too
+    // many at most. A long one (a piece of a long line) is laid out: counted as one line, it
+    // would have dozens of pieces behind it coloured for nothing.
     QTextBlock firstColoured;
     QTextBlock lastColoured;
     qreal covered = 0;
