@@ -16,8 +16,6 @@ struct PaintedGlyphs {
         HtmlHighlighter::ColourClass colour;
         QRawFont font;
         QGlyphRun glyphs;
-        QList<quint32> indexes;
-        QList<QPointF> positions;
         // The block's character each glyph stands for.
         QList<int> characters;
     };
@@ -34,20 +32,28 @@ using Span = HtmlHighlighter::Span;
 
 constexpr int ClassCount = int(ColourClass::Doctype) + 1;
 
+// The glyphs of one run while they are being sorted.
+struct Sorting {
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+};
+
 // The run of painted that takes glyphs of colour from a run in font, made when missing. Each run
 // has room for every glyph of the block; the room left over is given back once all are sorted.
-int runFor(PaintedGlyphs& painted, ColourClass colour, const QGlyphRun& source,
-           const QRawFont& font, qsizetype room)
+int runFor(PaintedGlyphs& painted, QList<Sorting>& sorting, ColourClass colour,
+           const QGlyphRun& source, const QRawFont& font, qsizetype room)
 {
     for (qsizetype r = 0; r < painted.runs.size(); ++r)
         if (painted.runs[r].colour == colour && painted.runs[r].font == font)
             return int(r);
-    PaintedGlyphs::Run run{colour, font, source, {}, {}, {}};
+    PaintedGlyphs::Run run{colour, font, source, {}};
     run.glyphs.setBoundingRect(QRectF());
-    run.indexes.reserve(room);
-    run.positions.reserve(room);
     run.characters.reserve(room);
     painted.runs.append(run);
+    Sorting glyphs;
+    glyphs.indexes.reserve(room);
+    glyphs.positions.reserve(room);
+    sorting.append(glyphs);
     return int(painted.runs.size() - 1);
 }
 
@@ -65,6 +71,7 @@ std::shared_ptr<PaintedGlyphs> sortGlyphs(const QTextBlock& block, const QList<S
     const QString text = block.text();
     const QTextLayout* layout = block.layout();
     const int lineCount = layout->lineCount();
+    QList<Sorting> sorting;
     qsizetype span = 0;
     for (int l = 0; l < lineCount; ++l) {
         const QTextLine line = layout->lineAt(l);
@@ -94,11 +101,10 @@ std::shared_ptr<PaintedGlyphs> sortGlyphs(const QTextBlock& block, const QList<S
                                                : ColourClass::Text;
                 int& slot = target[int(colour)];
                 if (slot < 0)
-                    slot = runFor(*painted, colour, source, font, text.size());
-                PaintedGlyphs::Run& run = painted->runs[slot];
-                run.indexes.append(indexes[g]);
-                run.positions.append(positions[g]);
-                run.characters.append(c);
+                    slot = runFor(*painted, sorting, colour, source, font, text.size());
+                sorting[slot].indexes.append(indexes[g]);
+                sorting[slot].positions.append(positions[g]);
+                painted->runs[slot].characters.append(c);
             }
         }
         while (c < end && text[c] == u'\t')
@@ -106,12 +112,13 @@ std::shared_ptr<PaintedGlyphs> sortGlyphs(const QTextBlock& block, const QList<S
         if (c != end)
             return unsorted();
     }
-    for (PaintedGlyphs::Run& run : painted->runs) {
-        run.indexes.squeeze();
-        run.positions.squeeze();
+    for (qsizetype r = 0; r < painted->runs.size(); ++r) {
+        PaintedGlyphs::Run& run = painted->runs[r];
+        sorting[r].indexes.squeeze();
+        sorting[r].positions.squeeze();
         run.characters.squeeze();
-        run.glyphs.setGlyphIndexes(run.indexes);
-        run.glyphs.setPositions(run.positions);
+        run.glyphs.setGlyphIndexes(sorting[r].indexes);
+        run.glyphs.setPositions(sorting[r].positions);
     }
     return painted;
 }
@@ -151,13 +158,15 @@ void draw(QPainter* painter, const QTextBlock& block, const QPointF& origin,
             painter->drawGlyphRun(at, run.glyphs);
             continue;
         }
+        const QList<quint32> allIndexes = run.glyphs.glyphIndexes();
+        const QList<QPointF> allPositions = run.glyphs.positions();
         QList<quint32> indexes;
         QList<QPointF> positions;
         for (qsizetype g = 0; g < run.characters.size(); ++g) {
             if (skipped(run.characters[g], skip))
                 continue;
-            indexes.append(run.indexes[g]);
-            positions.append(run.positions[g]);
+            indexes.append(allIndexes[g]);
+            positions.append(allPositions[g]);
         }
         if (indexes.isEmpty())
             continue;
