@@ -3,6 +3,8 @@
 
 #include "widgets/DialogHelp.h"
 #include "widgets/DialogHints.h"
+#include "widgets/DialogMnemonics.h"
+#include "widgets/ListPick.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,6 +57,16 @@ void TDialog::finishLayout(QLayout* body)
     layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TDialog::showEvent(QShowEvent* event)
+{
+    if (!m_prepared) {
+        m_prepared = true;
+        keepTypedTextInLists(this);
+        resolveButtonMnemonics(this);
+    }
+    QDialog::showEvent(event);
 }
 
 TFlagDialog::TFlagDialog(const DialogEnv& env, const QString& caption, int helpTopic,

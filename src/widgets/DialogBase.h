@@ -39,6 +39,9 @@ public:
 protected:
     // Puts body above the button row and fixes the dialog's size.
     void finishLayout(QLayout* body);
+    // At the first show every control of the dialog exists: lists are set to keep typed text and
+    // buttons give up mnemonic letters the fields use.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QPushButton* m_ok;
@@ -46,6 +49,7 @@ private:
     QPushButton* m_help = nullptr;
     TDialogHints* m_hints;
     int m_helpTopic;
+    bool m_prepared = false;
 };
 
 // A dialog that reports through a flag that outlives it: OK sets the flag, every other way of
