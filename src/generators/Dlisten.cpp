@@ -10,7 +10,9 @@
 
 #include <QAbstractListModel>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -39,12 +41,20 @@ public:
             return {};
         return m_lines.at(index.row());
     }
+    // A line never holds a line end: a text with several lines fills the rows from this one
+    // down, and rows are added where the list ends.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override
     {
         if (!index.isValid() || role != Qt::EditRole)
             return false;
-        m_lines[index.row()] = value.toString();
-        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        const QStringList parts = splitListLine(value.toString());
+        const int first = index.row();
+        const int last = first + int(parts.size()) - 1;
+        if (last >= rowCount())
+            resize(last + 1);
+        for (int i = 0; i < parts.size(); ++i)
+            m_lines[first + i] = parts.at(i);
+        emit dataChanged(index, this->index(last), {Qt::DisplayRole, Qt::EditRole});
         return true;
     }
     Qt::ItemFlags flags(const QModelIndex& index) const override
@@ -58,6 +68,13 @@ public:
         beginResetModel();
         m_lines = lines;
         endResetModel();
+    }
+    // The line moves from row from to row to; the lines between close up.
+    void moveLine(int from, int to)
+    {
+        m_lines.move(from, to);
+        emit dataChanged(index(qMin(from, to)), index(qMax(from, to)),
+                         {Qt::DisplayRole, Qt::EditRole});
     }
     // Rows beyond the count are dropped, new rows are empty.
     void resize(int rows)
@@ -103,12 +120,23 @@ public:
             closeEditor(editor, QAbstractItemDelegate::NoHint);
         }
     }
-    // The row below the current one as the grid shows it, or none.
-    QModelIndex rowBelow() const
+    // The row below the current one, or none.
+    QModelIndex rowBelow() const { return model()->index(currentIndex().row() + 1, 0); }
+
+protected:
+    // Pasting into the grid, with no line being typed, fills the rows from the current one with
+    // the clipboard's lines.
+    void keyPressEvent(QKeyEvent* event) override
     {
-        const int visual = verticalHeader()->visualIndex(currentIndex().row());
-        const int row = verticalHeader()->logicalIndex(visual + 1);
-        return row >= 0 ? model()->index(row, 0) : QModelIndex();
+        if (event->matches(QKeySequence::Paste) && state() != EditingState) {
+            const QString text = QGuiApplication::clipboard()->text();
+            const QModelIndex at = currentIndex().isValid() ? currentIndex() : model()->index(0, 0);
+            if (!text.isEmpty() && at.isValid())
+                model()->setData(at, text);
+            event->accept();
+            return;
+        }
+        QTableView::keyPressEvent(event);
     }
 };
 
@@ -118,6 +146,22 @@ class TListDelegate : public QStyledItemDelegate
 {
 public:
     explicit TListDelegate(TListGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    // A line end pasted or dropped into the line being typed takes the line at once, so that its
+    // lines spread over the rows below instead of showing in one row.
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            TListGrid* grid = m_grid;
+            connect(line, &QLineEdit::textEdited, grid, [grid](const QString& text) {
+                if (holdsLineEnd(text))
+                    grid->commitOpenEditor();
+            });
+        }
+        return editor;
+    }
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
@@ -233,6 +277,9 @@ TDList::TDList(const DialogEnv& env, ShellState::ListMemory& memory, QStringList
     connect(BitBtn4, &QPushButton::clicked, this, &TDList::BitBtn4Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TDList::BitBtn5Click);
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &TDList::SpinEdit1Change);
+    connect(m_lines, &QAbstractItemModel::rowsInserted, this, &TDList::showRowCount);
+    connect(rows, &QHeaderView::sectionMoved, this,
+            [this](int, int from, int to) { moveRow(from, to); });
 
     auto* body = new QVBoxLayout;
     body->addWidget(Panel1);
@@ -252,12 +299,44 @@ TDList::TDList(const DialogEnv& env, ShellState::ListMemory& memory, QStringList
 
 void TDList::showLines(const QStringList& lines)
 {
-    const int rows = int(lines.size());
     m_lines->setLines(lines);
+    showRowCount();
+}
+
+// A list longer than the field's limit (from a file or pasted) raises the limit.
+void TDList::showRowCount()
+{
+    const int rows = m_lines->rowCount();
     m_memory.lineCount = rows;
     const QSignalBlocker quiet(SpinEdit1);
     SpinEdit1->setMaximum(qMax(DesignedMaxRows, rows));
     SpinEdit1->setValue(rows);
+}
+
+// The row header would only remember the move and show the rows in an order of its own, so the
+// header goes back to plain order and the line itself moves: what is read, saved and dropped is
+// always what the grid shows, in its order.
+void TDList::moveRow(int from, int to)
+{
+    if (m_movingRow || from == to)
+        return;
+    m_movingRow = true;
+    commitEditor();
+    QHeaderView* header = StringGrid1->verticalHeader();
+    const int current = header->visualIndex(StringGrid1->currentIndex().row());
+    header->moveSection(to, from);
+    // Row heights go with their lines.
+    const int first = qMin(from, to), last = qMax(from, to);
+    QList<int> heights;
+    for (int row = first; row <= last; ++row)
+        heights << header->sectionSize(row);
+    heights.move(from - first, to - first);
+    m_lines->moveLine(from, to);
+    for (int row = first; row <= last; ++row)
+        header->resizeSection(row, heights.at(row - first));
+    if (current >= 0)
+        StringGrid1->setCurrentIndex(m_lines->index(current, 0));
+    m_movingRow = false;
 }
 
 void TDList::SpinEdit1Change(int rows)
@@ -274,14 +353,7 @@ void TDList::commitEditor()
 
 QStringList TDList::gridLines() const
 {
-    const QHeaderView* header = StringGrid1->verticalHeader();
-    if (!header->sectionsMoved())
-        return m_lines->lines();
-    QStringList shown;
-    shown.reserve(m_lines->lines().size());
-    for (int visual = 0; visual < m_lines->rowCount(); ++visual)
-        shown.append(m_lines->lines().at(header->logicalIndex(visual)));
-    return shown;
+    return m_lines->lines();
 }
 
 int TDList::rowCount() const

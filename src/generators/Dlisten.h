@@ -60,12 +60,15 @@ private:
     void BitBtn2Click();
     void SpinEdit1Change(int rows);
     void showLines(const QStringList& lines);
+    void showRowCount();
+    void moveRow(int from, int to);
     void commitEditor();
 
     ShellState::ListMemory& m_memory;
     QStringList& m_memoryLines;
     TListLines* m_lines;
     bool m_selection;
+    bool m_movingRow = false;
 };
 
 // The list commands: each shows TDList with its caption and inserts the list on OK.

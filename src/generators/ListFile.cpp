@@ -4,6 +4,8 @@
 #include "core/TextFileCodec.h"
 #include "platform/FileIo.h"
 
+#include <QRegularExpression>
+
 QStringList decodeListFile(const QByteArray& bytes)
 {
     const DecodedText decoded = decodeTextFile(bytes);
@@ -16,6 +18,30 @@ QStringList decodeListFile(const QByteArray& bytes)
     return lines;
 }
 
+namespace
+{
+
+const QRegularExpression& lineEnd()
+{
+    static const QRegularExpression end(QStringLiteral("\r\n|[\n\r\u2029]"));
+    return end;
+}
+
+} // namespace
+
+bool holdsLineEnd(const QString& text)
+{
+    return text.contains(lineEnd());
+}
+
+QStringList splitListLine(const QString& text)
+{
+    QStringList lines = text.split(lineEnd());
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
 QByteArray encodeListFile(const QStringList& lines)
 {
     // UTF-8 writes every character; the reader still takes older Windows-1252 files.
@@ -25,8 +51,10 @@ QByteArray encodeListFile(const QStringList& lines)
         size += line.size() + 2;
     text.reserve(size);
     for (const QString& line : lines) {
-        text += line;
-        text += QLatin1String("\r\n");
+        for (const QString& part : splitListLine(line)) {
+            text += part;
+            text += QLatin1String("\r\n");
+        }
     }
     return text.toUtf8();
 }

@@ -273,6 +273,7 @@ TDTableForm::TDTableForm(const DialogEnv& env, ShellState& state)
             Edit4->clear();
         });
     connect(StringGrid1, &TTableGrid::pointerOver, this, &TDTableForm::showPointer);
+    connect(StringGrid1, &TTableGrid::pointerOutside, this, &TDTableForm::clearPointer);
     connect(BitBtn4, &QPushButton::clicked, this, &TDTableForm::BitBtn4Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TDTableForm::SaveTabelle);
 
@@ -400,6 +401,13 @@ void TDTableForm::showPointer(int column, int row, int columnWidth)
     Cell->setText(QString::number(column) + QLatin1Char(':') + QString::number(row));
     PX->setText(QString::number(columnWidth));
     PY->setText(QString::number(StringGrid1->firstRowHeight()));
+}
+
+void TDTableForm::clearPointer()
+{
+    Cell->clear();
+    PX->clear();
+    PY->clear();
 }
 
 void TDTableForm::showEvent(QShowEvent* event)

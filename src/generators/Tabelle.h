@@ -72,6 +72,7 @@ private:
     void BitBtn4Click();
     void SaveTabelle();
     void showPointer(int column, int row, int columnWidth);
+    void clearPointer();
 
     ShellState& m_state;
     // The encoding of the table file opened last, kept when saving; new files are UTF-8.

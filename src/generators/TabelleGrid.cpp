@@ -191,21 +191,28 @@ bool TTableGrid::eventFilter(QObject* watched, QEvent* event)
         snapRowHeights();
     } else if (event->type() == QEvent::MouseMove) {
         const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+        // -1 where the pointer is beyond the last column or row.
         int column = -1, row = -1;
         if (watched == viewport()) {
             column = columnAt(pos.x()) + 1;
             row = rowAt(pos.y()) + 1;
+            if (column == 0 || row == 0)
+                column = row = -1;
         } else if (watched == horizontalHeader()->viewport()) {
             column = horizontalHeader()->logicalIndexAt(pos.x()) + 1;
-            row = 0;
+            row = column > 0 ? 0 : -1;
         } else if (watched == verticalHeader()->viewport()) {
-            column = 0;
             row = verticalHeader()->logicalIndexAt(pos.y()) + 1;
+            column = row > 0 ? 0 : -1;
         }
         if (column > 0 && row >= 0)
             emit pointerOver(column, row, columnWidth(column - 1));
         else if (column == 0 && row > 0)
             emit pointerOver(0, row, verticalHeader()->width());
+        else
+            emit pointerOutside();
+    } else if (event->type() == QEvent::Leave) {
+        emit pointerOutside();
     }
     return QTableWidget::eventFilter(watched, event);
 }

@@ -45,6 +45,8 @@ public:
 signals:
     // The pointer is over the cell at column:row, counting the fixed column and row as 0.
     void pointerOver(int column, int row, int columnWidth);
+    // The pointer is over no cell: beyond the last column or row, or off the grid.
+    void pointerOutside();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

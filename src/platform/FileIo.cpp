@@ -53,8 +53,8 @@ QByteArray readOpenFile(QFile& file, const QString& path)
     if (!file.isSequential() && size > 0) {
         data = file.readAll();
     } else {
-        // Pipes, devices and kernel files report no size; reading in pieces stops an endless
-        // one (/dev/zero) at the limit instead of exhausting memory.
+        // Kernel files report no size; reading in pieces stops one that would not end at the
+        // limit instead of exhausting memory.
         constexpr qint64 piece = 1024 * 1024;
         for (;;) {
             const qsizetype filled = data.size();
@@ -72,11 +72,19 @@ QByteArray readOpenFile(QFile& file, const QString& path)
     return data;
 }
 
-// Opens a regular file for reading; anything else is refused before it could block the open.
+} // namespace
+
 void openRegularFile(QFile& file, const QString& path)
 {
     if (path.isEmpty() || !QFileInfo(path).isFile())
         throw UserError(cannotOpenText(path));
+    // Files compiled into the program are never FIFOs, and the system knows no name for them.
+    if (path.startsWith(QLatin1Char(':'))) {
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw UserError(cannotOpenText(path));
+        return;
+    }
 #ifdef Q_OS_UNIX
     // The name may have become a FIFO since the look above: a non-blocking open returns at once
     // even then, and the open file itself is checked again.
@@ -90,21 +98,15 @@ void openRegularFile(QFile& file, const QString& path)
         throw UserError(cannotOpenText(path));
     }
 #else
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(cannotOpenText(path));
 #endif
 }
 
-} // namespace
-
 QByteArray readWholeFile(const QString& path)
 {
-    if (path.isEmpty())
-        throw UserError(cannotOpenText(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw UserError(cannotOpenText(path));
-    return readOpenFile(file, path);
+    return readDocumentFile(path);
 }
 
 QByteArray readDocumentFile(const QString& path, FileStamp* stamp)

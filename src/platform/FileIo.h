@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+class QFile;
+
 // Larger files are refused with a message instead of exhausting memory.
 constexpr qint64 MaxDocumentBytes = 512ll * 1024 * 1024;
 
@@ -17,10 +19,15 @@ struct FileStamp {
     size_t hash = 0; // of the bytes
 };
 
-// Throws UserError("Kann Datei %s nicht öffnen") when the file cannot be read.
+// The one gate every read of a file passes: opens path for reading when it is a regular file (or
+// a file compiled into the program) and refuses anything else (a FIFO, a device, a socket, a
+// directory) at once, without waiting for a writer. Throws UserError("Kann Datei %s nicht öffnen").
+void openRegularFile(QFile& file, const QString& path);
+
+// The whole file, opened through openRegularFile. Throws UserError("Kann Datei %s nicht öffnen")
+// when the file cannot be read.
 QByteArray readWholeFile(const QString& path);
-// Like readWholeFile for a document: anything but a regular file (a FIFO, a device, a socket, a
-// directory) is refused at once, without waiting for a writer. Fills *stamp when given.
+// readWholeFile for a document: fills *stamp when given.
 QByteArray readDocumentFile(const QString& path, FileStamp* stamp = nullptr);
 // Writes through a temporary file renamed over the target, so a failed write leaves the old file
 // whole. Throws UserError("Kann Datei %s nicht erstellen") on failure. Fills *stamp when given.

@@ -4,15 +4,19 @@
 #include "generators/DocumentFixture.h"
 #include "generators/ListFile.h"
 #include "generators/ListMarkup.h"
+#include "platform/FileIo.h"
+#include "support/FifoRescue.h"
 #include "widgets/DialogHints.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTimer>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -61,6 +65,19 @@ void afterwards(TDList* dialog, std::function<void()> steps)
     QTimer::singleShot(0, dialog, std::move(steps));
 }
 
+// The lines in the order the grid shows them on screen, whatever the row header remembers.
+QStringList shownLines(TDList* dialog)
+{
+    const QHeaderView* header = dialog->StringGrid1->verticalHeader();
+    QStringList lines;
+    for (int visual = 0; visual < header->count(); ++visual)
+        lines << dialog->StringGrid1->model()
+                     ->index(header->logicalIndex(visual), 0)
+                     .data()
+                     .toString();
+    return lines;
+}
+
 // Runs the list command of that menu item and answers its dialog: fill, then the button.
 QString runList(DocumentFixture& doc, const char* item, std::function<void(TDList*)> fill,
                 const QString& button = u"BitBtn1"_s)
@@ -96,6 +113,13 @@ private slots:
     void longListFileLoadsWhole();
     void cancelledFileDialogsChangeNothing();
     void failedSaveKeepsTheLines();
+    void movedRowsStayWhereTheyAreShown_data();
+    void movedRowsStayWhereTheyAreShown();
+    void pastedLinesFillRows_data();
+    void pastedLinesFillRows();
+    void linesHoldingLineEndsAreWrittenAsLines_data();
+    void linesHoldingLineEndsAreWrittenAsLines();
+    void fifoIsRefusedAtOnce();
     void toolbarButtonsReachTheirLists_data();
     void toolbarButtonsReachTheirLists();
 };
@@ -474,6 +498,180 @@ void TestLists::failedSaveKeepsTheLines()
     QVERIFY2(message.contains(u"nicht erstellen"_s), qPrintable(message));
     QCOMPARE(shown, QStringList{u"bleibt"_s});
     QCOMPARE(text, u"<ol>\r\n\t<li>bleibt</li>\r\n</ol>"_s);
+}
+
+void TestLists::movedRowsStayWhereTheyAreShown_data()
+{
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QByteArray>("saved"); // empty: nothing saved
+    QTest::newRow("OK") << "" << QStringList{"b", "c", "a"} << QByteArray();
+    QTest::newRow("Speichern") << "save" << QStringList{"b", "c", "a"}
+                               << QByteArray("b\r\nc\r\na\r\n");
+    QTest::newRow("Öffnen") << "open" << QStringList{"x", "y", "z"} << QByteArray();
+    QTest::newRow("Öffnen, then Speichern")
+        << "open save" << QStringList{"x", "y", "z"} << QByteArray("x\r\ny\r\nz\r\n");
+    QTest::newRow("fewer rows") << "fewer" << QStringList{"b", "c"} << QByteArray();
+    QTest::newRow("another move") << "move" << QStringList{"c", "b", "a"} << QByteArray();
+}
+
+void TestLists::movedRowsStayWhereTheyAreShown()
+{
+    QFETCH(QString, then);
+    QFETCH(QStringList, shown);
+    QFETCH(QByteArray, saved);
+    DocumentFixture doc;
+    const QString file = doc.env.path(u"xyz.lst"_s);
+    writeBytes(file, "x\r\ny\r\nz\r\n");
+    const QString copy = doc.env.path(u"kopie.lst"_s);
+    QStringList onScreen, read;
+    const QString text = runList(
+        doc, "Listenummeriert1",
+        [&](TDList* d) {
+            afterwards(d, [&, d] {
+                setRows(d, {u"a"_s, u"b"_s, u"c"_s});
+                // The first row dragged below the last, as with the mouse on the row header.
+                d->StringGrid1->verticalHeader()->moveSection(0, 2);
+                if (then.contains(u"open")) {
+                    answerFileDialog(file);
+                    d->BitBtn4->click();
+                }
+                if (then.contains(u"save")) {
+                    answerFileDialog(copy);
+                    d->BitBtn5->click();
+                }
+                if (then == u"fewer")
+                    d->SpinEdit1->setValue(2);
+                if (then == u"move")
+                    d->StringGrid1->verticalHeader()->moveSection(1, 0);
+                onScreen = shownLines(d);
+                read = d->gridLines();
+                d->okButton()->click();
+            });
+        },
+        QString());
+    QCOMPARE(onScreen, shown);
+    QCOMPARE(read, shown);
+    QCOMPARE(text, ::listMarkup(ListKind::Numbered, shown));
+    if (!saved.isEmpty())
+        QCOMPARE(readBytes(copy), saved);
+}
+
+void TestLists::pastedLinesFillRows_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("cursor"); // in the open cell; -1: pasted into the grid, no cell open
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("into the first row")
+        << QStringList{""} << 0 << -1 << "a\nb\nc" << QStringList{"a", "b", "c"};
+    QTest::newRow("from a middle row, over its neighbours")
+        << QStringList{"x", "y", "z"} << 1 << -1 << "a\r\nb\r\nc\r\n"
+        << QStringList{"x", "a", "b", "c"};
+    QTest::newRow("one line replaces the row")
+        << QStringList{"x", "y"} << 0 << -1 << "a" << QStringList{"a", "y"};
+    QTest::newRow("into an open cell, at its cursor")
+        << QStringList{"xy", "z"} << 0 << 1 << u"a\rb\u2029c"_s << QStringList{"xa", "b", "cy"};
+}
+
+void TestLists::pastedLinesFillRows()
+{
+    QFETCH(QStringList, before);
+    QFETCH(int, row);
+    QFETCH(int, cursor);
+    QFETCH(QString, clipboard);
+    QFETCH(QStringList, after);
+    DocumentFixture doc;
+    const QString file = doc.env.path(u"eingefuegt.lst"_s);
+    QStringList pasted, reopened;
+    int spin = 0;
+    const QString text = runList(
+        doc, "BulletlisteRund1",
+        [&](TDList* d) {
+            afterwards(d, [&, d] {
+                setRows(d, before);
+                QApplication::clipboard()->setText(clipboard);
+                QTableView* grid = d->StringGrid1;
+                grid->setFocus();
+                grid->setCurrentIndex(grid->model()->index(row, 0));
+                if (cursor < 0) {
+                    QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+                } else {
+                    grid->edit(grid->currentIndex());
+                    auto* editor =
+                        qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+                    QVERIFY(editor);
+                    editor->setCursorPosition(cursor);
+                    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+                }
+                pasted = d->gridLines();
+                spin = d->SpinEdit1->value();
+                // Saved and opened again, every row comes back as one line.
+                answerFileDialog(file);
+                d->BitBtn5->click();
+                d->SpinEdit1->setValue(1);
+                answerFileDialog(file);
+                d->BitBtn4->click();
+                reopened = d->gridLines();
+                d->okButton()->click();
+            });
+        },
+        QString());
+    QCOMPARE(pasted, after);
+    QCOMPARE(spin, int(after.size()));
+    QCOMPARE(reopened, after);
+    QCOMPARE(text, ::listMarkup(ListKind::BulletRound, after));
+}
+
+void TestLists::linesHoldingLineEndsAreWrittenAsLines_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("LF") << "a\nb" << QByteArray("a\r\nb\r\n");
+    QTest::newRow("CR LF and CR") << "a\r\nb\rc" << QByteArray("a\r\nb\r\nc\r\n");
+    QTest::newRow("paragraph separator") << u"a\u2029b"_s << QByteArray("a\r\nb\r\n");
+    QTest::newRow("final line end") << "a\n" << QByteArray("a\r\n");
+    QTest::newRow("line separator is a character") << u"a\u2028b"_s
+                                                   << QByteArray("a\xe2\x80\xa8"
+                                                                 "b\r\n");
+}
+
+void TestLists::linesHoldingLineEndsAreWrittenAsLines()
+{
+    QFETCH(QString, line);
+    QFETCH(QByteArray, bytes);
+    const QByteArray written = encodeListFile({u"vor"_s, line, QString()});
+    QCOMPARE(written, "vor\r\n" + bytes + "\r\n");
+    // What is written reads back line for line.
+    QCOMPARE(encodeListFile(decodeListFile(written)), written);
+}
+
+void TestLists::fifoIsRefusedAtOnce()
+{
+    DocumentFixture doc;
+    const QString fifo = doc.env.path(u"rohr.lst"_s);
+    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QString message;
+    QStringList shown;
+    runList(
+        doc, "Listenummeriert1",
+        [&](TDList* d) {
+            afterwards(d, [&, d] {
+                setRows(d, {u"bleibt"_s});
+                // Should the open wait for a writer, this one ends the wait with a line.
+                FifoRescue rescue(fifo);
+                answerFileDialog(fifo);
+                answerMessageBox(QMessageBox::Ok, &message);
+                d->BitBtn4->click();
+                QTRY_VERIFY(!message.isEmpty());
+                shown = d->gridLines();
+                d->okButton()->click();
+            });
+        },
+        QString());
+    QCOMPARE(message, cannotOpenText(fifo));
+    QCOMPARE(shown, QStringList{u"bleibt"_s});
 }
 
 void TestLists::toolbarButtonsReachTheirLists_data()

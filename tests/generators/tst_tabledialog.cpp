@@ -26,6 +26,8 @@ private slots:
     void cellsTypedInPlaceWithTab();
     void rowHeightsSnapToTheFirstRow();
     void pointerFields();
+    void pointerOutsideTheCellsShowsNothing_data();
+    void pointerOutsideTheCellsShowsNothing();
     void controlReactions();
     void movedColumnTakesItsTextsAndWidth();
     void savingWritesTheFileLayout();
@@ -253,6 +255,51 @@ void TestTableDialog::pointerFields()
     QTest::mouseMove(grid->verticalHeader()->viewport(), QPoint(5, 5));
     QCOMPARE(dialog.Cell->text(), u"0:1"_s);
     QCOMPARE(dialog.PX->text(), u"64"_s);
+}
+
+void TestTableDialog::pointerOutsideTheCellsShowsNothing_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("right of the cells") << "right";
+    QTest::newRow("below the cells") << "below";
+    QTest::newRow("right of the last column head") << "top";
+    QTest::newRow("below the last row head") << "side";
+}
+
+void TestTableDialog::pointerOutsideTheCellsShowsNothing()
+{
+    QFETCH(QString, where);
+    ShellState state;
+    TDTableForm dialog({}, state);
+    dialog.SpinEdit1->setValue(2);
+    dialog.SpinEdit2->setValue(2);
+    showActive(&dialog);
+    TTableGrid* grid = dialog.StringGrid1;
+    const QRect last = grid->visualRect(grid->model()->index(1, 1));
+    QTest::mouseMove(grid->viewport(), grid->visualRect(grid->model()->index(0, 0)).center());
+    QCOMPARE(dialog.Cell->text(), u"1:1"_s);
+
+    QWidget* surface = grid->viewport();
+    QPoint outside;
+    if (where == u"right") {
+        outside = QPoint(last.right() + 20, last.center().y());
+    } else if (where == u"below") {
+        outside = QPoint(last.center().x(), last.bottom() + 20);
+    } else if (where == u"top") {
+        surface = grid->horizontalHeader()->viewport();
+        outside = QPoint(last.right() + 20, surface->height() / 2);
+    } else {
+        surface = grid->verticalHeader()->viewport();
+        outside = QPoint(surface->width() / 2, last.bottom() + 20);
+    }
+    QVERIFY2(surface->rect().contains(outside), "the grid has room beside its cells");
+    QTest::mouseMove(surface, outside);
+    QCOMPARE(dialog.Cell->text(), QString());
+    QCOMPARE(dialog.PX->text(), QString());
+    QCOMPARE(dialog.PY->text(), QString());
+    // Back over a cell, the panes tell it again.
+    QTest::mouseMove(grid->viewport(), last.center());
+    QCOMPARE(dialog.Cell->text(), u"2:2"_s);
 }
 
 void TestTableDialog::controlReactions()
