@@ -1,6 +1,8 @@
 // Find and replace of a document window: its two modeless dialogs and the commands behind them.
 #include "editor/FindReplace.h"
 
+#include "widgets/DialogMnemonics.h"
+
 #include "editor/ExtRich.h"
 #include "platform/ErrorReport.h"
 
@@ -85,6 +87,7 @@ TSearchDialog::TSearchDialog(Kind kind, QWidget* parent) : QDialog(parent), m_ki
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addWidget(buttons);
+    resolveButtonMnemonics(this);
 }
 
 QString TSearchDialog::findText() const

@@ -1,6 +1,7 @@
 // TFSonderZeichen: the floating palette of 101 special characters that insert their references.
 #include "editor/Sonderz.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QScreen>
@@ -9,10 +10,13 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace
 {
 
+constexpr int ClientWidth = 293;
+constexpr int ClientHeight = 112;
 constexpr int ButtonSize = 25;
 constexpr int Edge = 5;
 
@@ -84,15 +88,13 @@ TFSonderZeichen::TFSonderZeichen(std::function<void()> sonderzeichenKlick, QWidg
     setObjectName(QStringLiteral("FSonderZeichen"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Sonderzeichen"));
-    setFixedSize(293, 112);
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_notebook = new QTabWidget(this);
     m_notebook->setObjectName(QStringLiteral("TabbedNotebook1"));
-    // All four tabs share the one row, however narrow the window.
+    // All four tabs share the one row and show their labels whole: the window grows to fit them.
     m_notebook->setUsesScrollButtons(false);
-    m_notebook->setElideMode(Qt::ElideMiddle);
+    m_notebook->setElideMode(Qt::ElideNone);
     m_notebook->tabBar()->setExpanding(true);
     layout->addWidget(m_notebook);
 
@@ -126,6 +128,8 @@ TFSonderZeichen::TFSonderZeichen(std::function<void()> sonderzeichenKlick, QWidg
         m_buttons.append(button);
     }
 
+    setFixedSize(std::max(ClientWidth, m_notebook->tabBar()->sizeHint().width()), ClientHeight);
+
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->availableGeometry().center() - rect().center());
@@ -154,4 +158,22 @@ void TFSonderZeichen::SpeedButtonClick(int number)
     PendingEntity = cells()[number - 1].reference;
     if (m_klick)
         m_klick();
+}
+
+void TFSonderZeichen::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TFSonderZeichen::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    // The window that opened the palette takes the keyboard back, and with it the document that
+    // had the focus there.
+    if (event->isAccepted() && parentWidget() && isActiveWindow())
+        parentWidget()->window()->activateWindow();
 }

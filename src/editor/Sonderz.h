@@ -35,6 +35,11 @@ public:
     // The handler of SpeedButtonN.
     void SpeedButtonClick(int number);
 
+protected:
+    // Escape closes the palette like its close button.
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     std::function<void()> m_klick;
     QTabWidget* m_notebook = nullptr;

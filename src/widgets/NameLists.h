@@ -154,7 +154,12 @@ constexpr std::array<const char*, 139> ColorNames{
 };
 
 QStringList colorNames();
-// The font families installed on the system, sorted without regard to letter case.
+// A family name as a page names it: "C059 [urw]" gives "C059" (a name without a foundry stays).
+QString familyWithoutFoundry(const QString& family);
+// The families of the font database, each once without its foundry, sorted without regard to
+// letter case.
+QStringList familyNames(const QStringList& databaseFamilies);
+// The font families installed on the system, each once, sorted without regard to letter case.
 QStringList installedFontFamilies();
 
 // Fills box with the list (the box keeps what the user typed in its edit field).

@@ -6,9 +6,11 @@
 #include "editor/Sonderz.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -24,6 +26,7 @@ private slots:
     void references_data();
     void references();
     void insertsIntoActiveDocument();
+    void escapeGivesTheKeyboardBack();
 
 private:
     TestEnvironment m_env;
@@ -33,7 +36,17 @@ void TstSonderz::layout()
 {
     TFSonderZeichen palette({});
     QCOMPARE(palette.windowTitle(), u"Sonderzeichen"_s);
-    QCOMPARE(palette.size(), QSize(293, 112));
+    // At least the classic client area, and wide enough that every tab label shows whole.
+    QCOMPARE(palette.height(), 112);
+    QVERIFY(palette.width() >= 293);
+    palette.show();
+    QTabBar* bar = palette.notebook()->tabBar();
+    for (int i = 0; i < bar->count(); ++i) {
+        const int needed = bar->fontMetrics().horizontalAdvance(u"Sonderzeichen 4"_s);
+        QVERIFY2(bar->tabRect(i).width() > needed, qPrintable(QString::number(i)));
+    }
+    QVERIFY(bar->tabRect(3).right() <= bar->width());
+    QCOMPARE(bar->elideMode(), Qt::ElideNone);
     QVERIFY(palette.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(palette.windowType(), Qt::Tool);
     QTabWidget* book = palette.notebook();
@@ -128,6 +141,28 @@ void TstSonderz::insertsIntoActiveDocument()
     QVERIFY(palette);
     a->TextMemo->setModified(false);
     b->TextMemo->setModified(false);
+}
+
+void TstSonderz::escapeGivesTheKeyboardBack()
+{
+    TMainForm frame{StartOptions{}};
+    frame.show();
+    TMDIChild* child = frame.createChild();
+    QApplication::setActiveWindow(&frame);
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+    frame.focusDocument(child);
+    QPointer<TFSonderZeichen> palette = TFSonderZeichen::open({}, &frame);
+    QApplication::setActiveWindow(palette);
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(palette));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()
+                                                : static_cast<QWidget*>(palette),
+                    Qt::Key_Escape);
+    QTRY_VERIFY(!palette);
+    QTRY_COMPARE(QApplication::activeWindow(), &frame);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(child->TextMemo));
+    QTest::keyClicks(QApplication::focusWidget(), u"ab"_s);
+    QCOMPARE(child->TextMemo->text(), u"ab"_s);
+    child->TextMemo->setModified(false);
 }
 
 TESSALINE_TEST_MAIN(TstSonderz)
