@@ -1,6 +1,9 @@
 // Starting external programs without a shell, with the classic start result codes.
 #include "platform/ProgramStart.h"
 
+#include "platform/FileIo.h"
+#include "platform/UserError.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,8 +25,12 @@ bool hasDirectory(const QString& program)
 bool looksRunnable(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    try {
+        // A FIFO or device would block the read for good.
+        openRegularFile(file, path);
+    } catch (const UserError&) {
         return true; // cannot tell: leave it to the access error
+    }
     const QByteArray head = file.read(4);
     return head.startsWith("#!") || head == "\x7f"
                                             "ELF";

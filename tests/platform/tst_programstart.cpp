@@ -1,11 +1,14 @@
 // Tests of starting external programs: result codes, German error texts, argument passing.
 #include "platform/ProgramStart.h"
+#include "support/FifoRescue.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <sys/stat.h>
 
 class TstProgramStart : public QObject
 {
@@ -93,6 +96,15 @@ void TstProgramStart::failureCodes()
     QCOMPARE(ProgramStart::start(garbage.fileName(), {}), ProgramStart::InvalidProgram);
     QCOMPARE(ProgramStart::errorText(ProgramStart::InvalidProgram),
              QStringLiteral("Ungültige EXE-Datei"));
+
+    // An executable FIFO cannot start; looking at its first bytes must not wait for a writer.
+    const QString fifo = m_env.path(QStringLiteral("fifo"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0700), 0);
+    FifoRescue rescue(fifo);
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(ProgramStart::start(fifo, {}), ProgramStart::AccessDenied);
+    QVERIFY2(clock.elapsed() < 1000, "the FIFO was opened for reading");
 }
 
 void TstProgramStart::successStartsTheProgram()
