@@ -6,6 +6,7 @@
 #include "references/RememberedList.h"
 #include "references/Schema.h"
 #include "widgets/ColorPicker.h"
+#include "widgets/ListPick.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -91,7 +92,7 @@ TDBgrdImage::TDBgrdImage(const DialogEnv& env, std::optional<std::uint32_t> quic
     RememberedList::backPicture().loadInto(BildComboBox);
     BildComboBox->setEditText(QString());
     QStringList schemes = SchemaStore::names();
-    schemes.sort();
+    schemes.sort(Qt::CaseInsensitive);
     CBoxSchema->addItems(schemes);
     CBoxSchema->setEditText(QString());
     for (int i = 0; i < 5; ++i)
@@ -102,9 +103,9 @@ TDBgrdImage::TDBgrdImage(const DialogEnv& env, std::optional<std::uint32_t> quic
 
     connect(BildComboBox->lineEdit(), &QLineEdit::textEdited, this,
             [this] { m_imageChanged = true; });
-    connect(BildComboBox, &QComboBox::activated, this, &TDBgrdImage::BildComboBoxListPick);
+    onListPick(BildComboBox, this, [this](int index) { BildComboBoxListPick(index); });
     connect(SBtnFileOpen, &QPushButton::clicked, this, &TDBgrdImage::SBtnFileOpenClick);
-    connect(CBoxSchema, &QComboBox::activated, this, &TDBgrdImage::CBoxSchemaListPick);
+    onListPick(CBoxSchema, this, [this](int index) { CBoxSchemaListPick(index); });
     connect(BitBtnSichern, &QPushButton::clicked, this, &TDBgrdImage::BitBtnSichernClick);
     connect(BitBtnLoeschen, &QPushButton::clicked, this, &TDBgrdImage::BitBtnLoeschenClick);
 
@@ -234,17 +235,19 @@ void TDBgrdImage::BitBtnSichernClick()
     if (ask.exec() != QDialog::Accepted || ask.name().isEmpty())
         return;
     const QString name = ask.name();
-    if (CBoxSchema->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
+    // The store's keys ignore case, so "rot" is the scheme "Rot" and keeps that name.
+    if (const int existing = CBoxSchema->findText(name, Qt::MatchFixedString); existing >= 0) {
         if (QMessageBox::question(this, QStringLiteral("Hinweis"),
                                   QStringLiteral("Wollen Sie das vorhandene Farbschema ersetzen?"),
                                   QMessageBox::Ok | QMessageBox::Cancel,
                                   QMessageBox::Ok) == QMessageBox::Ok)
-            SchemaStore::write(name, m_colors);
+            SchemaStore::write(CBoxSchema->itemText(existing), m_colors);
         return;
     }
     // The drop-down stays sorted; the store keeps the names in the order they were saved.
     int at = 0;
-    while (at < CBoxSchema->count() && CBoxSchema->itemText(at) < name)
+    while (at < CBoxSchema->count() &&
+           CBoxSchema->itemText(at).compare(name, Qt::CaseInsensitive) < 0)
         ++at;
     CBoxSchema->insertItem(at, name);
     CBoxSchema->setCurrentIndex(at);
@@ -258,8 +261,7 @@ void TDBgrdImage::BitBtnLoeschenClick()
     if (name.isEmpty())
         return;
     SchemaStore::remove(name);
-    for (int index;
-         (index = CBoxSchema->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive)) >= 0;)
+    for (int index; (index = CBoxSchema->findText(name, Qt::MatchFixedString)) >= 0;)
         CBoxSchema->removeItem(index);
     CBoxSchema->setCurrentIndex(-1);
     CBoxSchema->setEditText(QString());

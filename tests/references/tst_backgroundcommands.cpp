@@ -7,6 +7,7 @@
 #include "references/Background.h"
 #include "references/BackgroundDialog.h"
 #include "references/BackgroundMarkup.h"
+#include "references/ReferenceFixture.h"
 #include "references/Schema.h"
 
 #include <QCheckBox>
@@ -111,11 +112,10 @@ QByteArray storeBytes(const DocumentFixture& doc)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Picks entry index of a drop-down from its open list, as a user does.
 void pickEntry(QComboBox* box, int index)
 {
-    box->setFocus();
-    box->setCurrentIndex(index - 1);
-    QTest::keyClick(box, Qt::Key_Down);
+    pickFromOpenList(box, index);
 }
 
 // A mnemonic typed where the focus stands, as a user would.
