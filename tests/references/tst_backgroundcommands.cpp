@@ -316,6 +316,9 @@ void TestBackgroundCommands::saveScheme_data()
     QTest::newRow("existing name, replace")
         << u"Alt"_s << QColor(0, 0, 255) << QMessageBox::Ok << u"clBlue"_s << QStringList{"Alt"}
         << u"<body text=\"#0000FF\">"_s;
+    QTest::newRow("existing name in another case, replace")
+        << u"alt"_s << QColor(0, 0, 255) << QMessageBox::Ok << u"clBlue"_s << QStringList{"Alt"}
+        << u"<body text=\"#0000FF\">"_s;
     QTest::newRow("existing name, keep")
         << u"Alt"_s << QColor(0, 0, 255) << QMessageBox::Cancel << u"clRed"_s << QStringList{"Alt"}
         << u"<body text=\"#0000FF\">"_s;
@@ -405,6 +408,8 @@ void TestBackgroundCommands::deleteScheme_data()
         << QStringList{"A", "B", "C"} << u"B"_s << QStringList{"A", "C"} << 1;
     QTest::newRow("a name stored twice")
         << QStringList{"A", "B", "A"} << u"A"_s << QStringList{"B"} << 0;
+    QTest::newRow("a name in other cases")
+        << QStringList{"Rot", "B", "rot"} << u"ROT"_s << QStringList{"B"} << 0;
     QTest::newRow("empty box deletes nothing")
         << QStringList{"A"} << QString() << QStringList{"A"} << 0;
 }
