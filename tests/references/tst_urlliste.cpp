@@ -303,6 +303,14 @@ void TestUrlListe::doubleClickWrapsTheSelection_data()
 
     QTest::newRow("several bars: the middle text is dropped")
         << QByteArray("<center>|mitte|</center>\r\n") << "ein <center>Text</center> hier";
+    // Entries wrap at their bars at any length.
+    const QByteArray title(300, 'x');
+    QTest::newRow("opening part past character 255")
+        << "<span title=\"" + title + "\">|</span>\r\n"
+        << "ein <span title=\"" + QString::fromLatin1(title) + "\">Text</span> hier";
+    QTest::newRow("closing part past character 255")
+        << "<i>|" + title + "|</i><!-- " + title + " -->\n"
+        << "ein <i>Text</i><!-- " + QString::fromLatin1(title) + " --> hier";
     QTest::newRow("plain entry replaces the selection")
         << QByteArray("https://wiki.selfhtml.org/\r\n") << "ein https://wiki.selfhtml.org/ hier";
 }
