@@ -17,6 +17,8 @@
 #include <QSettings>
 #include <QToolBar>
 
+using namespace Qt::StringLiterals;
+
 class TestUrlListe : public QObject
 {
     Q_OBJECT
@@ -32,6 +34,8 @@ private slots:
     void urlListOpensOnceAndEnablesItsCommandsAgain();
     void plugInWindowDisablesItsItemAtOnce();
     void stayOnTopStartsCheckedOnEveryWindow();
+    void escapeClosesAndTheDocumentTypesAgain_data();
+    void escapeClosesAndTheDocumentTypesAgain();
     void doubleClickWrapsTheSelection_data();
     void doubleClickWrapsTheSelection();
     void musicButtonFollowsTheDocuments();
@@ -294,6 +298,42 @@ void TestUrlListe::stayOnTopStartsCheckedOnEveryWindow()
     QCOMPARE(tags->Einstellung1->title(), QStringLiteral("&Einstellung"));
     QVERIFY(tags->staysOnTop());
     tags->close();
+}
+
+void TestUrlListe::escapeClosesAndTheDocumentTypesAgain_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("focus"); // the control that holds the keyboard when Escape comes
+    QTest::newRow("URL list, entry list") << u"URLManager1"_s << u"ListBox1"_s;
+    QTest::newRow("URL list, file list") << u"URLManager1"_s << u"ComboBox1"_s;
+    QTest::newRow("plug-in tags, entry list") << u"tagszeigen1"_s << u"ListBox1"_s;
+}
+
+void TestUrlListe::escapeClosesAndTheDocumentTypesAgain()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, focus);
+    DocumentFixture f;
+    write(f.env.path("urls/a.url"), "https://a.example/\r\n");
+    write(f.env.path("plg/a.plg"), "<b>|</b>\r\n");
+    useDirectories(f, f.env.path("urls"), f.env.path("plg"));
+    f.setText(u"ab"_s);
+    if (QAction* frameItem = f.frame->control(item))
+        frameItem->trigger(); // the plug-in tags come from the frame's own item
+    else
+        f.trigger(item.toLatin1().constData());
+    auto* window = f.frame->findChild<TEntryListWindow*>();
+    QVERIFY(window);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* control = window->findChild<QWidget*>(focus);
+    control->setFocus();
+    QTRY_VERIFY(control->hasFocus());
+    QTest::keyClick(control, Qt::Key_Escape);
+    QTRY_VERIFY(f.frame->findChildren<TEntryListWindow*>().isEmpty());
+    QTRY_VERIFY(f.memo->hasFocus());
+    QTest::keyClicks(f.memo, u"c"_s);
+    QCOMPARE(f.memo->text(), u"abc"_s);
 }
 
 void TestUrlListe::doubleClickWrapsTheSelection_data()
