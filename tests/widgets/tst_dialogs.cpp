@@ -36,6 +36,18 @@ public:
     QLineEdit* field;
 };
 
+// A dialog with one short field, so that its buttons alone set the width.
+class TitleDialog : public TDialog
+{
+public:
+    explicit TitleDialog(const QString& caption) : TDialog(DialogEnv{}, caption)
+    {
+        auto* body = new QFormLayout;
+        body->addRow(labelFor("&Wert:", new QLineEdit(this)));
+        finishLayout(body);
+    }
+};
+
 enum class Close { Ok, Return, Abbruch, Escape, Frame };
 
 void closeDialog(QDialog* dialog, Close how)
@@ -84,6 +96,8 @@ private slots:
     void colorPickerReturnsTheValue();
     void colorNames();
     void fontFamilies();
+    void titlesShowNoMarksAndFit_data();
+    void titlesShowNoMarksAndFit();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -326,6 +340,42 @@ void TestDialogs::fontFamilies()
     NameLists::fillFontFamilies(&box);
     QCOMPARE(box.count(), families.size());
     QCOMPARE(box.currentText(), QString());
+}
+
+void TestDialogs::titlesShowNoMarksAndFit_data()
+{
+    QTest::addColumn<QString>("caption"); // given to the constructor
+    QTest::addColumn<QString>("later");   // set by the command afterwards; empty: none
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("mark in the caption") << "&Einzeiliges Eingabefeld"
+                                         << ""
+                                         << "Einzeiliges Eingabefeld";
+    QTest::newRow("doubled mark is one ampersand") << "Kopf && Fuß"
+                                                   << ""
+                                                   << "Kopf & Fuß";
+    QTest::newRow("title set by the command") << "Eingabe"
+                                              << "&Mehrzeiliges Eingabefeld"
+                                              << "Mehrzeiliges Eingabefeld";
+    QTest::newRow("long title") << "Mehrzeiliges Eingabefeld mit einem sehr langen Titel"
+                                << ""
+                                << "Mehrzeiliges Eingabefeld mit einem sehr langen Titel";
+}
+
+void TestDialogs::titlesShowNoMarksAndFit()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, later);
+    QFETCH(QString, shown);
+    TitleDialog dialog(caption);
+    if (!later.isEmpty())
+        dialog.setWindowTitle(later);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), shown);
+    // Room for the whole title and the title bar's buttons.
+    const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(shown);
+    QVERIFY2(dialog.width() >= titleWidth + 80, qPrintable(QString::number(dialog.width())));
 }
 
 TESSALINE_TEST_MAIN(TestDialogs)
