@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace
@@ -54,6 +55,7 @@ TDBgrdImage::TDBgrdImage(const DialogEnv& env, std::optional<std::uint32_t> quic
     BildComboBox->setMinimumWidth(200);
     setHint(BildComboBox, "Das Bild, mit dem der Hintergrund gekachelt wird");
     SBtnFileOpen = button(this, "SBtnFileOpen", "...");
+    SBtnFileOpen->setFixedWidth(32);
     setHint(SBtnFileOpen, "Bilddatei auswählen");
     CheckBox1 = new QCheckBox(QStringLiteral("bgproperties=fi&xed"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
@@ -109,19 +111,32 @@ TDBgrdImage::TDBgrdImage(const DialogEnv& env, std::optional<std::uint32_t> quic
     connect(BitBtnSichern, &QPushButton::clicked, this, &TDBgrdImage::BitBtnSichernClick);
     connect(BitBtnLoeschen, &QPushButton::clicked, this, &TDBgrdImage::BitBtnLoeschenClick);
 
+    // Labels stand above their fields and the server inputs share one row, so that the dialog
+    // fits a small screen; long history entries or scheme names do not widen it.
+    for (QComboBox* box : {BildComboBox, CBoxSchema}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(16);
+    }
     auto* left = new QGridLayout;
-    int row = server.addTo(left, 0);
+    left->addWidget(server.RadioButton1, 0, 0);
+    left->addWidget(server.RadioButton2, 0, 1, 1, 2);
+    left->addWidget(server.protocolLabel, 1, 0);
+    left->addWidget(server.serverLabel, 1, 1);
+    left->addWidget(server.typeLabel, 1, 2);
+    left->addWidget(server.NeoComboBox1, 2, 0);
+    left->addWidget(server.Edit7, 2, 1);
+    left->addWidget(server.NeoComboBox2, 2, 2);
     auto* imageRow = new QHBoxLayout;
     imageRow->addWidget(BildComboBox, 1);
     imageRow->addWidget(SBtnFileOpen);
-    left->addWidget(labelFor("Hintergrund&bild:", BildComboBox), row, 0);
-    left->addLayout(imageRow, row++, 1);
-    left->addWidget(server.CBVPfad, row++, 1);
-    left->addWidget(server.localPathLabel, row, 0);
-    left->addWidget(server.serverPathLabel, row, 0);
-    left->addWidget(Edit2, row++, 1);
-    left->addWidget(CheckBox1, row++, 1);
-    left->setRowStretch(row, 1);
+    left->addWidget(labelFor("Hintergrund&bild:", BildComboBox), 3, 0, 1, 3);
+    left->addLayout(imageRow, 4, 0, 1, 3);
+    left->addWidget(server.CBVPfad, 5, 0, 1, 3);
+    left->addWidget(server.localPathLabel, 6, 0, 1, 3);
+    left->addWidget(server.serverPathLabel, 6, 0, 1, 3);
+    left->addWidget(Edit2, 7, 0, 1, 3);
+    left->addWidget(CheckBox1, 8, 0, 1, 3);
+    left->setRowStretch(9, 1);
 
     auto* right = new QGridLayout;
     for (int i = 0; i < 5; ++i)
@@ -131,6 +146,7 @@ TDBgrdImage::TDBgrdImage(const DialogEnv& env, std::optional<std::uint32_t> quic
     right->addWidget(CBoxSchema, 5, 1, 1, 2);
     right->addWidget(BitBtnSichern, 6, 1);
     right->addWidget(BitBtnLoeschen, 6, 2);
+    right->setRowStretch(7, 1);
 
     auto* body = new QHBoxLayout;
     body->addLayout(left);

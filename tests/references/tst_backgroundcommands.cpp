@@ -36,6 +36,7 @@ private slots:
     void deleteScheme();
     void frameControls_data();
     void frameControls();
+    void dialogFitsASmallScreen();
 };
 
 namespace
@@ -495,6 +496,21 @@ void TestBackgroundCommands::frameControls()
     doc.child->closeWithoutQuery();
     runIdle();
     QVERIFY(!action->isEnabled());
+}
+
+void TestBackgroundCommands::dialogFitsASmallScreen()
+{
+    DocumentFixture doc;
+    // Long history entries and scheme names must not widen it past the screen either.
+    storeSchemes({{QString(60, u'S')}});
+    writeState(Schemes, u"Count=0;Bild0="_s + QString(120, u'b') + u".gif"_s);
+    TDBgrdImage dialog(dialogEnv(*doc.child), std::nullopt);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // An 800x600 screen leaves about 780x560 for a window with its frame and title bar.
+    const QSize size = dialog.frameGeometry().size().expandedTo(dialog.size() + QSize(10, 30));
+    QVERIFY2(size.width() <= 780 && size.height() <= 560,
+             qPrintable(u"%1x%2"_s.arg(size.width()).arg(size.height())));
 }
 
 TESSALINE_TEST_MAIN(TestBackgroundCommands)
