@@ -16,12 +16,11 @@ namespace
 class OpenListWatch : public QObject
 {
 public:
-    explicit OpenListWatch(QComboBox* box) : QObject(box)
+    explicit OpenListWatch(QComboBox* box) : QObject(box), m_view(box->view())
     {
         // view() creates the popup and installs its filter, so ours comes after it.
-        QAbstractItemView* view = box->view();
-        view->installEventFilter(this);
-        view->viewport()->installEventFilter(this);
+        m_view->installEventFilter(this);
+        m_view->viewport()->installEventFilter(this);
     }
 
     // Whether the activation now being reported comes from the open list; clears the mark.
@@ -30,6 +29,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        // Only the open list picks; the key press that follows a picking shortcut override
+        // reaches a list already closed.
+        if (!m_view->isVisible())
+            return QObject::eventFilter(watched, event);
         switch (event->type()) {
         // The popup takes Return already as a shortcut override, before the key press itself.
         case QEvent::ShortcutOverride:
@@ -57,6 +60,7 @@ private:
         QTimer::singleShot(0, this, [this] { m_pending = false; });
     }
 
+    QAbstractItemView* m_view;
     bool m_pending = false;
 };
 
