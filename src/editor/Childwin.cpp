@@ -828,9 +828,8 @@ void TMDIChild::dropListEntry(const QString& entry)
 {
     const QString selected = TextMemo->selText();
     if (entry.contains(QLatin1Char('|'))) {
-        const QString head = entry.left(255);
-        const QString open = head.left(head.indexOf(QLatin1Char('|')));
-        const QString close = head.mid(head.lastIndexOf(QLatin1Char('|')) + 1);
+        const QString open = entry.left(entry.indexOf(QLatin1Char('|')));
+        const QString close = entry.mid(entry.lastIndexOf(QLatin1Char('|')) + 1);
         TextMemo->replaceSelection(open + selected + close);
     } else {
         TextMemo->replaceSelection(entry);

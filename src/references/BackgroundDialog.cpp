@@ -6,6 +6,7 @@
 #include "references/RememberedList.h"
 #include "references/Schema.h"
 #include "widgets/ColorPicker.h"
+#include "widgets/ListPick.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace
@@ -53,6 +55,7 @@ TDBgrdImage::TDBgrdImage(const DialogEnv& env, std::optional<std::uint32_t> quic
     BildComboBox->setMinimumWidth(200);
     setHint(BildComboBox, "Das Bild, mit dem der Hintergrund gekachelt wird");
     SBtnFileOpen = button(this, "SBtnFileOpen", "...");
+    SBtnFileOpen->setFixedWidth(32);
     setHint(SBtnFileOpen, "Bilddatei auswählen");
     CheckBox1 = new QCheckBox(QStringLiteral("bgproperties=fi&xed"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
@@ -91,7 +94,7 @@ TDBgrdImage::TDBgrdImage(const DialogEnv& env, std::optional<std::uint32_t> quic
     RememberedList::backPicture().loadInto(BildComboBox);
     BildComboBox->setEditText(QString());
     QStringList schemes = SchemaStore::names();
-    schemes.sort();
+    schemes.sort(Qt::CaseInsensitive);
     CBoxSchema->addItems(schemes);
     CBoxSchema->setEditText(QString());
     for (int i = 0; i < 5; ++i)
@@ -102,25 +105,38 @@ TDBgrdImage::TDBgrdImage(const DialogEnv& env, std::optional<std::uint32_t> quic
 
     connect(BildComboBox->lineEdit(), &QLineEdit::textEdited, this,
             [this] { m_imageChanged = true; });
-    connect(BildComboBox, &QComboBox::activated, this, &TDBgrdImage::BildComboBoxListPick);
+    onListPick(BildComboBox, this, [this](int index) { BildComboBoxListPick(index); });
     connect(SBtnFileOpen, &QPushButton::clicked, this, &TDBgrdImage::SBtnFileOpenClick);
-    connect(CBoxSchema, &QComboBox::activated, this, &TDBgrdImage::CBoxSchemaListPick);
+    onListPick(CBoxSchema, this, [this](int index) { CBoxSchemaListPick(index); });
     connect(BitBtnSichern, &QPushButton::clicked, this, &TDBgrdImage::BitBtnSichernClick);
     connect(BitBtnLoeschen, &QPushButton::clicked, this, &TDBgrdImage::BitBtnLoeschenClick);
 
+    // Labels stand above their fields and the server inputs share one row, so that the dialog
+    // fits a small screen; long history entries or scheme names do not widen it.
+    for (QComboBox* box : {BildComboBox, CBoxSchema}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(16);
+    }
     auto* left = new QGridLayout;
-    int row = server.addTo(left, 0);
+    left->addWidget(server.RadioButton1, 0, 0);
+    left->addWidget(server.RadioButton2, 0, 1, 1, 2);
+    left->addWidget(server.protocolLabel, 1, 0);
+    left->addWidget(server.serverLabel, 1, 1);
+    left->addWidget(server.typeLabel, 1, 2);
+    left->addWidget(server.NeoComboBox1, 2, 0);
+    left->addWidget(server.Edit7, 2, 1);
+    left->addWidget(server.NeoComboBox2, 2, 2);
     auto* imageRow = new QHBoxLayout;
     imageRow->addWidget(BildComboBox, 1);
     imageRow->addWidget(SBtnFileOpen);
-    left->addWidget(labelFor("Hintergrund&bild:", BildComboBox), row, 0);
-    left->addLayout(imageRow, row++, 1);
-    left->addWidget(server.CBVPfad, row++, 1);
-    left->addWidget(server.localPathLabel, row, 0);
-    left->addWidget(server.serverPathLabel, row, 0);
-    left->addWidget(Edit2, row++, 1);
-    left->addWidget(CheckBox1, row++, 1);
-    left->setRowStretch(row, 1);
+    left->addWidget(labelFor("Hintergrund&bild:", BildComboBox), 3, 0, 1, 3);
+    left->addLayout(imageRow, 4, 0, 1, 3);
+    left->addWidget(server.CBVPfad, 5, 0, 1, 3);
+    left->addWidget(server.localPathLabel, 6, 0, 1, 3);
+    left->addWidget(server.serverPathLabel, 6, 0, 1, 3);
+    left->addWidget(Edit2, 7, 0, 1, 3);
+    left->addWidget(CheckBox1, 8, 0, 1, 3);
+    left->setRowStretch(9, 1);
 
     auto* right = new QGridLayout;
     for (int i = 0; i < 5; ++i)
@@ -130,6 +146,7 @@ TDBgrdImage::TDBgrdImage(const DialogEnv& env, std::optional<std::uint32_t> quic
     right->addWidget(CBoxSchema, 5, 1, 1, 2);
     right->addWidget(BitBtnSichern, 6, 1);
     right->addWidget(BitBtnLoeschen, 6, 2);
+    right->setRowStretch(7, 1);
 
     auto* body = new QHBoxLayout;
     body->addLayout(left);
@@ -234,17 +251,19 @@ void TDBgrdImage::BitBtnSichernClick()
     if (ask.exec() != QDialog::Accepted || ask.name().isEmpty())
         return;
     const QString name = ask.name();
-    if (CBoxSchema->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0) {
+    // The store's keys ignore case, so "rot" is the scheme "Rot" and keeps that name.
+    if (const int existing = CBoxSchema->findText(name, Qt::MatchFixedString); existing >= 0) {
         if (QMessageBox::question(this, QStringLiteral("Hinweis"),
                                   QStringLiteral("Wollen Sie das vorhandene Farbschema ersetzen?"),
                                   QMessageBox::Ok | QMessageBox::Cancel,
                                   QMessageBox::Ok) == QMessageBox::Ok)
-            SchemaStore::write(name, m_colors);
+            SchemaStore::write(CBoxSchema->itemText(existing), m_colors);
         return;
     }
     // The drop-down stays sorted; the store keeps the names in the order they were saved.
     int at = 0;
-    while (at < CBoxSchema->count() && CBoxSchema->itemText(at) < name)
+    while (at < CBoxSchema->count() &&
+           CBoxSchema->itemText(at).compare(name, Qt::CaseInsensitive) < 0)
         ++at;
     CBoxSchema->insertItem(at, name);
     CBoxSchema->setCurrentIndex(at);
@@ -258,8 +277,7 @@ void TDBgrdImage::BitBtnLoeschenClick()
     if (name.isEmpty())
         return;
     SchemaStore::remove(name);
-    for (int index;
-         (index = CBoxSchema->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive)) >= 0;)
+    for (int index; (index = CBoxSchema->findText(name, Qt::MatchFixedString)) >= 0;)
         CBoxSchema->removeItem(index);
     CBoxSchema->setCurrentIndex(-1);
     CBoxSchema->setEditText(QString());

@@ -6,6 +6,7 @@
 #include "editor/EntityKeyFilter.h"
 #include "references/FileChoice.h"
 #include "references/RememberedList.h"
+#include "widgets/ListPick.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,7 +95,7 @@ TDInlineImage::TDInlineImage(const DialogEnv& env)
 
     connect(SBtnFileOpen, &QPushButton::clicked, this, &TDInlineImage::SBtnFileOpenClick);
     connect(SpeedButton1, &QPushButton::clicked, this, &TDInlineImage::SpeedButton1Click);
-    connect(BildComboBox, &QComboBox::activated, this, &TDInlineImage::BildComboBoxListPick);
+    onListPick(BildComboBox, this, [this](int index) { BildComboBoxListPick(index); });
     connect(BildComboBox->lineEdit(), &QLineEdit::textEdited, this,
             [this] { m_imageChanged = true; });
 

@@ -6,6 +6,7 @@
 #include "editor/EntityKeyFilter.h"
 #include "references/FileChoice.h"
 #include "references/RememberedList.h"
+#include "widgets/ListPick.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -104,8 +105,8 @@ TDVerweis::TDVerweis(const DialogEnv& env) : TDialog(env, QStringLiteral("Verwei
 
     connect(SBtnFileOpen, &QPushButton::clicked, this, &TDVerweis::SBtnFileOpenClick);
     connect(SpeedButton1, &QPushButton::clicked, this, &TDVerweis::SpeedButton1Click);
-    connect(LinkComboBox, &QComboBox::activated, this, &TDVerweis::LinkComboBoxListPick);
-    connect(BildComboBox, &QComboBox::activated, this, &TDVerweis::BildComboBoxListPick);
+    onListPick(LinkComboBox, this, [this](int index) { LinkComboBoxListPick(index); });
+    onListPick(BildComboBox, this, [this](int index) { BildComboBoxListPick(index); });
     // Only what the user types counts as an edit; picked entries and filled-in text do not.
     connect(LinkComboBox->lineEdit(), &QLineEdit::textEdited, this,
             [this] { m_linkChanged = true; });

@@ -5,6 +5,7 @@
 #include "editor/DialogEnvironment.h"
 #include "references/FileChoice.h"
 #include "references/RememberedList.h"
+#include "widgets/ListPick.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -73,7 +74,7 @@ TForm1::TForm1(const DialogEnv& env)
             [this] { m_linkChanged = true; });
     connect(TargetComboBox->lineEdit(), &QLineEdit::textEdited, this,
             [this] { m_targetChanged = true; });
-    connect(LinkComboBox, &QComboBox::activated, this, &TForm1::LinkComboBoxListPick);
+    onListPick(LinkComboBox, this, [this](int index) { LinkComboBoxListPick(index); });
     connect(SBtnFileOpen, &QPushButton::clicked, this, &TForm1::SBtnFileOpenClick);
 
     auto* body = new QGridLayout;

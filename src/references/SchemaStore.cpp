@@ -38,9 +38,14 @@ QStringList names()
 {
     const SettingsStore store;
     QStringList list;
-    for (int i = 0, last = lastIndex(store); i <= last; ++i)
-        if (store.hasValue(Section, nameKey(i)))
-            list.append(store.readString(Section, nameKey(i), QString()));
+    for (int i = 0, last = lastIndex(store); i <= last; ++i) {
+        if (!store.hasValue(Section, nameKey(i)))
+            continue;
+        // Names that differ only in case share one subkey: the first spelling stands for it.
+        const QString name = store.readString(Section, nameKey(i), QString());
+        if (!list.contains(name, Qt::CaseInsensitive))
+            list.append(name);
+    }
     return list;
 }
 
@@ -84,7 +89,7 @@ void remove(const QString& name)
             continue;
         const QString stored = store.readString(Section, nameKey(i), QString());
         store.deleteValue(Section, nameKey(i));
-        if (stored != name)
+        if (stored.compare(name, Qt::CaseInsensitive) != 0)
             kept.append(stored);
     }
     for (int i = 0; i < kept.size(); ++i)

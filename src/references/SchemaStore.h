@@ -15,14 +15,18 @@ using Colors = std::array<std::uint32_t, 5>;
 // background, the window-text colour for the four texts (clWindow, clWindowText).
 Colors defaultColors();
 
-// "SName" 0 up to "SName" SCount as stored; absent names are left out.
+// Scheme names compare without regard to case, as the store's subkeys do.
+
+// "SName" 0 up to "SName" SCount as stored; absent names and later spellings of a name already
+// listed are left out.
 QStringList names();
 Colors read(const QString& name);
 // The five values of the scheme's subkey; the name list stays as it is.
 void write(const QString& name, const Colors& colors);
 // Raises "SCount" by one and stores name as the new last "SName".
 void addName(const QString& name);
-// Removes the scheme's subkey and every "SName" equal to name; the names left close up from 0.
+// Removes the scheme's subkey and every "SName" equal to name in any case; the names left close
+// up from 0.
 void remove(const QString& name);
 
 } // namespace SchemaStore

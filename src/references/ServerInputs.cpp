@@ -35,8 +35,6 @@ QComboBox* editableList(QWidget* parent, const char* name, const QStringList& it
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    // A typed text must stay as typed, not grow into the first entry that starts with it.
-    box->setCompleter(nullptr);
     box->addItems(items);
     box->setCurrentIndex(-1);
     box->setEditText(text);

@@ -5,6 +5,7 @@
 #include "core/ShellState.h"
 #include "core/TextFileCodec.h"
 #include "editor/Childwin.h"
+#include "editor/ExtRich.h"
 #include "platform/ErrorReport.h"
 #include "platform/FileIo.h"
 #include "platform/UserError.h"
@@ -21,6 +22,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -33,6 +36,14 @@ void sortCaseless(QStringList& list)
         const int caseless = a.compare(b, Qt::CaseInsensitive);
         return caseless != 0 ? caseless < 0 : a < b;
     });
+}
+
+// The frame's active document window, if any.
+TMDIChild* activeDocumentOf(QWidget* frame)
+{
+    auto* area = frame ? frame->findChild<QMdiArea*>() : nullptr;
+    QMdiSubWindow* sub = area ? area->currentSubWindow() : nullptr;
+    return sub ? qobject_cast<TMDIChild*>(sub->widget()) : nullptr;
 }
 
 } // namespace
@@ -106,6 +117,9 @@ TEntryListWindow::TEntryListWindow(const EntryListSpec& spec, ShellState& state,
     layout->addLayout(buttons);
     resize(300, 360);
 
+    // Escape closes the window as it closes a dialog; an open menu or drop-down takes it first.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     connect(ComboBox1, &QComboBox::activated, this, &TEntryListWindow::ComboBox1Change);
     connect(rescanItem, &QAction::triggered, this, &TEntryListWindow::rescan);
     connect(ImmerimVordergrund1, &QAction::triggered, this,
@@ -198,10 +212,7 @@ void TEntryListWindow::BitBtn3Click()
 
 void TEntryListWindow::insertIntoActiveDocument(const QString& entry)
 {
-    QWidget* frame = parentWidget();
-    auto* area = frame ? frame->findChild<QMdiArea*>() : nullptr;
-    QMdiSubWindow* sub = area ? area->currentSubWindow() : nullptr;
-    if (auto* child = sub ? qobject_cast<TMDIChild*>(sub->widget()) : nullptr)
+    if (TMDIChild* child = activeDocumentOf(parentWidget()))
         child->dropListEntry(entry);
 }
 
@@ -209,6 +220,15 @@ void TEntryListWindow::closeEvent(QCloseEvent* event)
 {
     m_state.*m_spec.mayOpen = true;
     QWidget::closeEvent(event);
+    // The window floats beside the frame: once it is gone the keyboard goes back to the document
+    // the user writes in, not to whichever window the system picks.
+    if (QWidget* frame = parentWidget()) {
+        QTimer::singleShot(0, frame, [frame] {
+            frame->activateWindow();
+            if (TMDIChild* child = activeDocumentOf(frame))
+                child->TextMemo->setFocus(Qt::ActiveWindowFocusReason);
+        });
+    }
 }
 
 void TEntryListWindow::changeEvent(QEvent* event)

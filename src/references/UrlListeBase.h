@@ -38,7 +38,8 @@ struct EntryListSpec {
 };
 
 // A modeless window that clears its may-open flag while it exists and sets it again when it is
-// closed (and then destroyed). It starts on top of the other windows.
+// closed (and then destroyed). It starts on top of the other windows; Escape closes it and the
+// active document gets the keyboard back.
 class TEntryListWindow : public QWidget
 {
     Q_OBJECT

@@ -6,10 +6,35 @@
 #include "widgets/DialogMnemonics.h"
 #include "widgets/ListPick.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QVBoxLayout>
+#include <algorithm>
+
+namespace
+{
+
+// What the title bar takes besides the text: icon, buttons and the frame's edges.
+constexpr int TitleBarExtra = 100;
+
+} // namespace
+
+QString withoutMnemonics(const QString& caption)
+{
+    QString plain;
+    plain.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) != QLatin1Char('&'))
+            plain.append(caption.at(i));
+        else if (i + 1 < caption.size() && caption.at(i + 1) == QLatin1Char('&'))
+            plain.append(caption.at(++i));
+    }
+    return plain;
+}
 
 TDialog::TDialog(const DialogEnv& env, const QString& caption, int helpTopic)
     : QDialog(env.parent), m_helpTopic(helpTopic)
@@ -53,6 +78,9 @@ void TDialog::finishLayout(QLayout* body)
     if (m_help)
         buttons->addWidget(m_help);
     auto* layout = new QVBoxLayout(this);
+    m_titleRoom = new QSpacerItem(0, 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    layout->addItem(m_titleRoom);
+    fitTitle();
     layout->addLayout(body);
     layout->addSpacing(6);
     layout->addLayout(buttons);
@@ -67,6 +95,34 @@ void TDialog::showEvent(QShowEvent* event)
         resolveButtonMnemonics(this);
     }
     QDialog::showEvent(event);
+}
+
+void TDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowTitleChange && !m_settingTitle) {
+        // Callers pass menu captions; the title bar would show their marks as they are.
+        const QString plain = withoutMnemonics(windowTitle());
+        if (plain != windowTitle()) {
+            m_settingTitle = true;
+            setWindowTitle(plain);
+            m_settingTitle = false;
+        }
+        fitTitle();
+    }
+    QDialog::changeEvent(event);
+}
+
+void TDialog::fitTitle()
+{
+    if (!m_titleRoom)
+        return;
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    const int needed =
+        QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + TitleBarExtra - margins;
+    m_titleRoom->changeSize(std::max(needed, 0), 0, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    layout()->invalidate();
 }
 
 TFlagDialog::TFlagDialog(const DialogEnv& env, const QString& caption, int helpTopic,

@@ -6,6 +6,7 @@
 
 class QLabel;
 class QLayout;
+class QSpacerItem;
 class QPushButton;
 class THintStatusBar;
 class TDialogHints;
@@ -19,7 +20,8 @@ struct DialogEnv {
 
 // A fixed-size dialog with "&OK" (default, so Return presses it), "&Abbruch" (also Escape and
 // the close button) and, given a topic, "&Hilfe" (also F1). Controls get their hints through
-// setHint.
+// setHint. Its title shows no mnemonic marks ("&&" stays one "&"), whoever sets it, and the dialog
+// is at least as wide as the title bar needs to show the whole title.
 class TDialog : public QDialog
 {
     Q_OBJECT
@@ -42,15 +44,24 @@ protected:
     // At the first show every control of the dialog exists: lists are set to keep typed text and
     // buttons give up mnemonic letters the fields use.
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Widens the room kept for the title to what the current title needs.
+    void fitTitle();
+
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QPushButton* m_help = nullptr;
     TDialogHints* m_hints;
     int m_helpTopic;
     bool m_prepared = false;
+    bool m_settingTitle = false;
+    QSpacerItem* m_titleRoom = nullptr; // in the outer layout, as wide as the title needs
 };
+
+// A window caption without mnemonic marks: single "&" go, "&&" becomes "&".
+QString withoutMnemonics(const QString& caption);
 
 // A dialog that reports through a flag that outlives it: OK sets the flag, every other way of
 // closing (Abbruch, Escape, the close button) clears it, so a flag left from an earlier use never

@@ -173,10 +173,10 @@ void TstFormDialogs::fieldDialogRoles_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("labels");
     QTest::addColumn<QStringList>("kinds");
-    QTest::newRow("single line") << false << "&Einzeiliges Eingabefeld"
+    QTest::newRow("single line") << false << "Einzeiliges Eingabefeld"
                                  << QStringList{"&Size:", "&Max:", "&Typ:"}
                                  << QStringList{"password", "int", "float", "date", "url"};
-    QTest::newRow("text area") << true << "&Mehrzeiliges Eingabefeld"
+    QTest::newRow("text area") << true << "Mehrzeiliges Eingabefeld"
                                << QStringList{"&Rows:", "&Cols:", "&Wrap:"}
                                << QStringList{"virtual", "physical", "off"};
 }

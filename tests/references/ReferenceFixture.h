@@ -4,6 +4,8 @@
 #include "core/SettingsStore.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QTimer>
@@ -71,4 +73,22 @@ Values valuesFromPairs(const QStringList& pairs,
                 v.*field = pair.section(u'=', 1);
     }
     return v;
+}
+
+// Picks entry index of a drop-down as a user does: opens the list, moves to the entry with the
+// arrow keys and presses Return in the open list.
+inline void pickFromOpenList(QComboBox* box, int index)
+{
+    box->setFocus();
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    QTRY_VERIFY(view->isVisible());
+    const auto row = [box](int r) { return box->model()->index(r, box->modelColumn()); };
+    view->setCurrentIndex(row(index > 0 ? index - 1 : 0));
+    if (index > 0)
+        QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(view->currentIndex().row(), index);
+    QTest::keyClick(view, Qt::Key_Return);
+    QVERIFY(!view->isVisible());
+    QCOMPARE(box->currentIndex(), index);
 }

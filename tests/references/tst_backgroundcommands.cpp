@@ -7,6 +7,7 @@
 #include "references/Background.h"
 #include "references/BackgroundDialog.h"
 #include "references/BackgroundMarkup.h"
+#include "references/ReferenceFixture.h"
 #include "references/Schema.h"
 
 #include <QCheckBox>
@@ -35,6 +36,7 @@ private slots:
     void deleteScheme();
     void frameControls_data();
     void frameControls();
+    void dialogFitsASmallScreen();
 };
 
 namespace
@@ -111,11 +113,10 @@ QByteArray storeBytes(const DocumentFixture& doc)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Picks entry index of a drop-down from its open list, as a user does.
 void pickEntry(QComboBox* box, int index)
 {
-    box->setFocus();
-    box->setCurrentIndex(index - 1);
-    QTest::keyClick(box, Qt::Key_Down);
+    pickFromOpenList(box, index);
 }
 
 // A mnemonic typed where the focus stands, as a user would.
@@ -316,6 +317,9 @@ void TestBackgroundCommands::saveScheme_data()
     QTest::newRow("existing name, replace")
         << u"Alt"_s << QColor(0, 0, 255) << QMessageBox::Ok << u"clBlue"_s << QStringList{"Alt"}
         << u"<body text=\"#0000FF\">"_s;
+    QTest::newRow("existing name in another case, replace")
+        << u"alt"_s << QColor(0, 0, 255) << QMessageBox::Ok << u"clBlue"_s << QStringList{"Alt"}
+        << u"<body text=\"#0000FF\">"_s;
     QTest::newRow("existing name, keep")
         << u"Alt"_s << QColor(0, 0, 255) << QMessageBox::Cancel << u"clRed"_s << QStringList{"Alt"}
         << u"<body text=\"#0000FF\">"_s;
@@ -405,6 +409,8 @@ void TestBackgroundCommands::deleteScheme_data()
         << QStringList{"A", "B", "C"} << u"B"_s << QStringList{"A", "C"} << 1;
     QTest::newRow("a name stored twice")
         << QStringList{"A", "B", "A"} << u"A"_s << QStringList{"B"} << 0;
+    QTest::newRow("a name in other cases")
+        << QStringList{"Rot", "B", "rot"} << u"ROT"_s << QStringList{"B"} << 0;
     QTest::newRow("empty box deletes nothing")
         << QStringList{"A"} << QString() << QStringList{"A"} << 0;
 }
@@ -490,6 +496,21 @@ void TestBackgroundCommands::frameControls()
     doc.child->closeWithoutQuery();
     runIdle();
     QVERIFY(!action->isEnabled());
+}
+
+void TestBackgroundCommands::dialogFitsASmallScreen()
+{
+    DocumentFixture doc;
+    // Long history entries and scheme names must not widen it past the screen either.
+    storeSchemes({{QString(60, u'S')}});
+    writeState(Schemes, u"Count=0;Bild0="_s + QString(120, u'b') + u".gif"_s);
+    TDBgrdImage dialog(dialogEnv(*doc.child), std::nullopt);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    // An 800x600 screen leaves about 780x560 for a window with its frame and title bar.
+    const QSize size = dialog.frameGeometry().size().expandedTo(dialog.size() + QSize(10, 30));
+    QVERIFY2(size.width() <= 780 && size.height() <= 560,
+             qPrintable(u"%1x%2"_s.arg(size.width()).arg(size.height())));
 }
 
 TESSALINE_TEST_MAIN(TestBackgroundCommands)

@@ -5,6 +5,7 @@
 #include "references/Dialog.h"
 #include "references/Frame.h"
 #include "references/Frameset.h"
+#include "references/ReferenceFixture.h"
 #include "references/Target.h"
 
 #include <QCheckBox>
@@ -68,13 +69,10 @@ void storeLink(const QStringList& fields)
     store.writeInteger(u"Link"_s, u"Count"_s, index);
 }
 
-// Picks entry index of a drop-down from the keyboard, as a user scrolling the list would.
+// Picks entry index of a drop-down from its open list, as a user does.
 void pickEntry(QComboBox* box, int index)
 {
-    box->setFocus();
-    box->setCurrentIndex(index - 1);
-    QTest::keyClick(box, Qt::Key_Down);
-    QCOMPARE(box->currentIndex(), index);
+    pickFromOpenList(box, index);
 }
 
 // A mnemonic typed where the focus stands, as a user would.

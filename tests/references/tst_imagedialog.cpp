@@ -143,8 +143,7 @@ void TestImageDialog::okWithoutImageEditKeepsTheHistory()
                               "vspace0=;hspace0=;width0=;height0=;lowsrc0="));
     const QString before = listsState();
     answerDialog<TDInlineImage>([](TDInlineImage* d) {
-        d->BildComboBox->setFocus();
-        QTest::keyClick(d->BildComboBox, Qt::Key_Down);
+        pickFromOpenList(d->BildComboBox, 0);
         d->Edit5->setText(QStringLiteral("10"));
     });
     f.trigger("Inlineimage1");

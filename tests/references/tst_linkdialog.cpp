@@ -166,8 +166,7 @@ void TestLinkDialog::pickingOnlyLeavesTheStoreAlone()
     writeState(QStringLiteral("Target"), QStringLiteral("Count=0;T0=haupt"));
     const QString before = listsState();
     answerDialog<TDVerweis>([](TDVerweis* d) {
-        d->LinkComboBox->setFocus();
-        QTest::keyClick(d->LinkComboBox, Qt::Key_Down);
+        pickFromOpenList(d->LinkComboBox, 0);
         QCOMPARE(d->LinkComboBox->currentText(), QStringLiteral("rechts.htm"));
         QVERIFY(!d->linkChanged() && !d->targetChanged() && !d->imageChanged());
     });
@@ -254,9 +253,8 @@ void TestLinkDialog::pickedImageFillsItsInputs()
                               "Border1=3;Align1=middle;Link1=1"));
     TDVerweis dialog({});
     dialog.Edit5->setText(QStringLiteral("seiten/"));
-    dialog.BildComboBox->setFocus();
-    QTest::keyClick(dialog.BildComboBox, Qt::Key_Down);
-    QTest::keyClick(dialog.BildComboBox, Qt::Key_Down);
+    dialog.show();
+    pickFromOpenList(dialog.BildComboBox, 1);
     QCOMPARE(dialog.BildComboBox->currentText(), QStringLiteral("b.gif"));
     QCOMPARE(dialog.Edit4->text(), QStringLiteral("bilder/"));
     QCOMPARE(dialog.Edit3->text(), QStringLiteral("B"));

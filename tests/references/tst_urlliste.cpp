@@ -17,6 +17,8 @@
 #include <QSettings>
 #include <QToolBar>
 
+using namespace Qt::StringLiterals;
+
 class TestUrlListe : public QObject
 {
     Q_OBJECT
@@ -32,6 +34,8 @@ private slots:
     void urlListOpensOnceAndEnablesItsCommandsAgain();
     void plugInWindowDisablesItsItemAtOnce();
     void stayOnTopStartsCheckedOnEveryWindow();
+    void escapeClosesAndTheDocumentTypesAgain_data();
+    void escapeClosesAndTheDocumentTypesAgain();
     void doubleClickWrapsTheSelection_data();
     void doubleClickWrapsTheSelection();
     void musicButtonFollowsTheDocuments();
@@ -296,6 +300,42 @@ void TestUrlListe::stayOnTopStartsCheckedOnEveryWindow()
     tags->close();
 }
 
+void TestUrlListe::escapeClosesAndTheDocumentTypesAgain_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("focus"); // the control that holds the keyboard when Escape comes
+    QTest::newRow("URL list, entry list") << u"URLManager1"_s << u"ListBox1"_s;
+    QTest::newRow("URL list, file list") << u"URLManager1"_s << u"ComboBox1"_s;
+    QTest::newRow("plug-in tags, entry list") << u"tagszeigen1"_s << u"ListBox1"_s;
+}
+
+void TestUrlListe::escapeClosesAndTheDocumentTypesAgain()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, focus);
+    DocumentFixture f;
+    write(f.env.path("urls/a.url"), "https://a.example/\r\n");
+    write(f.env.path("plg/a.plg"), "<b>|</b>\r\n");
+    useDirectories(f, f.env.path("urls"), f.env.path("plg"));
+    f.setText(u"ab"_s);
+    if (QAction* frameItem = f.frame->control(item))
+        frameItem->trigger(); // the plug-in tags come from the frame's own item
+    else
+        f.trigger(item.toLatin1().constData());
+    auto* window = f.frame->findChild<TEntryListWindow*>();
+    QVERIFY(window);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* control = window->findChild<QWidget*>(focus);
+    control->setFocus();
+    QTRY_VERIFY(control->hasFocus());
+    QTest::keyClick(control, Qt::Key_Escape);
+    QTRY_VERIFY(f.frame->findChildren<TEntryListWindow*>().isEmpty());
+    QTRY_VERIFY(f.memo->hasFocus());
+    QTest::keyClicks(f.memo, u"c"_s);
+    QCOMPARE(f.memo->text(), u"abc"_s);
+}
+
 void TestUrlListe::doubleClickWrapsTheSelection_data()
 {
     QTest::addColumn<QByteArray>("file");
@@ -303,6 +343,14 @@ void TestUrlListe::doubleClickWrapsTheSelection_data()
 
     QTest::newRow("several bars: the middle text is dropped")
         << QByteArray("<center>|mitte|</center>\r\n") << "ein <center>Text</center> hier";
+    // Entries wrap at their bars at any length.
+    const QByteArray title(300, 'x');
+    QTest::newRow("opening part past character 255")
+        << "<span title=\"" + title + "\">|</span>\r\n"
+        << "ein <span title=\"" + QString::fromLatin1(title) + "\">Text</span> hier";
+    QTest::newRow("closing part past character 255")
+        << "<i>|" + title + "|</i><!-- " + title + " -->\n"
+        << "ein <i>Text</i><!-- " + QString::fromLatin1(title) + " --> hier";
     QTest::newRow("plain entry replaces the selection")
         << QByteArray("https://wiki.selfhtml.org/\r\n") << "ein https://wiki.selfhtml.org/ hier";
 }

@@ -7,8 +7,10 @@
 #include "widgets/DialogHints.h"
 #include "widgets/HintStatusBar.h"
 #include "widgets/InputBox.h"
+#include "widgets/ListPick.h"
 #include "widgets/NameLists.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFormLayout>
@@ -34,6 +36,18 @@ public:
         finishLayout(body);
     }
     QLineEdit* field;
+};
+
+// A dialog with one short field, so that its buttons alone set the width.
+class TitleDialog : public TDialog
+{
+public:
+    explicit TitleDialog(const QString& caption) : TDialog(DialogEnv{}, caption)
+    {
+        auto* body = new QFormLayout;
+        body->addRow(labelFor("&Wert:", new QLineEdit(this)));
+        finishLayout(body);
+    }
 };
 
 enum class Close { Ok, Return, Abbruch, Escape, Frame };
@@ -84,6 +98,10 @@ private slots:
     void colorPickerReturnsTheValue();
     void colorNames();
     void fontFamilies();
+    void titlesShowNoMarksAndFit_data();
+    void titlesShowNoMarksAndFit();
+    void onlyTheOpenListPicks_data();
+    void onlyTheOpenListPicks();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -326,6 +344,98 @@ void TestDialogs::fontFamilies()
     NameLists::fillFontFamilies(&box);
     QCOMPARE(box.count(), families.size());
     QCOMPARE(box.currentText(), QString());
+}
+
+void TestDialogs::titlesShowNoMarksAndFit_data()
+{
+    QTest::addColumn<QString>("caption"); // given to the constructor
+    QTest::addColumn<QString>("later");   // set by the command afterwards; empty: none
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("mark in the caption") << "&Einzeiliges Eingabefeld"
+                                         << ""
+                                         << "Einzeiliges Eingabefeld";
+    QTest::newRow("doubled mark is one ampersand") << "Kopf && Fuß"
+                                                   << ""
+                                                   << "Kopf & Fuß";
+    QTest::newRow("title set by the command") << "Eingabe"
+                                              << "&Mehrzeiliges Eingabefeld"
+                                              << "Mehrzeiliges Eingabefeld";
+    QTest::newRow("long title") << "Mehrzeiliges Eingabefeld mit einem sehr langen Titel"
+                                << ""
+                                << "Mehrzeiliges Eingabefeld mit einem sehr langen Titel";
+}
+
+void TestDialogs::titlesShowNoMarksAndFit()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, later);
+    QFETCH(QString, shown);
+    TitleDialog dialog(caption);
+    if (!later.isEmpty())
+        dialog.setWindowTitle(later);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), shown);
+    // Room for the whole title and the title bar's buttons.
+    const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(shown);
+    QVERIFY2(dialog.width() >= titleWidth + 80, qPrintable(QString::number(dialog.width())));
+}
+
+void TestDialogs::onlyTheOpenListPicks_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QList<int>>("picks");
+
+    QTest::newRow("typed entry, Tab") << "type" << QList<int>{};
+    QTest::newRow("typed entry, Return") << "return" << QList<int>{};
+    QTest::newRow("Down on the closed list") << "down" << QList<int>{};
+    QTest::newRow("Return in the open list") << "open return" << QList<int>{1};
+    QTest::newRow("click in the open list") << "open click" << QList<int>{2};
+    QTest::newRow("Escape closes the open list") << "open escape" << QList<int>{};
+}
+
+void TestDialogs::onlyTheOpenListPicks()
+{
+    QFETCH(QString, action);
+    QFETCH(QList<int>, picks);
+    QWidget window;
+    auto* box = new QComboBox(&window);
+    box->setEditable(true);
+    box->addItems({"a.htm", "b.htm", "c.htm"});
+    box->setCurrentIndex(-1);
+    auto* next = new QLineEdit(&window);
+    next->move(0, 40);
+    QList<int> picked;
+    onListPick(box, &window, [&picked](int index) { picked.append(index); });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    keepTypedTextInLists(&window);
+    box->setFocus();
+    QAbstractItemView* view = box->view();
+    if (action == u"type" || action == u"return") {
+        QTest::keyClicks(box->lineEdit(), QStringLiteral("b.htm"));
+        QTest::keyClick(box->lineEdit(), action == u"type" ? Qt::Key_Tab : Qt::Key_Return);
+    } else if (action == u"down") {
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentIndex(), 0);
+    } else {
+        box->showPopup();
+        QTRY_VERIFY(view->isVisible());
+        if (action == u"open return") {
+            view->setCurrentIndex(box->model()->index(0, 0));
+            QTest::keyClick(view, Qt::Key_Down);
+            QTest::keyClick(view, Qt::Key_Return);
+        } else if (action == u"open click") {
+            QTest::qWait(QApplication::doubleClickInterval());
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                              view->visualRect(box->model()->index(2, 0)).center());
+        } else {
+            QTest::keyClick(view, Qt::Key_Escape);
+        }
+        QTRY_VERIFY(!view->isVisible());
+    }
+    QCOMPARE(picked, picks);
 }
 
 TESSALINE_TEST_MAIN(TestDialogs)
