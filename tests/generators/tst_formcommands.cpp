@@ -222,10 +222,10 @@ void TestFormCommands::frameButtonsOpenTheDialogs_data()
                               << "Zielanwendung eingeben";
     QTest::newRow("SBtnEdit") << "SBtnEdit"
                               << "Eingabe"
-                              << "&Einzeiliges Eingabefeld";
+                              << "Einzeiliges Eingabefeld";
     QTest::newRow("SBtnMEingabe") << "SBtnMEingabe"
                                   << "Eingabe"
-                                  << "&Mehrzeiliges Eingabefeld";
+                                  << "Mehrzeiliges Eingabefeld";
     QTest::newRow("SBtnRadio") << "SBtnRadio"
                                << "Eingabe1"
                                << "Radiobutton";
