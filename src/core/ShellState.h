@@ -75,8 +75,9 @@ struct ShellState {
     QString align = QStringLiteral("Default");
     bool bold = false, italic = false, underline = false;
 
-    QString browser1Path = QStringLiteral("Default");
-    QString browser2Path = QStringLiteral("Default");
+    // A browser counts as set only with its switch on and its program named; the path is empty
+    // for one that is not set.
+    QString browser1Path, browser2Path;
     bool browser1Selected = false;
     bool browser2Selected = false;
 
@@ -154,6 +155,12 @@ inline constexpr QSize MinFrameSize(320, 240);
 // anywhere in the integer range. Returns the client area; without areas, the rectangle as given.
 QRect fitFrameOnScreen(qint64 left, qint64 top, QSize size, QSize minimumSize, QMargins margins,
                        const QList<QRect>& availableAreas);
+
+// The store's readers answer "Default" for a missing text. A text the user enters (a program,
+// a name, an address) is missing when it is that word or empty: it never stands for real data.
+bool isMissingText(const QString& text);
+// What a field shows for such a text: nothing for a missing one.
+QString enteredText(const QString& stored);
 
 // Hint text of a browser button: "HTML Datei mit " + name + " testen".
 QString browserCaption(const QString& browserPath);

@@ -231,21 +231,27 @@ void TestCommandTables::toolsMenuComesFromTheStore()
 {
     {
         SettingsStore store;
-        store.writeInteger(QStringLiteral("Tools"), QStringLiteral("Count"), 2);
+        store.writeInteger(QStringLiteral("Tools"), QStringLiteral("Count"), 3);
         store.writeString(QStringLiteral("Tools"), QStringLiteral("Name0"), QStringLiteral("-"));
         store.writeString(QStringLiteral("Tools"), QStringLiteral("Name1"),
                           QStringLiteral("Prüfer"));
+        store.writeString(QStringLiteral("Tools"), QStringLiteral("Name2"),
+                          QStringLiteral("Fehlt"));
+        store.writeString(QStringLiteral("Tools"), QStringLiteral("ExePfad2"),
+                          QStringLiteral("gibt-es-nicht"));
     }
     TMainForm frame;
     auto* tools = frame.findChild<QMenu*>(QStringLiteral("Tools1"));
-    QCOMPARE(tools->actions().size(), 2);
+    QCOMPARE(tools->actions().size(), 3);
     QVERIFY(tools->actions().at(0)->isSeparator());
     QCOMPARE(tools->actions().at(1)->text(), QStringLiteral("Prüfer"));
     QCOMPARE(tools->actions().at(1)->statusTip(), QStringLiteral("Startet das Programm Prüfer"));
-    // The tool's program is "Default" (absent): starting it reports the German error.
+    // The tool's program is missing (it reads "Default"): the tool is not set up.
+    QVERIFY(!tools->actions().at(1)->isEnabled());
+    // A named program that cannot be started reports the German error.
     QString message;
     answerMessageBox(QMessageBox::Ok, &message);
-    tools->actions().at(1)->trigger();
+    tools->actions().at(2)->trigger();
     QVERIFY(waitNoModal());
     QVERIFY2(message.startsWith(QStringLiteral("Exec-Fehler! Fehlernummer ")), qPrintable(message));
 }

@@ -51,6 +51,8 @@ private slots:
     void okStoresEditorLookAlsoWithoutTools();
     void clearedBrowserIsSwitchedOff();
     void emptyNameKeepsStoredUserData();
+    void missingValuesStayMissing_data();
+    void missingValuesStayMissing();
     void intervalsAreStoredInMilliseconds_data();
     void intervalsAreStoredInMilliseconds();
     void cancelKeepsOnlyStyleAndAlignment();
@@ -95,7 +97,8 @@ void TstEinstellungen::opensWithoutAndWithADocument()
         d->cancelButton()->click();
     }));
     QCOMPARE(caption, QString("Einstellungen"));
-    QCOMPARE(cancel, QString("Abbr&uch"));
+    // "A&utomatische Sicherung" keeps its letter; the button stays on Escape.
+    QCOMPARE(cancel, QString("Abbruch"));
 
     // The document window's own item of the same name opens the same dialog.
     TMDIChild* child = frame.createChild();
@@ -242,6 +245,63 @@ void TstEinstellungen::emptyNameKeepsStoredUserData()
     QCOMPARE(after.readString("User", "UserName", ""), QString("Max"));
     QCOMPARE(after.readString("User", "UserFirma", ""), QString("B&auml;r"));
     QCOMPARE(after.readString("User", "User", ""), QString("0"));
+}
+
+namespace
+{
+
+// Every value of the sections the browser and user fields write, by "section/name".
+QMap<QString, QString> browserAndUserValues()
+{
+    const SettingsStore store;
+    QMap<QString, QString> values;
+    for (const QString& section : {QStringLiteral("Browser"), QStringLiteral("User")})
+        for (const QString& name : store.valueNames(section))
+            values.insert(section + '/' + name, store.readString(section, name, QString()));
+    // The one value OK always writes: whether the name field was empty.
+    values.remove(QStringLiteral("User/User"));
+    return values;
+}
+
+} // namespace
+
+void TstEinstellungen::missingValuesStayMissing_data()
+{
+    QTest::addColumn<bool>("writtenAsDefault");
+    QTest::newRow("fresh installation") << false;
+    QTest::newRow("stored as the word Default") << true;
+}
+
+void TstEinstellungen::missingValuesStayMissing()
+{
+    QFETCH(bool, writtenAsDefault);
+    if (writtenAsDefault) {
+        SettingsStore store;
+        store.writeBool("Browser", "Browser2Select", true);
+        store.writeString("Browser", "Browser2", "Default");
+        for (const char* name : {"UserName", "UserFirma", "UserEMail", "UserHomepage"})
+            store.writeString("User", name, "Default");
+    }
+    TMainForm frame;
+    runIdle();
+    QVERIFY(!frame.control("SBtnBrowser2")->isEnabled());
+    QCOMPARE(frame.shellState().user.UserEMail, QString()); // the mail link's preset
+    const QMap<QString, QString> before = browserAndUserValues();
+    QVERIFY(runSettings(frame, [](TEinstellungen* d) {
+        QCOMPARE(d->EBrowser2->text(), QString());
+        for (QLineEdit* field : d->userFields)
+            QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
+        d->okButton()->click();
+    }));
+    runIdle();
+    QCOMPARE(browserAndUserValues(), before);
+    QVERIFY(!frame.control("SBtnBrowser2")->isEnabled());
+    QVERIFY(!frame.control("Browser2aufrufen1")->isEnabled());
+    QVERIFY(!frame.shellState().browser2Selected);
+    QCOMPARE(frame.shellState().user.UserName, QString());
+    // The next start reads the same: still no second browser.
+    TMainForm next;
+    QVERIFY(!next.shellState().browser2Selected);
 }
 
 void TstEinstellungen::intervalsAreStoredInMilliseconds_data()
