@@ -181,11 +181,14 @@ QRect fitFrameOnScreen(qint64 left, qint64 top, QSize size, QSize minimumSize, Q
 FramePlacement ShellState::framePlacement(QSize designedSize, QSize minimumSize,
                                           const QList<QRect>& availableAreas) const
 {
-    const QSize size = width > 0 && height > 0 ? QSize(width, height) : designedSize;
     // -1 is what an absent value reads as: only then does the platform place the frame.
     const bool placed = left != -1 || top != -1;
     if (availableAreas.isEmpty())
         return {QRect(QPoint(0, 0), designedSize), false};
+    // The designed size hides toolbar buttons behind their chevrons on a usual screen.
+    const QSize firstSize = availableAreas.first().size().shrunkBy(
+        QMargins(FirstStartMargin, FirstStartMargin, FirstStartMargin, FirstStartMargin));
+    const QSize size = width > 0 && height > 0 ? QSize(width, height) : firstSize;
     if (!placed) {
         // The platform's place is on a screen; the size must fit the primary one.
         const QRect fitted =

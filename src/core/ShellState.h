@@ -50,6 +50,8 @@ struct ShellState {
     static constexpr int MaxRecentFiles = 30;
     // Larger stored point sizes would make every glyph a huge bitmap.
     static constexpr int MaxFontSize = 400;
+    // Room left around a frame that has no stored size, so the desktop stays in sight.
+    static constexpr int FirstStartMargin = 24;
 
     QString helpFile;
     QString pendingFile; // command-line file, opened once at the first activation
@@ -131,8 +133,9 @@ struct ShellState {
     void readHints(const SettingsStore& store);
     void readToolBarVisibility(const SettingsStore& toolbarStore);
 
-    // The frame's bounds from the stored ones (designedSize where none are stored), kept on the
-    // available screen areas by fitFrameOnScreen.
+    // The frame's bounds from the stored ones, kept on the available screen areas by
+    // fitFrameOnScreen. Without a stored size the frame takes the primary area less
+    // FirstStartMargin on every side (designedSize when no screen is known).
     FramePlacement framePlacement(QSize designedSize, QSize minimumSize,
                                   const QList<QRect>& availableAreas) const;
 

@@ -3,6 +3,7 @@
 #include "app/HelpWindow.h"
 #include "app/Main.h"
 #include "core/SettingsStore.h"
+#include "editor/ChildMenus.h"
 #include "editor/Childwin.h"
 #include "editor/DocumentCommands.h"
 #include "editor/ExtRich.h"
@@ -60,6 +61,7 @@ private slots:
     void toolsMenuComesFromTheStore();
     void documentSwitchesFromMenuAndToolbar();
     void browserButtonWithAndWithoutADocument();
+    void shownKeysRunTheirItem();
     void keysAndMenuBarMnemonicsHaveOneOwner_data();
     void keysAndMenuBarMnemonicsHaveOneOwner();
     void altSSavesUnderAnotherName();
@@ -309,6 +311,58 @@ void TestCommandTables::browserButtonWithAndWithoutADocument()
     QVERIFY(frame.openDocument(page));
     frame.control(QStringLiteral("SBtnBrowser1"))->trigger();
     QCOMPARE(QDir::fromNativeSeparators(argumentsOfNextStart()), page);
+}
+
+void TestCommandTables::shownKeysRunTheirItem()
+{
+    // A key shown beside an item but owned by another one must run that same command: a twin in
+    // the menu bar, never some other action that happens to own the key.
+    struct Runs {
+        void (TMDIChild::*handler)();
+        QByteArray command;
+    };
+    QHash<QString, Runs> owners;
+    QList<const ChildRow*> shownOnly;
+    auto walk = [&](std::span<const ChildRow> rows) {
+        for (const ChildRow& row : rows) {
+            if (row.kind != ChildRow::Item || !*row.shortcut)
+                continue;
+            if (row.flags & MenuFlag::ShowShortcutOnly)
+                shownOnly << &row;
+            else
+                owners.insert(QKeySequence(QString::fromLatin1(row.shortcut)).toString(),
+                              {row.handler, row.command});
+        }
+    };
+    for (const ChildMenu& menu : childMenus())
+        walk(menu.rows);
+    walk(memoPopUpRows());
+    QVERIFY(!shownOnly.isEmpty());
+    // Keys of the frame's items; a document item may show one only where that item does the same
+    // for the active document.
+    QHash<QString, QString> frameOwners;
+    for (const TopMenuSpec& menu : topMenuSpecs())
+        for (const FrameRow& row : menu.rows)
+            if (row.kind == FrameRow::Item && *row.shortcut)
+                frameOwners.insert(QKeySequence(QString::fromLatin1(row.shortcut)).toString(),
+                                   QString::fromLatin1(row.name));
+    const QHash<QString, QString> frameTwins{{"Speichern1", "Dokumentspeichern1"}};
+    for (const ChildRow* row : std::as_const(shownOnly)) {
+        const QString key = QKeySequence(QString::fromLatin1(row->shortcut)).toString();
+        if (frameOwners.contains(key)) {
+            QCOMPARE(frameOwners.value(key), frameTwins.value(QString::fromLatin1(row->name)));
+            continue;
+        }
+        const auto owner =
+            owners.constFind(QKeySequence(QString::fromLatin1(row->shortcut)).toString());
+        QVERIFY2(owner != owners.cend(), row->name);
+        QVERIFY2(owner->handler == row->handler && owner->command == QByteArray(row->command),
+                 row->name);
+    }
+    // The frame's items run their own keys.
+    for (const TopMenuSpec& menu : topMenuSpecs())
+        for (const FrameRow& row : menu.rows)
+            QVERIFY2(!(row.flags & MenuFlag::ShowShortcutOnly), row.name);
 }
 
 void TestCommandTables::keysAndMenuBarMnemonicsHaveOneOwner_data()
