@@ -59,6 +59,7 @@ private slots:
     void toolbarBoxesShowAndHideToolbars();
     void fillsFromStateAndStore();
     void keyboardReachesEveryField();
+    void fitsASmallScreen();
 
 private:
     // Opens the settings dialog from the frame's menu item and runs body on it; body closes it.
@@ -515,6 +516,25 @@ void TstEinstellungen::keyboardReachesEveryField()
         QCOMPARE(accepted, key == Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
     }
+}
+
+void TstEinstellungen::fitsASmallScreen()
+{
+    // An 800 × 600 screen leaves about 780 × 560 for a dialog once its frame and a task bar
+    // are drawn: every page must fit there with the buttons in sight.
+    TMainForm frame;
+    QSize shown;
+    QVERIFY(runSettings(frame, [&](TEinstellungen* d) {
+        for (int page = 0; page < d->PageControl1->count(); ++page) {
+            d->PageControl1->setCurrentIndex(page);
+            shown = shown.expandedTo(d->size()).expandedTo(d->minimumSizeHint());
+        }
+        QVERIFY(d->rect().contains(d->okButton()->geometry().translated(
+            d->okButton()->parentWidget()->mapTo(d, QPoint(0, 0)))));
+        d->cancelButton()->click();
+    }));
+    QVERIFY2(shown.width() <= 780 && shown.height() <= 530,
+             qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
 }
 
 TESSALINE_TEST_MAIN(TstEinstellungen)
