@@ -124,6 +124,8 @@ private slots:
     void everyShortcutHasExactlyOneCommand();
     void commandKeysReachMenuItemsNotTheTextControl();
     void commandErrorIsReportedAndLoopGoesOn();
+    void escapeFromAMenuGivesTheKeysBack_data();
+    void escapeFromAMenuGivesTheKeysBack();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -850,6 +852,41 @@ void TestMainForm::commandErrorIsReportedAndLoopGoesOn()
     TMDIChild* child = frame.createChild();
     QTest::keyClicks(child->TextMemo, QStringLiteral("weiter"));
     QCOMPARE(child->TextMemo->text(), QStringLiteral("weiter"));
+}
+
+void TestMainForm::escapeFromAMenuGivesTheKeysBack_data()
+{
+    QTest::addColumn<bool>("moveOn"); // to the next menu with the arrow key before Escape
+    QTest::newRow("menu opened with Alt") << false;
+    QTest::newRow("moved on to the next menu") << true;
+}
+
+void TestMainForm::escapeFromAMenuGivesTheKeysBack()
+{
+    QFETCH(bool, moveOn);
+    TMainForm frame;
+    showAndActivate(frame);
+    frame.FileNewItemClick();
+    TMDIChild* child = frame.activeChild();
+    QTRY_COMPARE(QApplication::focusWidget(), child->TextMemo);
+    QWindow* window = frame.windowHandle();
+    // Alt+D opens "&Datei" from the menu bar, as a user would.
+    QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    if (moveOn) {
+        QWidget* first = QApplication::activePopupWidget();
+        QTest::keyClick(window, Qt::Key_Right);
+        QTRY_VERIFY(QApplication::activePopupWidget() &&
+                    QApplication::activePopupWidget() != first);
+    }
+    // One Escape: the menu closes and the document has the keys again.
+    QTest::keyClick(window, Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTRY_COMPARE(QApplication::focusWidget(), child->TextMemo);
+    QTest::keyClick(window, 'x');
+    QTest::keyClick(window, 'y');
+    QVERIFY2(child->TextMemo->toPlainText().contains("xy"),
+             qPrintable(child->TextMemo->toPlainText()));
 }
 
 TESSALINE_TEST_MAIN(TestMainForm)
