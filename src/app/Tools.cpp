@@ -129,7 +129,7 @@ ToolCommand toolCommand(const ToolEntry& tool)
     // Only the program's file name counts: the tool is found in its working directory.
     const QString workingDir = enteredText(tool.workingDir);
     QString program = workingDir;
-    if (!program.endsWith(separator))
+    if (!program.isEmpty() && !program.endsWith(separator))
         program += separator;
     program += fileNamePart(tool.program);
     // Missing parameters are none, not the word the store answers for them.
