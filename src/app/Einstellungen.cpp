@@ -98,7 +98,8 @@ QWidget* TEinstellungen::buildGeneralPage()
         auto* edit = new QLineEdit(page);
         edit->setObjectName(QString::fromLatin1(name));
         edit->setMaxLength(MaxPathLength);
-        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 36);
+        // Narrow enough for both columns on an 800 pixel screen; longer paths scroll.
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * 24);
         return edit;
     };
     auto withButton = [](QLineEdit* edit, QToolButton* button) {
@@ -226,11 +227,15 @@ QWidget* TEinstellungen::buildEditorPage()
     page->setObjectName(QStringLiteral("TabSheet3"));
     RichEdit1 = new TEditorSample(page);
     RichEdit1->setMinimumSize(260, 110);
+    // The dialog takes its natural size; these caps keep it on an 800 × 600 screen.
+    RichEdit1->setMaximumHeight(120);
 
     MFontListBox = new QListWidget(page);
     MFontListBox->setObjectName(QStringLiteral("MFontListBox"));
     MBackListBox = new QListWidget(page);
     MBackListBox->setObjectName(QStringLiteral("MBackListBox"));
+    for (QListWidget* list : {MFontListBox, MBackListBox})
+        list->setMaximumHeight(150);
     MFontSizeEdit = new QSpinBox(page);
     MFontSizeEdit->setObjectName(QStringLiteral("MFontSizeEdit"));
     MFontSizeEdit->setRange(6, 24);

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <tuple>
 
 namespace
 {
@@ -71,15 +72,15 @@ void TEinstellungen::FormCreate()
     for (int i = 0; i < ShellState::ToolBarCount; ++i)
         toolBarBoxes.at(static_cast<std::size_t>(i))
             ->setChecked(m_state.toolBarVisible.at(static_cast<std::size_t>(i)));
-    EBrowser1->setText(m_state.browser1Path);
-    EBrowser2->setText(m_state.browser2Path);
+    EBrowser1->setText(enteredText(m_state.browser1Path));
+    EBrowser2->setText(enteredText(m_state.browser2Path));
     // The spin fields bring a value outside their range back into it.
     SEIntervall->setValue(m_state.backupInterval / 1000);
     SEAutmSich->setValue(m_state.autoSaveInterval / 1000);
     EBackUpExten->setText(m_state.backupExt);
     HintCheckBox->setChecked(m_state.hintsOn);
     for (std::size_t i = 0; i < userFields.size(); ++i)
-        userFields.at(i)->setText(m_state.user.*userMembers[i]);
+        userFields.at(i)->setText(enteredText(m_state.user.*userMembers[i]));
     Edit13->setText(m_state.plugInDir);
     Edit14->setText(m_state.urlListDir);
     EPfadBackUp->setText(m_state.backupDir);
@@ -131,12 +132,21 @@ void TEinstellungen::FormShow()
 
 void TEinstellungen::BitBtn1Click()
 {
-    m_state.browser1Selected = !EBrowser1->text().isEmpty();
-    m_state.browser2Selected = !EBrowser2->text().isEmpty();
+    m_state.browser1Selected = !isMissingText(EBrowser1->text());
+    m_state.browser2Selected = !isMissingText(EBrowser2->text());
     const bool userNameMissing = userFields.front()->text().isEmpty();
     const EditorLook& look = RichEdit1->look();
     {
         SettingsStore store;
+        // A field left empty over a missing value keeps it missing, as it was stored.
+        auto keepsMissing = [&store](const QString& section, const QString& name,
+                                     const QString& text) {
+            return text.isEmpty() && isMissingText(store.readString(section, name, QString()));
+        };
+        auto writeEntered = [&](const QString& section, const QString& name, const QString& text) {
+            if (!keepsMissing(section, name, text))
+                store.writeString(section, name, text);
+        };
         store.writeInteger(Tools, QStringLiteral("Count"), static_cast<int>(m_tools.size()));
         for (int i = 0; i < m_tools.size(); ++i) {
             const QString n = QString::number(i);
@@ -160,16 +170,21 @@ void TEinstellungen::BitBtn1Click()
         store.writeBool(User, QStringLiteral("User"), userNameMissing);
         if (!userNameMissing)
             for (std::size_t i = 0; i < userFields.size(); ++i)
-                store.writeString(User, QString::fromLatin1(userValueNames[i]),
-                                  userFields.at(i)->text());
+                writeEntered(User, QString::fromLatin1(userValueNames[i]),
+                             userFields.at(i)->text());
 
-        store.writeBool(Browser, QStringLiteral("Browser1Select"), m_state.browser1Selected);
-        store.writeString(Browser, QStringLiteral("Browser1"), EBrowser1->text());
-        store.writeBool(Browser, QStringLiteral("Browser2Select"), m_state.browser2Selected);
-        store.writeString(Browser, QStringLiteral("Browser2"), EBrowser2->text());
+        // A browser whose program stays missing keeps its switch too: it is not set either way.
+        for (const auto& [field, selected, n] :
+             {std::tuple{EBrowser1, m_state.browser1Selected, QStringLiteral("1")},
+              std::tuple{EBrowser2, m_state.browser2Selected, QStringLiteral("2")}}) {
+            if (keepsMissing(Browser, QStringLiteral("Browser") + n, field->text()))
+                continue;
+            store.writeBool(Browser, QStringLiteral("Browser%1Select").arg(n), selected);
+            store.writeString(Browser, QStringLiteral("Browser") + n, field->text());
+        }
 
-        m_state.browser1Path = EBrowser1->text();
-        m_state.browser2Path = EBrowser2->text();
+        m_state.browser1Path = m_state.browser1Selected ? EBrowser1->text() : QString();
+        m_state.browser2Path = m_state.browser2Selected ? EBrowser2->text() : QString();
         m_state.hintsOn = HintCheckBox->isChecked();
         store.sync();
     }

@@ -117,7 +117,8 @@ const ToolButtonSpec toolButtons[] = {
      true},
     {1, "SBtnWSymbole", "Symbole anordnen", "view-list-icons", "▁", &F::WindowArrangeItemClick,
      true},
-    {1, "SBtnWFull", "Vollbild", "window-minimize", "▭", &F::WindowMinimizeItemClick, true},
+    // Themes draw "window-minimize" as the same chevron as find next's "go-down-search".
+    {1, "SBtnWFull", "Vollbild", "go-bottom", "⇊", &F::WindowMinimizeItemClick, true},
     {1, "SBtnWPrev", "Vorheriges Fenster", "go-previous", "◀", &F::Vorheriges1Click, true},
     {1, "SBtnWNext", "Nächstes Fenster", "go-next", "▶", &F::Nchstes1Click, true},
     {1, "SBtnHelp", "Hilfe", "help-contents", "?", &F::SBtnHelpClick, false},
@@ -268,7 +269,7 @@ const DropDownSpec dropDowns[] = {
     {2, "SBtnFontSize", "Fontgröße|Wählen Sie hier die Schriftgröße!", "±A", "PopupMenuFontSize"},
     {2, "PopUpBtnMoreText", "Weitere Textfunktionen", "»T", "PopupMenuText"},
     {8, "SBtnHeader", "Überschriften", "H", "PopupMenuHeader"},
-    {9, "SBtnHR", "Trennlinien", "—", "PopupMenu1"},
+    {9, "SBtnHR", "Trennlinien", "hr", "PopupMenu1"},
 };
 
 // Theme icons of the forwarding and drop-down buttons that stand for standard actions; the

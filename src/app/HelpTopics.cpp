@@ -4,10 +4,12 @@
 #include "app/FrameTables.h"
 #include "editor/ChildMenus.h"
 
+#include <QCollator>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QList>
+#include <QLocale>
 #include <algorithm>
 
 // The pages live in a static library, where nothing else would pull their resource in.
@@ -58,6 +60,7 @@ const HelpTopic topics[] = {
 };
 
 const QString ContentsName = QStringLiteral("inhalt");
+const QString IndexName = QStringLiteral("index");
 const QString Marker = QStringLiteral("<!--GENERATED-->");
 
 QString readPage(const QString& baseName)
@@ -91,6 +94,17 @@ QString contentsList()
                     .arg(topic.number)
                     .arg(QString::fromUtf8(topic.title).toHtmlEscaped());
     return html + QStringLiteral("</ul>\n");
+}
+
+QString indexPage()
+{
+    QString html = QStringLiteral("<html><head><title>Index</title></head><body><h1>Index</h1>\n"
+                                  "<ul>\n");
+    for (const HelpTopic& topic : helpTopicsByTitle())
+        html += QStringLiteral("<li><a href=\"%1.html\">%2</a></li>\n")
+                    .arg(topic.number)
+                    .arg(QString::fromUtf8(topic.title).toHtmlEscaped());
+    return html + QStringLiteral("</ul></body></html>\n");
 }
 
 // "&Datei" reads "Datei"; "&&" stands for one ampersand.
@@ -163,6 +177,30 @@ QUrl helpTopicUrl(int number)
     return QUrl(QStringLiteral("qrc:/help/%1.html").arg(number));
 }
 
+QUrl helpIndexUrl()
+{
+    return QUrl(QStringLiteral("qrc:/help/%1.html").arg(IndexName));
+}
+
+int helpTopicOf(const QUrl& url)
+{
+    if (!isHelpPageUrl(url))
+        return -1;
+    bool isNumber = false;
+    const int number = QFileInfo(url.path()).completeBaseName().toInt(&isNumber);
+    return isNumber ? number : -1;
+}
+
+QList<HelpTopic> helpTopicsByTitle()
+{
+    QList<HelpTopic> sorted(std::begin(topics), std::end(topics));
+    const QCollator collator{QLocale(QLocale::German)};
+    std::sort(sorted.begin(), sorted.end(), [&](const HelpTopic& a, const HelpTopic& b) {
+        return collator.compare(QString::fromUtf8(a.title), QString::fromUtf8(b.title)) < 0;
+    });
+    return sorted;
+}
+
 bool isHelpPageUrl(const QUrl& url)
 {
     return url.scheme() == QLatin1String("qrc") && url.path().startsWith(QLatin1String("/help/")) &&
@@ -174,6 +212,8 @@ QString helpPageHtml(const QUrl& url)
     const QString name = QFileInfo(url.path()).completeBaseName();
     if (name == ContentsName)
         return withGenerated(readPage(ContentsName), contentsList());
+    if (name == IndexName)
+        return indexPage();
     bool isNumber = false;
     const int number = name.toInt(&isNumber);
     if (!isNumber)

@@ -1,6 +1,7 @@
 // The help pages: topic numbers with their titles, and the page text behind each help address.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QUrl>
 #include <span>
@@ -17,9 +18,15 @@ struct HelpTopic {
 std::span<const HelpTopic> helpTopics();
 // Empty for a number without a page.
 QString helpTopicTitle(int number);
+// Every topic in the alphabetical order of its title, as the index lists them.
+QList<HelpTopic> helpTopicsByTitle();
 
 QUrl helpContentsUrl();
 QUrl helpTopicUrl(int number);
+// The index page: every topic alphabetically, each a link to its page.
+QUrl helpIndexUrl();
+// The topic number of a topic page's address, -1 for the contents, the index and other pages.
+int helpTopicOf(const QUrl& url);
 // Whether url names a help page (qrc:/help/....html).
 bool isHelpPageUrl(const QUrl& url);
 // The HTML of a help page: the contents, a topic page, or the page that says a topic has none.

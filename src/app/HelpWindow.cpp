@@ -4,13 +4,14 @@
 #include "app/HelpTopics.h"
 #include "widgets/ScreenPlacement.h"
 
-#include <QCollator>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -45,12 +46,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     filterLabel->setBuddy(m_filter);
     m_index = new QListWidget;
     m_index->setObjectName(QStringLiteral("HelpIndexList"));
-    QList<HelpTopic> sorted(helpTopics().begin(), helpTopics().end());
-    QCollator collator{QLocale(QLocale::German)};
-    std::sort(sorted.begin(), sorted.end(), [&](const HelpTopic& a, const HelpTopic& b) {
-        return collator.compare(QString::fromUtf8(a.title), QString::fromUtf8(b.title)) < 0;
-    });
-    for (const HelpTopic& topic : sorted) {
+    for (const HelpTopic& topic : helpTopicsByTitle()) {
         auto* item = new QListWidgetItem(QString::fromUtf8(topic.title), m_index);
         item->setData(Qt::UserRole, topic.number);
     }
@@ -89,6 +85,36 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     };
     connect(m_index, &QListWidget::itemActivated, this, open);
     connect(m_index, &QListWidget::itemClicked, this, open);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, &THelpWindow::followPage);
+    // Like a dialog, Escape puts the help away and the document has the keys again.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+}
+
+void THelpWindow::followPage(const QUrl& url)
+{
+    const int topic = helpTopicOf(url);
+    for (int row = 0; row < m_index->count(); ++row) {
+        QListWidgetItem* item = m_index->item(row);
+        if (item->data(Qt::UserRole).toInt() == topic) {
+            const QSignalBlocker quiet(m_index);
+            m_index->setCurrentItem(item);
+            m_index->scrollToItem(item);
+            return;
+        }
+    }
+    // The contents, the index and pages without a topic mark no entry.
+    m_index->setCurrentRow(-1);
+    m_index->clearSelection();
+}
+
+void THelpWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (QWidget* owner = parentWidget(); owner && owner->isVisible()) {
+        owner->raise();
+        owner->activateWindow();
+    }
 }
 
 void THelpWindow::present()
@@ -111,8 +137,7 @@ void THelpWindow::showContents()
 void THelpWindow::showIndex()
 {
     present();
-    if (m_browser->source().isEmpty())
-        m_browser->setSource(helpContentsUrl());
+    m_browser->setSource(helpIndexUrl());
     m_filter->clear();
     m_filter->setFocus();
 }

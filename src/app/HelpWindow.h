@@ -24,7 +24,7 @@ public:
     explicit THelpWindow(QWidget* parent = nullptr);
 
     void showContents();
-    // Shows every topic in the index and puts the cursor in its search field.
+    // Shows the index page and every topic in the list, and puts the cursor in its search field.
     void showIndex();
     void showTopic(int topic);
 
@@ -32,8 +32,13 @@ public:
     QLineEdit* indexFilter() const { return m_filter; }
     QListWidget* indexList() const { return m_index; }
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void present();
+    // Marks the index entry of the page shown, or none.
+    void followPage(const QUrl& url);
     void applyFilter(const QString& text);
     void openFirstMatch();
 

@@ -22,6 +22,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -32,6 +33,7 @@
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWindow>
@@ -447,6 +449,18 @@ bool TMainForm::event(QEvent* event)
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
+    // Escape closes a menu of the menu bar but leaves the bar holding the keyboard without
+    // showing it, so typed text would vanish; once no menu is open, the document has the keys.
+    if (event->type() == QEvent::Hide) {
+        if (auto* menu = qobject_cast<QMenu*>(watched);
+            menu && menuBar()->actions().contains(menu->menuAction()))
+            QTimer::singleShot(0, this, [this] {
+                if (!menuBar()->hasFocus() || QApplication::activePopupWidget())
+                    return;
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(menuBar(), &escape);
+            });
+    }
     // With hints off, the toolbars and the status bar show no tooltips.
     if (event->type() == QEvent::ToolTip && !m_state.hintsOn && watched->isWidgetType()) {
         for (auto* w = static_cast<QWidget*>(watched); w; w = w->parentWidget()) {

@@ -16,6 +16,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPageSetupDialog>
+#include <QStyle>
+#include <algorithm>
 
 void TMainForm::buildRecentFileEntries()
 {
@@ -26,6 +28,7 @@ void TMainForm::buildRecentFileEntries()
     for (int k = 0; k <= m_state.recentMaxIndex; ++k) {
         QAction* action = fileMenu->addAction(recentFileCaption(m_state, k));
         action->setObjectName(QStringLiteral("RecentFile%1").arg(k + 1));
+        action->setVisible(recentFileShown(m_state, k));
         connect(action, &QAction::triggered, this, [this, k] { recentFileClick(k); });
         m_recentActions.append(action);
     }
@@ -39,8 +42,10 @@ void TMainForm::HistoryAktualisieren()
     SettingsStore store;
     storeRecentFiles(m_state, store);
     store.sync();
-    for (int k = 0; k < m_recentActions.size(); ++k)
+    for (int k = 0; k < m_recentActions.size(); ++k) {
         m_recentActions.at(k)->setText(recentFileCaption(m_state, k));
+        m_recentActions.at(k)->setVisible(recentFileShown(m_state, k));
+    }
     if (QAction* separator = control(QStringLiteral("N44")))
         separator->setVisible(m_state.recentLastIndex >= 0);
 }
@@ -161,7 +166,33 @@ void TMainForm::FileDrag1Drop()
 
 void TMainForm::WindowCascadeItemClick()
 {
-    m_mdiArea->cascadeSubWindows();
+    // Qt's own cascade shrinks every window to its size hint; documents need room to be read, so
+    // each keeps two thirds of the area and the stairs start again at the top when they run out.
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList(QMdiArea::CreationOrder))
+        if (window->isVisible() && !window->isMinimized())
+            windows.append(window);
+    if (windows.isEmpty())
+        return;
+    const QSize area = m_mdiArea->viewport()->size();
+    const QSize size(std::max(1, area.width() * 2 / 3), std::max(1, area.height() * 2 / 3));
+    const int step = std::max(8, windows.first()->style()->pixelMetric(QStyle::PM_TitleBarHeight,
+                                                                       nullptr, windows.first()));
+    const int stairs = std::max(
+        1, std::min(area.width() - size.width(), area.height() - size.height()) / step + 1);
+    QMdiSubWindow* active = m_mdiArea->currentSubWindow();
+    for (int i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows.at(i);
+        if (window->isMaximized())
+            window->showNormal();
+        const int offset = (i % stairs) * step;
+        window->setGeometry(QRect(QPoint(offset, offset), size));
+        window->raise();
+    }
+    if (active && windows.contains(active)) {
+        active->raise();
+        m_mdiArea->setActiveSubWindow(active);
+    }
 }
 
 void TMainForm::WindowTileItemClick()

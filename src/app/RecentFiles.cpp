@@ -24,7 +24,12 @@ void storeRecentFiles(ShellState& state, SettingsStore& store)
 QString recentFileCaption(const ShellState& state, int k)
 {
     const QString number = QStringLiteral("&") + QString::number(k + 1);
-    if (k <= state.recentLastIndex && k < state.recentFiles.size())
+    if (recentFileShown(state, k))
         return number + QLatin1Char(' ') + state.recentFiles.at(k);
     return number;
+}
+
+bool recentFileShown(const ShellState& state, int k)
+{
+    return k >= 0 && k <= state.recentLastIndex && k < state.recentFiles.size();
 }

@@ -13,3 +13,5 @@ void storeRecentFiles(ShellState& state, SettingsStore& store);
 // Caption of File-menu recent entry k: "&" + (k+1) + " " + path while the list shows an entry k,
 // else only "&" + (k+1).
 QString recentFileCaption(const ShellState& state, int k);
+// Whether File-menu recent entry k names a file; the others stay hidden until one comes.
+bool recentFileShown(const ShellState& state, int k);

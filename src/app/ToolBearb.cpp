@@ -57,10 +57,10 @@ TToolBearb::TToolBearb(const DialogEnv& env) : TDialog(env, QStringLiteral("Hinz
     finishLayout(body);
 
     const ToolEntry& values = toolEditorValues();
-    Edit1->setText(values.name);
-    Edit2->setText(values.program);
-    Edit3->setText(values.workingDir);
-    Edit4->setText(values.parameters);
+    Edit1->setText(enteredText(values.name));
+    Edit2->setText(enteredText(values.program));
+    Edit3->setText(enteredText(values.workingDir));
+    Edit4->setText(enteredText(values.parameters));
     Edit1->setFocus();
 }
 
@@ -87,6 +87,12 @@ void TToolBearb::BitBtn2Click()
         Edit1->setFocus();
         return;
     }
-    toolEditorValues() = {Edit1->text(), Edit2->text(), Edit3->text(), Edit4->text()};
+    // A field left empty over a missing value keeps it missing, as it was stored.
+    ToolEntry& values = toolEditorValues();
+    auto entered = [](const QLineEdit* field, const QString& before) {
+        return field->text().isEmpty() && isMissingText(before) ? before : field->text();
+    };
+    values = {Edit1->text(), entered(Edit2, values.program), entered(Edit3, values.workingDir),
+              entered(Edit4, values.parameters)};
     accept();
 }

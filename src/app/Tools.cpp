@@ -51,6 +51,8 @@ void fillToolsMenu(QMenu* tools1, ShellState& state, const SettingsStore& store,
                 if (onTool)
                     onTool(i);
             });
+            // A tool without a program is not set up yet: there is nothing it could start.
+            item->setEnabled(!isMissingText(state.tools.at(i).program));
         }
         tools1->addAction(item);
     }
@@ -125,11 +127,13 @@ ToolCommand toolCommand(const ToolEntry& tool)
     const QChar separator = QLatin1Char('/');
 #endif
     // Only the program's file name counts: the tool is found in its working directory.
-    QString program = tool.workingDir;
-    if (!program.endsWith(separator))
+    const QString workingDir = enteredText(tool.workingDir);
+    QString program = workingDir;
+    if (!program.isEmpty() && !program.endsWith(separator))
         program += separator;
     program += fileNamePart(tool.program);
-    return {program, splitShellWords(tool.parameters), tool.workingDir};
+    // Missing parameters are none, not the word the store answers for them.
+    return {program, splitShellWords(enteredText(tool.parameters)), workingDir};
 }
 
 bool runTool(QWidget* owner, const ToolEntry& tool)

@@ -57,18 +57,19 @@ void ShellState::readEditorOptions(const SettingsStore& store)
 void ShellState::readBrowsers(const SettingsStore& store)
 {
     const QString b = path("Browser");
-    // A garbled switch follows what the settings dialog would have written: on when a browser
-    // program is named.
-    auto selected = [&](const QString& select, const QString& program) {
-        const bool named = !store.readString(b, program, QString()).isEmpty();
-        return store.readBoolOption(b, select, true, named);
+    auto read = [&](const QString& select, const QString& program, bool& selected,
+                    QString& programPath) {
+        const QString stored = store.readString(b, program, Default);
+        const bool named = !isMissingText(stored);
+        // A garbled switch follows what the settings dialog would have written: on when a
+        // browser program is named. Without a program the switch cannot start anything.
+        selected = store.readBoolOption(b, select, true, named) && named;
+        programPath = selected ? stored : QString();
     };
-    browser1Selected = selected(QStringLiteral("Browser1Select"), QStringLiteral("Browser1"));
-    if (browser1Selected)
-        browser1Path = store.readString(b, QStringLiteral("Browser1"), Default);
-    browser2Selected = selected(QStringLiteral("Browser2Select"), QStringLiteral("Browser2"));
-    if (browser2Selected)
-        browser2Path = store.readString(b, QStringLiteral("Browser2"), Default);
+    read(QStringLiteral("Browser1Select"), QStringLiteral("Browser1"), browser1Selected,
+         browser1Path);
+    read(QStringLiteral("Browser2Select"), QStringLiteral("Browser2"), browser2Selected,
+         browser2Path);
 }
 
 void ShellState::readWindowBounds(const SettingsStore& store)
@@ -108,8 +109,9 @@ void ShellState::readDirectories(SettingsStore& store)
 void ShellState::readUserData(const SettingsStore& store)
 {
     const QString u = path("User");
+    // A missing entry is no data: the signature blocks leave its place empty.
     auto read = [&](const char* name) {
-        return store.readString(u, QString::fromLatin1(name), Default);
+        return enteredText(store.readString(u, QString::fromLatin1(name), Default));
     };
     user = {read("UserName"),   read("UserFirma"),   read("UserStreet"), read("UserZip"),
             read("UserState"),  read("UserTel"),     read("UserFax"),    read("UserEMail"),
@@ -179,11 +181,14 @@ QRect fitFrameOnScreen(qint64 left, qint64 top, QSize size, QSize minimumSize, Q
 FramePlacement ShellState::framePlacement(QSize designedSize, QSize minimumSize,
                                           const QList<QRect>& availableAreas) const
 {
-    const QSize size = width > 0 && height > 0 ? QSize(width, height) : designedSize;
     // -1 is what an absent value reads as: only then does the platform place the frame.
     const bool placed = left != -1 || top != -1;
     if (availableAreas.isEmpty())
         return {QRect(QPoint(0, 0), designedSize), false};
+    // The designed size hides toolbar buttons behind their chevrons on a usual screen.
+    const QSize firstSize = availableAreas.first().size().shrunkBy(
+        QMargins(FirstStartMargin, FirstStartMargin, FirstStartMargin, FirstStartMargin));
+    const QSize size = width > 0 && height > 0 ? QSize(width, height) : firstSize;
     if (!placed) {
         // The platform's place is on a screen; the size must fit the primary one.
         const QRect fitted =
@@ -218,6 +223,16 @@ void ShellState::writeToolBarVisibility(SettingsStore& toolbarStore) const
     for (int n = 1; n <= ToolBarCount; ++n)
         toolbarStore.writeBool(QStringLiteral("XToolBar%1").arg(n), QStringLiteral("Visible"),
                                toolBarVisible[n - 1]);
+}
+
+bool isMissingText(const QString& text)
+{
+    return text.isEmpty() || text == Default;
+}
+
+QString enteredText(const QString& stored)
+{
+    return isMissingText(stored) ? QString() : stored;
 }
 
 QString browserCaption(const QString& browserPath)

@@ -50,6 +50,8 @@ struct ShellState {
     static constexpr int MaxRecentFiles = 30;
     // Larger stored point sizes would make every glyph a huge bitmap.
     static constexpr int MaxFontSize = 400;
+    // Room left around a frame that has no stored size, so the desktop stays in sight.
+    static constexpr int FirstStartMargin = 24;
 
     QString helpFile;
     QString pendingFile; // command-line file, opened once at the first activation
@@ -75,8 +77,9 @@ struct ShellState {
     QString align = QStringLiteral("Default");
     bool bold = false, italic = false, underline = false;
 
-    QString browser1Path = QStringLiteral("Default");
-    QString browser2Path = QStringLiteral("Default");
+    // A browser counts as set only with its switch on and its program named; the path is empty
+    // for one that is not set.
+    QString browser1Path, browser2Path;
     bool browser1Selected = false;
     bool browser2Selected = false;
 
@@ -130,8 +133,9 @@ struct ShellState {
     void readHints(const SettingsStore& store);
     void readToolBarVisibility(const SettingsStore& toolbarStore);
 
-    // The frame's bounds from the stored ones (designedSize where none are stored), kept on the
-    // available screen areas by fitFrameOnScreen.
+    // The frame's bounds from the stored ones, kept on the available screen areas by
+    // fitFrameOnScreen. Without a stored size the frame takes the primary area less
+    // FirstStartMargin on every side (designedSize when no screen is known).
     FramePlacement framePlacement(QSize designedSize, QSize minimumSize,
                                   const QList<QRect>& availableAreas) const;
 
@@ -154,6 +158,12 @@ inline constexpr QSize MinFrameSize(320, 240);
 // anywhere in the integer range. Returns the client area; without areas, the rectangle as given.
 QRect fitFrameOnScreen(qint64 left, qint64 top, QSize size, QSize minimumSize, QMargins margins,
                        const QList<QRect>& availableAreas);
+
+// The store's readers answer "Default" for a missing text. A text the user enters (a program,
+// a name, an address) is missing when it is that word or empty: it never stands for real data.
+bool isMissingText(const QString& text);
+// What a field shows for such a text: nothing for a missing one.
+QString enteredText(const QString& stored);
 
 // Hint text of a browser button: "HTML Datei mit " + name + " testen".
 QString browserCaption(const QString& browserPath);

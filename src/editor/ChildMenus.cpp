@@ -174,9 +174,8 @@ const ChildRow tagRows[] = {
     cmd("ListenmitBuchstabengro1", "Listen mit &Buchstaben groß", "Alt+F2",
         "ListenmitBuchstabengro1Click"),
     cmd("ListeBuchstabenklein1", "Liste Buchstaben &klein", "Alt+F3", "ListeBuchstabenklein1Click"),
-    // Alt+F4 closes the program, as everywhere on the desktop; the item only shows the key.
-    cmd("ListeRmischeZahlengro1", "Liste &Römische Zahlen groß", "Alt+F4",
-        "ListeRmischeZahlengro1Click", "", Shown),
+    // Alt+F4 closes the program, as everywhere on the desktop: this item has no key.
+    cmd("ListeRmischeZahlengro1", "Liste &Römische Zahlen groß", "", "ListeRmischeZahlengro1Click"),
     cmd("ListeRmischeZahlenklein1", "Liste R&ömische Zahlen klein", "Alt+F5",
         "ListeRmischeZahlenklein1Click"),
     cmd("BulletlisteRund1", "B&ulletliste Rund", "Alt+F6", "BulletlisteRund1Click"),

@@ -3,6 +3,7 @@
 #include "app/HelpWindow.h"
 #include "app/Main.h"
 #include "core/SettingsStore.h"
+#include "editor/ChildMenus.h"
 #include "editor/Childwin.h"
 #include "editor/DocumentCommands.h"
 #include "editor/ExtRich.h"
@@ -60,6 +61,7 @@ private slots:
     void toolsMenuComesFromTheStore();
     void documentSwitchesFromMenuAndToolbar();
     void browserButtonWithAndWithoutADocument();
+    void shownKeysRunTheirItem();
     void keysAndMenuBarMnemonicsHaveOneOwner_data();
     void keysAndMenuBarMnemonicsHaveOneOwner();
     void altSSavesUnderAnotherName();
@@ -231,21 +233,27 @@ void TestCommandTables::toolsMenuComesFromTheStore()
 {
     {
         SettingsStore store;
-        store.writeInteger(QStringLiteral("Tools"), QStringLiteral("Count"), 2);
+        store.writeInteger(QStringLiteral("Tools"), QStringLiteral("Count"), 3);
         store.writeString(QStringLiteral("Tools"), QStringLiteral("Name0"), QStringLiteral("-"));
         store.writeString(QStringLiteral("Tools"), QStringLiteral("Name1"),
                           QStringLiteral("Prüfer"));
+        store.writeString(QStringLiteral("Tools"), QStringLiteral("Name2"),
+                          QStringLiteral("Fehlt"));
+        store.writeString(QStringLiteral("Tools"), QStringLiteral("ExePfad2"),
+                          QStringLiteral("gibt-es-nicht"));
     }
     TMainForm frame;
     auto* tools = frame.findChild<QMenu*>(QStringLiteral("Tools1"));
-    QCOMPARE(tools->actions().size(), 2);
+    QCOMPARE(tools->actions().size(), 3);
     QVERIFY(tools->actions().at(0)->isSeparator());
     QCOMPARE(tools->actions().at(1)->text(), QStringLiteral("Prüfer"));
     QCOMPARE(tools->actions().at(1)->statusTip(), QStringLiteral("Startet das Programm Prüfer"));
-    // The tool's program is "Default" (absent): starting it reports the German error.
+    // The tool's program is missing (it reads "Default"): the tool is not set up.
+    QVERIFY(!tools->actions().at(1)->isEnabled());
+    // A named program that cannot be started reports the German error.
     QString message;
     answerMessageBox(QMessageBox::Ok, &message);
-    tools->actions().at(1)->trigger();
+    tools->actions().at(2)->trigger();
     QVERIFY(waitNoModal());
     QVERIFY2(message.startsWith(QStringLiteral("Exec-Fehler! Fehlernummer ")), qPrintable(message));
 }
@@ -303,6 +311,58 @@ void TestCommandTables::browserButtonWithAndWithoutADocument()
     QVERIFY(frame.openDocument(page));
     frame.control(QStringLiteral("SBtnBrowser1"))->trigger();
     QCOMPARE(QDir::fromNativeSeparators(argumentsOfNextStart()), page);
+}
+
+void TestCommandTables::shownKeysRunTheirItem()
+{
+    // A key shown beside an item but owned by another one must run that same command: a twin in
+    // the menu bar, never some other action that happens to own the key.
+    struct Runs {
+        void (TMDIChild::*handler)();
+        QByteArray command;
+    };
+    QHash<QString, Runs> owners;
+    QList<const ChildRow*> shownOnly;
+    auto walk = [&](std::span<const ChildRow> rows) {
+        for (const ChildRow& row : rows) {
+            if (row.kind != ChildRow::Item || !*row.shortcut)
+                continue;
+            if (row.flags & MenuFlag::ShowShortcutOnly)
+                shownOnly << &row;
+            else
+                owners.insert(QKeySequence(QString::fromLatin1(row.shortcut)).toString(),
+                              {row.handler, row.command});
+        }
+    };
+    for (const ChildMenu& menu : childMenus())
+        walk(menu.rows);
+    walk(memoPopUpRows());
+    QVERIFY(!shownOnly.isEmpty());
+    // Keys of the frame's items; a document item may show one only where that item does the same
+    // for the active document.
+    QHash<QString, QString> frameOwners;
+    for (const TopMenuSpec& menu : topMenuSpecs())
+        for (const FrameRow& row : menu.rows)
+            if (row.kind == FrameRow::Item && *row.shortcut)
+                frameOwners.insert(QKeySequence(QString::fromLatin1(row.shortcut)).toString(),
+                                   QString::fromLatin1(row.name));
+    const QHash<QString, QString> frameTwins{{"Speichern1", "Dokumentspeichern1"}};
+    for (const ChildRow* row : std::as_const(shownOnly)) {
+        const QString key = QKeySequence(QString::fromLatin1(row->shortcut)).toString();
+        if (frameOwners.contains(key)) {
+            QCOMPARE(frameOwners.value(key), frameTwins.value(QString::fromLatin1(row->name)));
+            continue;
+        }
+        const auto owner =
+            owners.constFind(QKeySequence(QString::fromLatin1(row->shortcut)).toString());
+        QVERIFY2(owner != owners.cend(), row->name);
+        QVERIFY2(owner->handler == row->handler && owner->command == QByteArray(row->command),
+                 row->name);
+    }
+    // The frame's items run their own keys.
+    for (const TopMenuSpec& menu : topMenuSpecs())
+        for (const FrameRow& row : menu.rows)
+            QVERIFY2(!(row.flags & MenuFlag::ShowShortcutOnly), row.name);
 }
 
 void TestCommandTables::keysAndMenuBarMnemonicsHaveOneOwner_data()

@@ -51,12 +51,15 @@ private slots:
     void okStoresEditorLookAlsoWithoutTools();
     void clearedBrowserIsSwitchedOff();
     void emptyNameKeepsStoredUserData();
+    void missingValuesStayMissing_data();
+    void missingValuesStayMissing();
     void intervalsAreStoredInMilliseconds_data();
     void intervalsAreStoredInMilliseconds();
     void cancelKeepsOnlyStyleAndAlignment();
     void toolbarBoxesShowAndHideToolbars();
     void fillsFromStateAndStore();
     void keyboardReachesEveryField();
+    void fitsASmallScreen();
 
 private:
     // Opens the settings dialog from the frame's menu item and runs body on it; body closes it.
@@ -95,7 +98,8 @@ void TstEinstellungen::opensWithoutAndWithADocument()
         d->cancelButton()->click();
     }));
     QCOMPARE(caption, QString("Einstellungen"));
-    QCOMPARE(cancel, QString("Abbruch")); // "A&utomatische Sicherung" keeps the letter
+    // "A&utomatische Sicherung" keeps its letter; the button stays on Escape.
+    QCOMPARE(cancel, QString("Abbruch"));
 
     // The document window's own item of the same name opens the same dialog.
     TMDIChild* child = frame.createChild();
@@ -242,6 +246,63 @@ void TstEinstellungen::emptyNameKeepsStoredUserData()
     QCOMPARE(after.readString("User", "UserName", ""), QString("Max"));
     QCOMPARE(after.readString("User", "UserFirma", ""), QString("B&auml;r"));
     QCOMPARE(after.readString("User", "User", ""), QString("0"));
+}
+
+namespace
+{
+
+// Every value of the sections the browser and user fields write, by "section/name".
+QMap<QString, QString> browserAndUserValues()
+{
+    const SettingsStore store;
+    QMap<QString, QString> values;
+    for (const QString& section : {QStringLiteral("Browser"), QStringLiteral("User")})
+        for (const QString& name : store.valueNames(section))
+            values.insert(section + '/' + name, store.readString(section, name, QString()));
+    // The one value OK always writes: whether the name field was empty.
+    values.remove(QStringLiteral("User/User"));
+    return values;
+}
+
+} // namespace
+
+void TstEinstellungen::missingValuesStayMissing_data()
+{
+    QTest::addColumn<bool>("writtenAsDefault");
+    QTest::newRow("fresh installation") << false;
+    QTest::newRow("stored as the word Default") << true;
+}
+
+void TstEinstellungen::missingValuesStayMissing()
+{
+    QFETCH(bool, writtenAsDefault);
+    if (writtenAsDefault) {
+        SettingsStore store;
+        store.writeBool("Browser", "Browser2Select", true);
+        store.writeString("Browser", "Browser2", "Default");
+        for (const char* name : {"UserName", "UserFirma", "UserEMail", "UserHomepage"})
+            store.writeString("User", name, "Default");
+    }
+    TMainForm frame;
+    runIdle();
+    QVERIFY(!frame.control("SBtnBrowser2")->isEnabled());
+    QCOMPARE(frame.shellState().user.UserEMail, QString()); // the mail link's preset
+    const QMap<QString, QString> before = browserAndUserValues();
+    QVERIFY(runSettings(frame, [](TEinstellungen* d) {
+        QCOMPARE(d->EBrowser2->text(), QString());
+        for (QLineEdit* field : d->userFields)
+            QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
+        d->okButton()->click();
+    }));
+    runIdle();
+    QCOMPARE(browserAndUserValues(), before);
+    QVERIFY(!frame.control("SBtnBrowser2")->isEnabled());
+    QVERIFY(!frame.control("Browser2aufrufen1")->isEnabled());
+    QVERIFY(!frame.shellState().browser2Selected);
+    QCOMPARE(frame.shellState().user.UserName, QString());
+    // The next start reads the same: still no second browser.
+    TMainForm next;
+    QVERIFY(!next.shellState().browser2Selected);
 }
 
 void TstEinstellungen::intervalsAreStoredInMilliseconds_data()
@@ -455,6 +516,25 @@ void TstEinstellungen::keyboardReachesEveryField()
         QCOMPARE(accepted, key == Qt::Key_Return);
         QVERIFY(!dialog.isVisible());
     }
+}
+
+void TstEinstellungen::fitsASmallScreen()
+{
+    // An 800 × 600 screen leaves about 780 × 560 for a dialog once its frame and a task bar
+    // are drawn: every page must fit there with the buttons in sight.
+    TMainForm frame;
+    QSize shown;
+    QVERIFY(runSettings(frame, [&](TEinstellungen* d) {
+        for (int page = 0; page < d->PageControl1->count(); ++page) {
+            d->PageControl1->setCurrentIndex(page);
+            shown = shown.expandedTo(d->size()).expandedTo(d->minimumSizeHint());
+        }
+        QVERIFY(d->rect().contains(d->okButton()->geometry().translated(
+            d->okButton()->parentWidget()->mapTo(d, QPoint(0, 0)))));
+        d->cancelButton()->click();
+    }));
+    QVERIFY2(shown.width() <= 780 && shown.height() <= 530,
+             qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
 }
 
 TESSALINE_TEST_MAIN(TstEinstellungen)

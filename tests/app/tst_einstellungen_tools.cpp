@@ -2,6 +2,7 @@
 #include "app/Einstellungen.h"
 #include "app/ProgramChoice.h"
 #include "app/ToolBearb.h"
+#include "app/Tools.h"
 #include "core/SettingsStore.h"
 #include "support/TestSupport.h"
 #include "widgets/DialogHelp.h"
@@ -29,6 +30,7 @@ private slots:
     void addAndDeleteWorkOnTheWorkingCopy();
     void okWritesTheToolListInItsOrder();
     void toolEditorNeedsATitle();
+    void toolEditorKeepsMissingValuesMissing();
     void splitProgramPath_data();
     void splitProgramPath();
     void nameFiltersFromBarForm();
@@ -232,6 +234,25 @@ void TstEinstellungenTools::toolEditorNeedsATitle()
     editor.okButton()->click();
     QCOMPARE(editor.result(), int(QDialog::Accepted));
     QCOMPARE(toolEditorValues().program, QString("prog"));
+}
+
+void TstEinstellungenTools::toolEditorKeepsMissingValuesMissing()
+{
+    // The store's word for missing values shows as nothing and stays missing through OK.
+    toolEditorValues() = {"Prüfer", "Default", "Default", "-v"};
+    TToolBearb editor({});
+    QVERIFY(editor.Edit2->text().isEmpty() && editor.Edit3->text().isEmpty());
+    editor.Edit4->clear(); // a value the user empties is empty
+    editor.okButton()->click();
+    QCOMPARE(editor.result(), int(QDialog::Accepted));
+    QCOMPARE(toolEditorValues().program, QString("Default"));
+    QCOMPARE(toolEditorValues().workingDir, QString("Default"));
+    QCOMPARE(toolEditorValues().parameters, QString());
+    // Missing parameters and working directory start the program without the word.
+    const ToolCommand command = toolCommand({"Prüfer", "prog", "Default", "Default"});
+    QVERIFY(command.arguments.isEmpty());
+    QVERIFY(command.workingDirectory.isEmpty());
+    QCOMPARE(command.program, QString("prog")); // not "/prog" at the root
 }
 
 void TstEinstellungenTools::splitProgramPath_data()

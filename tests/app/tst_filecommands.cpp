@@ -252,6 +252,9 @@ void TestFileCommands::recentEntryOpensAndEntryAboveLastDoesNothing()
     TMainForm frame;
     QCOMPARE(fileMenuCaptions(frame),
              (QStringList{QStringLiteral("&1 ") + path(5), "&2", "&3", "&4"}));
+    // Entries without a file stand hidden at the end of the menu.
+    for (int k = 0; k < 4; ++k)
+        QCOMPARE(frame.recentFileActions().at(k)->isVisible(), k == 0);
     frame.recentFileActions().at(2)->trigger();
     QCOMPARE(frame.documentCount(), 0);
     frame.recentFileActions().at(0)->trigger();
@@ -275,6 +278,9 @@ void TestFileCommands::saveAsAddsToTheList()
 {
     putHistory("MaxCount", 7);
     TMainForm frame;
+    QCOMPARE(frame.recentFileActions().size(), 8);
+    for (QAction* entry : frame.recentFileActions())
+        QVERIFY(!entry->isVisible());
     frame.FileNewItemClick();
     QTest::keyClicks(frame.activeChild()->TextMemo, QStringLiteral("<b>neu</b>"));
     const QString target = m_env->path(QStringLiteral("neu.html"));
@@ -285,6 +291,8 @@ void TestFileCommands::saveAsAddsToTheList()
     QCOMPARE(history("Count"), QStringLiteral("0"));
     QCOMPARE(QDir::fromNativeSeparators(fileMenuCaptions(frame).at(0)),
              QStringLiteral("&1 ") + target);
+    QVERIFY(frame.recentFileActions().at(0)->isVisible());
+    QVERIFY(!frame.recentFileActions().at(1)->isVisible());
 }
 
 void TestFileCommands::newNumbersByOpenWindows()
@@ -361,6 +369,23 @@ void TestFileCommands::windowCommands()
     frame.Nchstes1Click();
     QVERIFY(frame.activeChild() != active);
     frame.Vorheriges1Click();
+    QCOMPARE(frame.activeChild(), active);
+
+    // Cascaded documents stay large enough to read, each one lower than the last.
+    frame.WindowCascadeItemClick();
+    const QSize area = frame.mdiArea()->viewport()->size();
+    for (QMdiSubWindow* window : windows) {
+        QVERIFY(window->isVisible() && !window->isMaximized());
+        QVERIFY2(window->width() * 3 >= area.width() * 2 - 3 &&
+                     window->height() * 3 >= area.height() * 2 - 3,
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                .arg(window->width())
+                                .arg(window->height())
+                                .arg(area.width())
+                                .arg(area.height())));
+        QVERIFY(QRect(QPoint(0, 0), area).contains(window->geometry()));
+    }
+    QVERIFY(windows.at(1)->y() > windows.at(0)->y());
     QCOMPARE(frame.activeChild(), active);
 
     frame.WindowMinimizeItemClick();

@@ -21,6 +21,8 @@ private slots:
     void indexFilterNarrowsTheList();
     void aboutBoxShowsNameVersionAndBrowsers();
     void helpWindowOpensFullyOnTheScreen();
+    void indexShowsTheIndexAndTheListFollowsThePage();
+    void escapeGivesTheKeysBack();
 
 private:
     static QStringList visibleTopics(QListWidget* list);
@@ -144,6 +146,57 @@ void TstHelp::helpWindowOpensFullyOnTheScreen()
     QVERIFY(area.contains(help->frameGeometry()));
     QVERIFY(help->isVisible());
     help->close();
+    m_frame.hide();
+}
+
+void TstHelp::indexShowsTheIndexAndTheListFollowsThePage()
+{
+    THelpWindow* help = showHelpTopic(&m_frame, 501);
+    QCOMPARE(help->indexList()->currentItem()->text(), QString("Tastatur"));
+    // "Index" shows the index, not the page shown last.
+    QCOMPARE(showHelpIndex(&m_frame), help);
+    QCOMPARE(help->browser()->source(), helpIndexUrl());
+    QCOMPARE(help->browser()->documentTitle(), QString("Index"));
+    const QString index = help->browser()->toPlainText();
+    qsizetype at = 0;
+    for (const HelpTopic& topic : helpTopicsByTitle()) {
+        at = index.indexOf(QString::fromUtf8(topic.title), at);
+        QVERIFY2(at >= 0, topic.title); // every topic, in the list's order
+    }
+    QVERIFY(help->indexList()->selectedItems().isEmpty());
+
+    // Pages reached by links, back and forward mark their own entry.
+    help->browser()->setSource(helpTopicUrl(306));
+    QCOMPARE(help->indexList()->currentItem()->text(), helpTopicTitle(306));
+    QVERIFY(help->indexList()->currentItem()->isSelected());
+    help->browser()->backward();
+    QCOMPARE(help->browser()->source(), helpIndexUrl());
+    QVERIFY(help->indexList()->selectedItems().isEmpty());
+    help->browser()->forward();
+    QCOMPARE(help->indexList()->currentItem()->text(), helpTopicTitle(306));
+    showHelpContents(&m_frame);
+    QVERIFY(help->indexList()->selectedItems().isEmpty());
+    help->close();
+}
+
+void TstHelp::escapeGivesTheKeysBack()
+{
+    auto* document = new QLineEdit(&m_frame);
+    m_frame.show();
+    QVERIFY(QTest::qWaitForWindowActive(&m_frame));
+    document->setFocus();
+    THelpWindow* help = showHelpContents(&m_frame);
+    for (QWidget* inside :
+         {static_cast<QWidget*>(help->indexFilter()), static_cast<QWidget*>(help->browser())}) {
+        showHelpIndex(&m_frame);
+        QTRY_VERIFY(help->isActiveWindow());
+        inside->setFocus();
+        QTest::keyClick(inside, Qt::Key_Escape);
+        QTRY_VERIFY(!help->isVisible());
+        QTRY_VERIFY(m_frame.isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), document);
+    }
+    delete document;
     m_frame.hide();
 }
 

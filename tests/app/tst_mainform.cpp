@@ -22,6 +22,7 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QToolTip>
 #include <algorithm>
 #include <memory>
@@ -106,6 +107,7 @@ private slots:
     void negativeRecentCountIsAnEmptyList();
     void absentValuesWithoutSeeds();
     void captionStatusBarAndToolBars();
+    void toolBarsWholeAtTheFirstStartSize();
     void windowBoundsAndState_data();
     void windowBoundsAndState();
     void hostileWindowBoundsLandOnTheScreen_data();
@@ -122,6 +124,8 @@ private slots:
     void everyShortcutHasExactlyOneCommand();
     void commandKeysReachMenuItemsNotTheTextControl();
     void commandErrorIsReportedAndLoopGoesOn();
+    void escapeFromAMenuGivesTheKeysBack_data();
+    void escapeFromAMenuGivesTheKeysBack();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -387,6 +391,29 @@ void TestMainForm::captionStatusBarAndToolBars()
                           "Tools1", "Window1", "Hilfe1"}));
 }
 
+void TestMainForm::toolBarsWholeAtTheFirstStartSize()
+{
+    // A 1280 × 1024 screen less a task bar, and nothing stored yet.
+    const QRect area(0, 0, 1280, 994);
+    TMainForm frame;
+    ShellState unstored;
+    const QSize size =
+        unstored.framePlacement(QSize(800, 600), frame.minimumSizeHint(), {area}).bounds.size();
+    QVERIFY2(size.width() >= 1280 - 64, qPrintable(QString::number(size.width())));
+    // The test screen is smaller: the first show fits the frame onto it, so the size comes after.
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    frame.resize(size);
+    QTRY_COMPARE(frame.size(), size);
+    for (int n = 1; n <= 10; ++n) {
+        QToolBar* bar = frame.toolBar(n);
+        QVERIFY(bar->isVisible());
+        // A toolbar too short for its buttons hides the rest behind its chevron.
+        auto* chevron = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+        QVERIFY2(!chevron || !chevron->isVisible(), qPrintable(bar->objectName()));
+    }
+}
+
 void TestMainForm::windowBoundsAndState_data()
 {
     QTest::addColumn<QString>("state");
@@ -434,11 +461,9 @@ void TestMainForm::hostileWindowBoundsLandOnTheScreen_data()
         << all;
     QTest::newRow("partly off to the right")
         << QStringList{QString::number(area.right() - 100), y0, "400", "300"} << int(Qt::RightEdge);
-    // The designed 800 x 600 pixels, as much of them as the screen has.
+    // Without a stored size the work area less a margin on every side.
     QTest::newRow("place only") << QStringList{big, big, "", ""}
-                                << int(Qt::RightEdge | Qt::BottomEdge |
-                                       (area.width() <= 800 ? Qt::LeftEdge : 0) |
-                                       (area.height() <= 600 ? Qt::TopEdge : 0));
+                                << int(Qt::RightEdge | Qt::BottomEdge);
     QTest::newRow("one pixel") << QStringList{x0, y0, "1", "1"} << 0;
 }
 
@@ -827,6 +852,41 @@ void TestMainForm::commandErrorIsReportedAndLoopGoesOn()
     TMDIChild* child = frame.createChild();
     QTest::keyClicks(child->TextMemo, QStringLiteral("weiter"));
     QCOMPARE(child->TextMemo->text(), QStringLiteral("weiter"));
+}
+
+void TestMainForm::escapeFromAMenuGivesTheKeysBack_data()
+{
+    QTest::addColumn<bool>("moveOn"); // to the next menu with the arrow key before Escape
+    QTest::newRow("menu opened with Alt") << false;
+    QTest::newRow("moved on to the next menu") << true;
+}
+
+void TestMainForm::escapeFromAMenuGivesTheKeysBack()
+{
+    QFETCH(bool, moveOn);
+    TMainForm frame;
+    showAndActivate(frame);
+    frame.FileNewItemClick();
+    TMDIChild* child = frame.activeChild();
+    QTRY_COMPARE(QApplication::focusWidget(), child->TextMemo);
+    QWindow* window = frame.windowHandle();
+    // Alt+D opens "&Datei" from the menu bar, as a user would.
+    QTest::keyClick(window, Qt::Key_D, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    if (moveOn) {
+        QWidget* first = QApplication::activePopupWidget();
+        QTest::keyClick(window, Qt::Key_Right);
+        QTRY_VERIFY(QApplication::activePopupWidget() &&
+                    QApplication::activePopupWidget() != first);
+    }
+    // One Escape: the menu closes and the document has the keys again.
+    QTest::keyClick(window, Qt::Key_Escape);
+    QTRY_VERIFY(!QApplication::activePopupWidget());
+    QTRY_COMPARE(QApplication::focusWidget(), child->TextMemo);
+    QTest::keyClick(window, 'x');
+    QTest::keyClick(window, 'y');
+    QVERIFY2(child->TextMemo->toPlainText().contains("xy"),
+             qPrintable(child->TextMemo->toPlainText()));
 }
 
 TESSALINE_TEST_MAIN(TestMainForm)

@@ -1,4 +1,5 @@
 // Tests of the frame's toolbar icons: every button shows one, standard actions from the theme.
+#include "app/FrameTables.h"
 #include "app/Main.h"
 #include "support/TestSupport.h"
 #include "widgets/GlyphIcon.h"
@@ -17,6 +18,7 @@ class TstToolBarIcons : public QObject
 private slots:
     void everyButtonShowsAnIcon();
     void standardActionsUseTheIconTheme();
+    void distinctCommandsHaveDistinctIcons();
 
 private:
     TestEnvironment m_env;
@@ -100,6 +102,62 @@ void TstToolBarIcons::standardActionsUseTheIconTheme()
     QVERIFY(frame.control(QStringLiteral("SBtnBlink"))->icon().name().isEmpty());
     QIcon::setThemeName(desktopTheme);
     QIcon::setThemeSearchPaths(searchPaths);
+}
+
+void TstToolBarIcons::distinctCommandsHaveDistinctIcons()
+{
+    // The tables: no theme name and no glyph stands for two commands.
+    QHash<QString, QString> themeOwners, glyphOwners;
+    QStringList clashes;
+    auto claim = [&](QHash<QString, QString>& owners, const QString& icon, const QString& command) {
+        if (icon.isEmpty())
+            return;
+        const QString owner = owners.value(icon, command);
+        if (owner != command)
+            clashes << icon + ": " + owner + ", " + command;
+        owners.insert(icon, command);
+    };
+    for (const ToolButtonSpec& row : toolButtonSpecs()) {
+        claim(themeOwners, QString::fromLatin1(row.themeIcon), QString::fromLatin1(row.name));
+        claim(glyphOwners, QString::fromUtf8(row.glyph), QString::fromLatin1(row.name));
+    }
+    for (const ForwardSpec& row : forwardSpecs()) {
+        if (row.toolBar == 0)
+            continue; // a menu item, no button
+        const QString command = QString::fromLatin1(row.documentCommand);
+        claim(themeOwners, buttonThemeIcon(QString::fromLatin1(row.name)), command);
+        claim(glyphOwners, QString::fromUtf8(row.glyph), command);
+    }
+    for (const DropDownSpec& row : dropDownSpecs()) {
+        const QString command = QString::fromLatin1(row.menu);
+        claim(themeOwners, buttonThemeIcon(QString::fromLatin1(row.name)), command);
+        claim(glyphOwners, QString::fromUtf8(row.glyph), command);
+    }
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("; ")));
+
+    // What the buttons show: a theme may draw two names with one picture.
+    if (standardIcon(QStringLiteral("go-down-search")).isNull())
+        QSKIP("the fallback icon theme is not installed");
+    const QString desktopTheme = QIcon::themeName();
+    QIcon::setThemeName(FallbackIconTheme);
+    TMainForm frame;
+    QHash<QByteArray, QString> pictures;
+    for (int n = 1; n <= 10; ++n) {
+        QToolBar* bar = frame.toolBar(n);
+        for (QAction* action : bar->actions()) {
+            if (action->isSeparator() || !bar->widgetForAction(action))
+                continue;
+            const QImage image = action->icon().pixmap(bar->iconSize()).toImage();
+            const QByteArray picture(reinterpret_cast<const char*>(image.constBits()),
+                                     image.sizeInBytes());
+            const QString owner = pictures.value(picture, action->objectName());
+            if (owner != action->objectName())
+                clashes << owner + ", " + action->objectName();
+            pictures.insert(picture, action->objectName());
+        }
+    }
+    QIcon::setThemeName(desktopTheme);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("; ")));
 }
 
 TESSALINE_TEST_MAIN(TstToolBarIcons)

@@ -24,6 +24,8 @@ const QSize Designed(800, 600);
 const QRect Primary(0, 0, 1920, 1050);      // below a task bar
 const QRect Second(1920, -200, 1280, 1024); // to the right, reaching higher
 const QRect Tiny(0, 0, 300, 200);
+// Without a stored size: the primary area less the margin on every side.
+const QSize Unstored(1920 - 48, 1050 - 48);
 
 } // namespace
 
@@ -38,14 +40,17 @@ void TestFramePlacement::placement_data()
     QTest::newRow("as stored") << QList<int>{30, 40, 1000, 700} << one << true
                                << QRect(30, 40, 1000, 700);
     QTest::newRow("nothing stored")
-        << QList<int>{-1, -1, -1, -1} << one << false << QRect(QPoint(0, 0), Designed);
+        << QList<int>{-1, -1, -1, -1} << one << false << QRect(QPoint(0, 0), Unstored);
+    QTest::newRow("nothing stored, 1280 wide")
+        << QList<int>{-1, -1, -1, -1} << QList<QRect>{QRect(0, 0, 1280, 1024)} << false
+        << QRect(0, 0, 1232, 976);
     QTest::newRow("size without place")
         << QList<int>{-1, -1, 5000, 5000} << one << false << QRect(0, 0, 1920, 1050);
     QTest::newRow("width only") << QList<int>{10, 10, 900, -1} << one << true
-                                << QRect(QPoint(10, 10), Designed);
+                                << QRect(QPoint(10, 10), Unstored);
     QTest::newRow("largest integers") << QList<int>{Max, Max, Max, Max} << one << true << Primary;
     QTest::newRow("smallest integers")
-        << QList<int>{Min, Min, Min, Min} << one << true << QRect(QPoint(0, 0), Designed);
+        << QList<int>{Min, Min, Min, Min} << one << true << QRect(QPoint(0, 0), Unstored);
     QTest::newRow("huge top") << QList<int>{100, Max, 1000, 700} << one << true
                               << QRect(100, 350, 1000, 700);
     QTest::newRow("left just off")

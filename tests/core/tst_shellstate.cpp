@@ -21,6 +21,7 @@ private slots:
     void fontSize();
     void browserSwitches_data();
     void browserSwitches();
+    void missingUserDataReadsEmpty();
     void garbledFirstStartKeepsDirectories();
     void timerInterval_data();
     void timerInterval();
@@ -99,16 +100,23 @@ void TestShellState::browserSwitches_data()
     QTest::addColumn<QString>("program"); // null: absent
     QTest::addColumn<bool>("selected");
     QTest::addColumn<QString>("path");
-    QTest::newRow("absent switch") << QString() << QString() << true << "Default";
+    // "Default" is the store's word for a missing program: such a browser is not set.
+    QTest::newRow("nothing stored") << QString() << QString() << false << "";
+    QTest::newRow("absent switch") << QString() << "/usr/bin/b" << true << "/usr/bin/b";
     QTest::newRow("off") << "0"
-                         << "/usr/bin/b" << false << "Default";
+                         << "/usr/bin/b" << false << "";
     QTest::newRow("on") << "1"
                         << "/usr/bin/b" << true << "/usr/bin/b";
+    QTest::newRow("on, program absent") << "1" << QString() << false << "";
+    QTest::newRow("on, program Default") << "1"
+                                         << "Default" << false << "";
+    QTest::newRow("on, program empty") << "1"
+                                       << "" << false << "";
     QTest::newRow("garbled, program named") << "ja"
                                             << "/usr/bin/b" << true << "/usr/bin/b";
     QTest::newRow("garbled, program empty") << "ja"
-                                            << "" << false << "Default";
-    QTest::newRow("garbled, program absent") << "ja" << QString() << false << "Default";
+                                            << "" << false << "";
+    QTest::newRow("garbled, program absent") << "ja" << QString() << false << "";
 }
 
 void TestShellState::browserSwitches()
@@ -129,6 +137,19 @@ void TestShellState::browserSwitches()
     QCOMPARE(state.browser2Selected, selected);
     QCOMPARE(state.browser1Path, path);
     QCOMPARE(state.browser2Path, path);
+}
+
+void TestShellState::missingUserDataReadsEmpty()
+{
+    put("User", "UserName", "Default");
+    put("User", "UserFirma", "Berg GmbH");
+    put("User", "UserEMail", "");
+    ShellState state;
+    state.readUserData(SettingsStore());
+    QCOMPARE(state.user.UserName, QString());
+    QCOMPARE(state.user.UserFirma, QString("Berg GmbH"));
+    QCOMPARE(state.user.UserEMail, QString());
+    QCOMPARE(state.user.UserHomepage, QString()); // absent
 }
 
 void TestShellState::garbledFirstStartKeepsDirectories()
