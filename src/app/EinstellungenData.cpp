@@ -4,9 +4,9 @@
 #include "core/ColorText.h"
 #include "core/SettingsStore.h"
 #include "widgets/ColorGrid.h"
+#include "widgets/NameLists.h"
 
 #include <QCheckBox>
-#include <QFontDatabase>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -50,9 +50,7 @@ int rowOf(const QListWidget* list, const QString& text)
 
 void TEinstellungen::FormCreate()
 {
-    QStringList families = QFontDatabase::families();
-    families.sort(Qt::CaseInsensitive);
-    MFontListBox->addItems(families);
+    MFontListBox->addItems(NameLists::installedFontFamilies());
     for (const char* name : BackgroundNames)
         MBackListBox->addItem(QString::fromLatin1(name));
 
@@ -113,7 +111,8 @@ void TEinstellungen::readToolsAndStyle()
 void TEinstellungen::FormShow()
 {
     const QString name = m_state.fontName.left(31);
-    int row = rowOf(MFontListBox, name);
+    // A stored "C059 [urw]" finds the family's one entry.
+    int row = rowOf(MFontListBox, NameLists::familyWithoutFoundry(name));
     if (row < 0)
         row = rowOf(MFontListBox, QStringLiteral("System"));
     MFontListBox->setCurrentRow(row);

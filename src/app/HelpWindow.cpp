@@ -27,7 +27,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Tessaline Hilfe"));
-    resize(820, 600);
+    resize(760, 520); // fits an 800x600 screen with its frame
 
     auto* back = new QPushButton(QStringLiteral("&Zurück"));
     auto* forward = new QPushButton(QStringLiteral("&Vorwärts"));

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolBar>
@@ -454,6 +455,9 @@ void TstEinstellungen::fillsFromStateAndStore()
     QStringList sorted = fonts;
     sorted.sort(Qt::CaseInsensitive);
     QCOMPARE(fonts, sorted);
+    // Each family once, without its foundry ("C059 [urw]" and "C059 [UKWN]" are one entry).
+    QCOMPARE(QSet<QString>(fonts.begin(), fonts.end()).size(), fonts.size());
+    QVERIFY(!fonts.join('\n').contains(" ["));
     QCOMPARE(d.RichEdit1->look().fontName, state.fontName.left(31));
     QCOMPARE(d.MFontSizeEdit->value(), 24);
     QCOMPARE(d.MFontColorGrid->marked(), -1);
