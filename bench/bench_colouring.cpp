@@ -4,8 +4,8 @@
 #include "BenchSandbox.h"
 #include "app/Application.h"
 #include "core/TextFileCodec.h"
-#include "editor/ExtRich.h"
 #include "editor/HtmlHighlighter.h"
+#include "editor/TextControl.h"
 
 #include <QKeyEvent>
 #include <QRandomGenerator>

@@ -4,9 +4,9 @@
 #include "app/Application.h"
 #include "app/Main.h"
 #include "core/SettingsStore.h"
-#include "editor/Childwin.h"
 #include "editor/Conversions.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentWindow.h"
+#include "editor/TextControl.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

@@ -4,8 +4,8 @@
 #include "app/Application.h"
 #include "app/Main.h"
 #include "core/SettingsStore.h"
-#include "editor/Childwin.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentWindow.h"
+#include "editor/TextControl.h"
 #include "platform/UserError.h"
 
 #include <QElapsedTimer>

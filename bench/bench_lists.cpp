@@ -3,7 +3,7 @@
 #include "BenchFigures.h"
 #include "BenchSandbox.h"
 #include "core/ShellState.h"
-#include "generators/Dlisten.h"
+#include "generators/ListDialog.h"
 #include "generators/ListFile.h"
 
 #include <QApplication>

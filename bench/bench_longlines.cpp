@@ -4,10 +4,10 @@
 #include "BenchSandbox.h"
 #include "app/Application.h"
 #include "app/Main.h"
-#include "editor/Childwin.h"
 #include "editor/Conversions.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentWindow.h"
 #include "editor/Search.h"
+#include "editor/TextControl.h"
 #include "platform/UserError.h"
 
 #include <QElapsedTimer>

@@ -2,9 +2,9 @@
 #include "BenchSandbox.h"
 #include "app/Application.h"
 #include "core/SettingsStore.h"
-#include "editor/ExtRich.h"
 #include "editor/FindReplace.h"
 #include "editor/Search.h"
+#include "editor/TextControl.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

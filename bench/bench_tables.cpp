@@ -5,12 +5,12 @@
 #include "app/Application.h"
 #include "app/Main.h"
 #include "core/ShellState.h"
-#include "editor/Childwin.h"
 #include "editor/DialogEnvironment.h"
-#include "editor/ExtRich.h"
-#include "generators/Tabelle.h"
-#include "generators/TabelleGrid.h"
-#include "generators/TabelleMarkup.h"
+#include "editor/DocumentWindow.h"
+#include "editor/TextControl.h"
+#include "generators/TableDialog.h"
+#include "generators/TableGrid.h"
+#include "generators/TableMarkup.h"
 
 #include <QElapsedTimer>
 #include <cstdio>

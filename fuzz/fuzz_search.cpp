@@ -3,8 +3,8 @@
 // finds what the search over its whole text finds.
 #include "FuzzSupport.h"
 
-#include "editor/ExtRich.h"
 #include "editor/Search.h"
+#include "editor/TextControl.h"
 
 #include <QApplication>
 

@@ -6,37 +6,37 @@
 //     table `std::span<const DocumentCommand> xCommands()` with one {"NameClick", &NameClick}
 //     row per command.
 //  2. Here: the module's table in moduleTables.
-//  3. In src/editor/ChildMenus.cpp: one row whose command is "NameClick" (`cmd(...)`).
+//  3. In src/editor/DocumentMenus.cpp: one row whose command is "NameClick" (`cmd(...)`).
 //  4. For a frame control that reaches it: one row in forwardSpecs (src/app/FrameTables.cpp)
 //     whose document command is "NameClick".
-// Basereferenz1Click in src/generators/Meta.cpp is a complete example.
+// Basereferenz1Click in src/generators/MetaInformation.cpp is a complete example.
 #include "app/CommandBindings.h"
 
-#include "app/Einstellungen.h"
 #include "app/HelpWindow.h"
+#include "app/SettingsDialog.h"
 #include "editor/DocumentCommands.h"
-#include "generators/Dbutt.h"
-#include "generators/Deingab1.h"
-#include "generators/Deingabe.h"
-#include "generators/Dline.h"
-#include "generators/Dlisten.h"
-#include "generators/Dtitel.h"
+#include "generators/AllFontSettingsDialog.h"
+#include "generators/FontCommands.h"
+#include "generators/FormButtonDialog.h"
+#include "generators/FormFieldDialog.h"
+#include "generators/FormFrameDialog.h"
+#include "generators/FormSwitchDialog.h"
+#include "generators/ListDialog.h"
 #include "generators/Marquee.h"
-#include "generators/Meta.h"
-#include "generators/Tabelle.h"
-#include "generators/Signatur.h"
-#include "generators/Text1.h"
-#include "generators/Text2.h"
-#include "generators/Zieladr.h"
+#include "generators/MetaInformation.h"
+#include "generators/PageSkeleton.h"
+#include "generators/RuleDialog.h"
+#include "generators/Signatures.h"
+#include "generators/TableDialog.h"
 #include "references/Background.h"
-#include "references/BgrMusic.h"
-#include "references/Dbilder.h"
-#include "references/Dialog.h"
-#include "references/Embed.h"
-#include "references/Frame.h"
-#include "references/Frameset.h"
-#include "references/Target.h"
-#include "references/UrlListe.h"
+#include "references/BackgroundMusic.h"
+#include "references/EmbedDialog.h"
+#include "references/FrameDialog.h"
+#include "references/FramesetDialog.h"
+#include "references/InlineImageDialog.h"
+#include "references/LinkDialog.h"
+#include "references/TargetDialog.h"
+#include "references/UrlListWindow.h"
 #include "widgets/DialogHelp.h"
 
 #include <QPointer>
@@ -47,14 +47,11 @@ namespace
 using CommandTable = std::span<const DocumentCommand> (*)();
 
 const CommandTable moduleTables[] = {
-    &dtitelCommands,   &metaCommands,  &marqueeCommands, &zieladrCommands, &deingabeCommands,
-    &deingab1Commands, &dbuttCommands, &text1Commands,   &text2Commands,   &dlineCommands,
-    &dialogCommands,   &dbilderCommands,
-    &tabelleCommands,
-    &dlistenCommands,  &signaturCommands,
-    &settingsCommands,
-    &framesetCommands, &frameCommands, &targetCommands, &backgroundCommands,
-    &bgrMusicCommands, &embedCommands, &urlListeCommands,
+    &dtitelCommands,   &metaCommands,     &marqueeCommands,  &zieladrCommands, &deingabeCommands,
+    &deingab1Commands, &dbuttCommands,    &text1Commands,    &text2Commands,   &dlineCommands,
+    &dialogCommands,   &dbilderCommands,  &tabelleCommands,  &dlistenCommands, &signaturCommands,
+    &settingsCommands, &framesetCommands, &frameCommands,    &targetCommands,  &backgroundCommands,
+    &bgrMusicCommands, &embedCommands,    &urlListeCommands,
 };
 
 // A modal dialog blocks every other top-level window, so its help opens in a window of its own

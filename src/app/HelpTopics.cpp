@@ -2,7 +2,7 @@
 #include "app/HelpTopics.h"
 
 #include "app/FrameTables.h"
-#include "editor/ChildMenus.h"
+#include "editor/DocumentMenus.h"
 
 #include <QCollator>
 #include <QFile>

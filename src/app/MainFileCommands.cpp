@@ -3,11 +3,11 @@
 
 #include "app/RecentFiles.h"
 #include "core/SettingsStore.h"
-#include "editor/Childwin.h"
 #include "editor/DocumentFileFilters.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentWindow.h"
 #include "editor/FileDialogs.h"
-#include "editor/filedrag.h"
+#include "editor/FileDrop.h"
+#include "editor/TextControl.h"
 #include "platform/Paths.h"
 
 #include <QAbstractItemView>

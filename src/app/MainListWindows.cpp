@@ -1,8 +1,8 @@
 // TMainForm: opening the URL list and the plug-in tag window, which exist once at a time.
 #include "app/Main.h"
 
-#include "references/PlugInTags.h"
-#include "references/UrlListe.h"
+#include "references/PlugInTagWindow.h"
+#include "references/UrlListWindow.h"
 
 #include <QMenu>
 

@@ -2,9 +2,9 @@
 #include "app/Main.h"
 
 #include "app/FrameTables.h"
-#include "editor/Childwin.h"
 #include "editor/DocumentCommands.h"
-#include "editor/Sonderz.h"
+#include "editor/DocumentWindow.h"
+#include "editor/SpecialCharacterPalette.h"
 #include "widgets/GlyphIcon.h"
 
 #include <QActionGroup>

@@ -3,13 +3,13 @@
 
 #include "app/AboutBox.h"
 #include "app/Browsers.h"
-#include "app/Einstellungen.h"
 #include "app/FrameTables.h"
 #include "app/HelpWindow.h"
+#include "app/SettingsDialog.h"
 #include "app/Tips.h"
 #include "app/Tools.h"
 #include "core/SettingsStore.h"
-#include "editor/Childwin.h"
+#include "editor/DocumentWindow.h"
 #include "widgets/HintStatusBar.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // Whole-document character conversions: umlauts and their entities, Windows and DOS code pages.
 #include "editor/Conversions.h"
 
-#include "editor/ExtRich.h"
+#include "editor/TextControl.h"
 
 #include <QStringDecoder>
 #include <algorithm>

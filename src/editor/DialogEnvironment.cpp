@@ -2,8 +2,8 @@
 #include "editor/DialogEnvironment.h"
 
 #include "core/ShellState.h"
-#include "editor/Childwin.h"
 #include "editor/DocumentHost.h"
+#include "editor/DocumentWindow.h"
 
 ShellState& shellStateOf(TMDIChild& child)
 {

@@ -1,7 +1,7 @@
 // Named commands of the document window that live beside their own modules.
 #include "editor/DocumentCommands.h"
 
-#include "editor/Childwin.h"
+#include "editor/DocumentWindow.h"
 #include "editor/SimpleCommands.h"
 
 #include <QList>

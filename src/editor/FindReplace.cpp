@@ -3,7 +3,7 @@
 
 #include "widgets/DialogMnemonics.h"
 
-#include "editor/ExtRich.h"
+#include "editor/TextControl.h"
 #include "platform/ErrorReport.h"
 
 #include <QCheckBox>

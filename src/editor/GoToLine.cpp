@@ -1,7 +1,7 @@
 // GoToLine: asks for a line number and puts the caret at that line's start.
 #include "editor/GoToLine.h"
 
-#include "editor/ExtRich.h"
+#include "editor/TextControl.h"
 
 #include <QInputDialog>
 #include <algorithm>

@@ -1,8 +1,8 @@
 // LineNumberGutter: the strip left of the text that numbers its hard lines.
 #include "editor/LineNumberGutter.h"
 
-#include "editor/ExtRich.h"
 #include "editor/LineEnds.h"
+#include "editor/TextControl.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,7 +1,7 @@
 // TRuler: the strip above the text with tick marks and the three paragraph-indent markers.
 #pragma once
 
-#include "editor/ExtRich.h"
+#include "editor/TextControl.h"
 
 #include <QPointer>
 #include <QWidget>

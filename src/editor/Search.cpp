@@ -1,7 +1,7 @@
 // The search routine of the document windows: over a text in memory or the text control itself.
 #include "editor/Search.h"
 
-#include "editor/ExtRich.h"
+#include "editor/TextControl.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 // TagMatcher: shows the partner of the tag whose name the caret stands in.
 #include "editor/TagMatcher.h"
 
-#include "editor/ExtRich.h"
 #include "editor/HtmlHighlighter.h"
+#include "editor/TextControl.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

@@ -2,8 +2,8 @@
 #include "generators/Marquee.h"
 
 #include "core/ColorText.h"
-#include "editor/Childwin.h"
 #include "editor/DialogEnvironment.h"
+#include "editor/DocumentWindow.h"
 #include "widgets/ColorPicker.h"
 
 #include <QCheckBox>

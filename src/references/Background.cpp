@@ -2,9 +2,9 @@
 #include "references/Background.h"
 
 #include "core/ShellState.h"
-#include "editor/Childwin.h"
 #include "editor/DialogEnvironment.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentWindow.h"
+#include "editor/TextControl.h"
 #include "references/BackgroundDialog.h"
 #include "references/BackgroundMarkup.h"
 #include "widgets/ColorPicker.h"

@@ -2,10 +2,10 @@
 #include "references/BackgroundDialog.h"
 
 #include "core/ColorText.h"
-#include "generators/CShape.h"
 #include "references/RememberedList.h"
-#include "references/Schema.h"
+#include "references/SchemeNameDialog.h"
 #include "widgets/ColorPicker.h"
+#include "widgets/ColorSwatch.h"
 #include "widgets/ListPick.h"
 
 #include <QCheckBox>

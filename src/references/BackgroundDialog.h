@@ -2,9 +2,9 @@
 #pragma once
 
 #include "references/BackgroundMarkup.h"
+#include "references/ColorSchemes.h"
 #include "references/FileChoice.h"
 #include "references/FrameServerInputs.h"
-#include "references/SchemaStore.h"
 #include "widgets/DialogBase.h"
 
 #include <array>

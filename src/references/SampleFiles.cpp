@@ -2,7 +2,7 @@
 #include "references/SampleFiles.h"
 
 #include "platform/FileIo.h"
-#include "references/UrlListeBase.h"
+#include "references/EntryListWindow.h"
 
 #include <QDir>
 

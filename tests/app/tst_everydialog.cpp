@@ -1,8 +1,8 @@
 // Walks every dialog and window the frame and a document open: one control per Alt letter, clean
 // titles that fit, and windows that fit a small screen.
 #include "app/Main.h"
-#include "editor/Childwin.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentWindow.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractButton>

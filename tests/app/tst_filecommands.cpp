@@ -2,9 +2,9 @@
 // the open dialog's folder, the focus after opening, and names that are no regular files.
 #include "app/Main.h"
 #include "core/SettingsStore.h"
-#include "editor/Childwin.h"
-#include "editor/ExtRich.h"
-#include "editor/filedrag.h"
+#include "editor/DocumentWindow.h"
+#include "editor/FileDrop.h"
+#include "editor/TextControl.h"
 #include "platform/FileIo.h"
 #include "platform/Paths.h"
 #include "support/FifoRescue.h"

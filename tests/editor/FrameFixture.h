@@ -2,8 +2,8 @@
 #pragma once
 
 #include "app/Main.h"
-#include "editor/Childwin.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentWindow.h"
+#include "editor/TextControl.h"
 
 #include <memory>
 

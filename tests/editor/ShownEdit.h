@@ -1,7 +1,7 @@
 // ShownEdit: a text control on screen with a text, painted once, for the editor's tests.
 #pragma once
 
-#include "editor/ExtRich.h"
+#include "editor/TextControl.h"
 
 #include <QImage>
 #include <QTest>

@@ -1,9 +1,9 @@
 // Tests of the coloured drawing: glyphs painted in their colours look exactly as if the layout
 // drew them through formats, with tabs, wrapped lines and selections; blocks whose glyphs do not
 // follow their characters fall back to formats.
-#include "editor/ExtRich.h"
 #include "editor/HtmlHighlighter.h"
 #include "editor/ShownEdit.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QScrollBar>

@@ -1,8 +1,8 @@
 // Tests of the character conversions: umlauts and entities, Windows and DOS code pages, and
 // their use on a text control as one undo step that keeps formats.
 #include "editor/Conversions.h"
-#include "editor/ExtRich.h"
 #include "editor/LineEnds.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QTest>

@@ -2,11 +2,11 @@
 // values in every open window, the line numbers beside the text and the ruler, and go to line.
 #include "app/Main.h"
 #include "core/SettingsStore.h"
-#include "editor/Childwin.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentWindow.h"
 #include "editor/FrameFixture.h"
 #include "editor/LineNumberGutter.h"
 #include "editor/Ruler.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

@@ -2,10 +2,10 @@
 // conversions, the special-character palette, find next, undo and redo.
 #include "app/HelpTopics.h"
 #include "app/Main.h"
-#include "editor/Childwin.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentWindow.h"
 #include "editor/FindReplace.h"
-#include "editor/Sonderz.h"
+#include "editor/SpecialCharacterPalette.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 #include "widgets/HintStatusBar.h"
 

@@ -3,10 +3,10 @@
 #include "app/Main.h"
 #include "core/TextFileCodec.h"
 #include "editor/CharsetGuard.h"
-#include "editor/Childwin.h"
+#include "editor/DocumentWindow.h"
 #include "editor/EncodingChoice.h"
-#include "editor/ExtRich.h"
 #include "editor/FrameFixture.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 #include "widgets/HintStatusBar.h"
 

@@ -1,7 +1,7 @@
 // Tests of the entity key filter: typed keys and input-method commits in documents, dialog
 // fields and combo boxes, with selections, overwrite mode, undo and the switch.
 #include "editor/EntityKeyFilter.h"
-#include "editor/ExtRich.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // Tests of the find and replace dialogs and commands: messages, find-next, replacing one or all
 // occurrences, undo, and replacements that contain the find text.
-#include "editor/ExtRich.h"
 #include "editor/FindReplace.h"
+#include "editor/TextControl.h"
 #include "platform/ErrorReport.h"
 #include "support/TestSupport.h"
 

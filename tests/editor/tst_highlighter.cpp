@@ -1,8 +1,8 @@
 // Tests of the HTML colours: the classes of every construct, states across lines and cuts, the
 // colouring of only what is shown, forward-only recolouring and the background's lightness.
-#include "editor/ExtRich.h"
 #include "editor/HtmlHighlighter.h"
 #include "editor/ShownEdit.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QPlainTextEdit>

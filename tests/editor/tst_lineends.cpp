@@ -1,11 +1,11 @@
 // Tests of line ends and long lines: files come back byte for byte around the user's edits, and
 // lines cut into display pieces behave as whole lines everywhere.
 #include "app/Main.h"
-#include "editor/Childwin.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentWindow.h"
 #include "editor/FrameFixture.h"
 #include "editor/LineEnds.h"
 #include "editor/Search.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

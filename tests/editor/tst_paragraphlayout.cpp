@@ -1,7 +1,7 @@
 // Tests of the text control's layout and its glyph cache: a change lays out only its own block,
 // unwrapped text is as wide as its widest line, and only the blocks on screen keep glyphs.
-#include "editor/ExtRich.h"
 #include "editor/ShownEdit.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QScrollBar>

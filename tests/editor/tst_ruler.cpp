@@ -1,8 +1,8 @@
 // Tests of the ruler: marker placement, dragging and dropping the three indent markers, and the
 // dropped indents surviving an RTF round trip.
-#include "editor/ExtRich.h"
 #include "editor/Rtf.h"
 #include "editor/Ruler.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

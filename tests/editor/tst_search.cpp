@@ -1,7 +1,7 @@
 // Tests of the search routine: direction limits, case, whole words, CR LF positions in the
 // control, long texts, and the control's windowed reading against a search of the whole text.
-#include "editor/ExtRich.h"
 #include "editor/Search.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QRandomGenerator>

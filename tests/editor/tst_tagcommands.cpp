@@ -1,10 +1,10 @@
 // Tests of the document's tag commands: wrapping and inserting, headings, menus, keys, frame.
 #include "app/Main.h"
-#include "editor/ChildMenus.h"
-#include "editor/Childwin.h"
 #include "editor/DocumentCommands.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentMenus.h"
+#include "editor/DocumentWindow.h"
 #include "editor/SimpleCommands.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QMenu>

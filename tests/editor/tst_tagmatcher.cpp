@@ -1,7 +1,7 @@
 // Tests of matching tags: partners of nested and commented tags in both directions, carets
 // outside names, and the search bound in the text control.
-#include "editor/ExtRich.h"
 #include "editor/TagMatcher.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QTest>

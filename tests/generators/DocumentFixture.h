@@ -2,9 +2,9 @@
 #pragma once
 
 #include "app/Main.h"
-#include "editor/Childwin.h"
 #include "editor/DocumentCommands.h"
-#include "editor/ExtRich.h"
+#include "editor/DocumentWindow.h"
+#include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

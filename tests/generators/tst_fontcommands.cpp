@@ -1,9 +1,9 @@
 // Tests of the font, colour and rule commands through their real dialogs, pickers and input boxes.
-#include "generators/CShape.h"
-#include "generators/Dline.h"
+#include "generators/AllFontSettingsDialog.h"
 #include "generators/DocumentFixture.h"
-#include "generators/Text1.h"
-#include "generators/Text2.h"
+#include "generators/FontCommands.h"
+#include "generators/RuleDialog.h"
+#include "widgets/ColorSwatch.h"
 #include "widgets/InputBox.h"
 #include "widgets/NameLists.h"
 

@@ -1,8 +1,8 @@
 // Tests of the font and rule markup and of the colour swatch.
-#include "generators/CShape.h"
-#include "generators/Dline.h"
-#include "generators/Text1.h"
-#include "generators/Text2.h"
+#include "generators/AllFontSettingsDialog.h"
+#include "generators/FontCommands.h"
+#include "generators/RuleDialog.h"
+#include "widgets/ColorSwatch.h"
 
 #include <QSignalSpy>
 #include <QTest>

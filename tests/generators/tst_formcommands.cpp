@@ -1,11 +1,11 @@
 // Tests of the form commands through their real dialogs, from the menus and the frame's buttons.
 #include "core/ShellState.h"
 #include "editor/DialogEnvironment.h"
-#include "generators/Dbutt.h"
-#include "generators/Deingab1.h"
-#include "generators/Deingabe.h"
 #include "generators/DocumentFixture.h"
-#include "generators/Zieladr.h"
+#include "generators/FormButtonDialog.h"
+#include "generators/FormFieldDialog.h"
+#include "generators/FormFrameDialog.h"
+#include "generators/FormSwitchDialog.h"
 
 #include <QComboBox>
 #include <QRadioButton>

@@ -1,8 +1,8 @@
 // Tests of the form markup: the form frame, input fields, text areas, switches and buttons.
-#include "generators/Dbutt.h"
-#include "generators/Deingab1.h"
-#include "generators/Deingabe.h"
-#include "generators/Zieladr.h"
+#include "generators/FormButtonDialog.h"
+#include "generators/FormFieldDialog.h"
+#include "generators/FormFrameDialog.h"
+#include "generators/FormSwitchDialog.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // Tests of the lists: their markup, list files, and the list dialog driven through the commands.
 #include "core/ShellState.h"
-#include "generators/Dlisten.h"
 #include "generators/DocumentFixture.h"
+#include "generators/ListDialog.h"
 #include "generators/ListFile.h"
 #include "generators/ListMarkup.h"
 #include "platform/FileIo.h"

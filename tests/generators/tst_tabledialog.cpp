@@ -2,8 +2,8 @@
 #include "core/ShellState.h"
 #include "core/TextFileCodec.h"
 #include "generators/DocumentFixture.h"
-#include "generators/Tabelle.h"
-#include "generators/TabelleGrid.h"
+#include "generators/TableDialog.h"
+#include "generators/TableGrid.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,8 +1,8 @@
 // Tests of the table markup and the table files, without the dialog.
 #include "core/ShellState.h"
 #include "core/TextFileCodec.h"
-#include "generators/TabelleFile.h"
-#include "generators/TabelleMarkup.h"
+#include "generators/TableFile.h"
+#include "generators/TableMarkup.h"
 #include "platform/UserError.h"
 
 #include <QTest>

@@ -2,13 +2,13 @@
 #include "core/SettingsStore.h"
 #include "core/ShellState.h"
 #include "editor/DialogEnvironment.h"
-#include "generators/CShape.h"
 #include "generators/DocumentFixture.h"
 #include "references/Background.h"
 #include "references/BackgroundDialog.h"
 #include "references/BackgroundMarkup.h"
 #include "references/ReferenceFixture.h"
-#include "references/Schema.h"
+#include "references/SchemeNameDialog.h"
+#include "widgets/ColorSwatch.h"
 
 #include <QCheckBox>
 #include <QColorDialog>

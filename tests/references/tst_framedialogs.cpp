@@ -2,11 +2,11 @@
 #include "core/SettingsStore.h"
 #include "editor/DialogEnvironment.h"
 #include "generators/DocumentFixture.h"
-#include "references/Dialog.h"
-#include "references/Frame.h"
-#include "references/Frameset.h"
+#include "references/FrameDialog.h"
+#include "references/FramesetDialog.h"
+#include "references/LinkDialog.h"
 #include "references/ReferenceFixture.h"
-#include "references/Target.h"
+#include "references/TargetDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // Tests of the inline image dialog: its tag, the preview image, history picks and file choices.
 #include "generators/DocumentFixture.h"
-#include "references/Dbilder.h"
+#include "references/InlineImageDialog.h"
 #include "references/ReferenceFixture.h"
 
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // which lists an OK writes.
 #include "editor/DialogEnvironment.h"
 #include "generators/DocumentFixture.h"
-#include "references/Dialog.h"
+#include "references/LinkDialog.h"
 #include "references/ReferenceFixture.h"
 #include "references/RememberedList.h"
 

@@ -1,8 +1,8 @@
 // Tests of background music and embedded media: their tags, the bgsound's place and the dialogs.
 #include "editor/DialogEnvironment.h"
 #include "generators/DocumentFixture.h"
-#include "references/BgrMusic.h"
-#include "references/Embed.h"
+#include "references/BackgroundMusic.h"
+#include "references/EmbedDialog.h"
 #include "references/ReferenceFixture.h"
 
 #include <QCheckBox>

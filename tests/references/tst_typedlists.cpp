@@ -1,9 +1,9 @@
 // Tests of the reference dialogs' editable lists through the real dialogs: a typed text is written
 // as typed, a typed text equal to an entry is no pick, and a pick from the open list refills.
 #include "generators/DocumentFixture.h"
-#include "references/Dialog.h"
+#include "references/ColorSchemes.h"
+#include "references/LinkDialog.h"
 #include "references/ReferenceFixture.h"
-#include "references/SchemaStore.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
