@@ -1,10 +1,10 @@
 # The README's commands: `make run [FILE=path]` starts the editor, `make test` runs every test:
-# the suite, the suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and each
-# fuzz target for SMOKE_SECONDS. `make fuzz` runs each fuzz target for FUZZ_SECONDS.
+# the suite, the suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
+# targets, which share SMOKE_SECONDS between them. `make fuzz` runs each target for FUZZ_SECONDS.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
 JOBS ?= 2
-SMOKE_SECONDS ?= 20
+SMOKE_SECONDS ?= 80
 FUZZ_SECONDS ?= 300
 
 .PHONY: deps build sanitize-build run test fuzz fuzz-seeds bench format clean
@@ -29,7 +29,7 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory sanitize-build
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j$(JOBS)
-	./scripts/run-fuzzers.sh $(SANITIZE_DIR) $(SMOKE_SECONDS) $(JOBS)
+	./scripts/run-fuzzers.sh $(SANITIZE_DIR) --share $(SMOKE_SECONDS) $(JOBS)
 
 fuzz: sanitize-build
 	./scripts/run-fuzzers.sh $(SANITIZE_DIR) $(FUZZ_SECONDS) $(JOBS)

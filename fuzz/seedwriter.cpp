@@ -1,4 +1,7 @@
-// Writes the fuzz targets' seed corpora with our own writers, into the folder given.
+// Writes the fuzz targets' seed corpora with our own writers, into the folder given. The seeds of
+// the first four targets are written here; every fuzz/seeds_<topic>.cpp adds its own topic.
+#include "SeedWriter.h"
+
 #include "core/ColorText.h"
 #include "core/TextFileCodec.h"
 #include "editor/Rtf.h"
@@ -10,20 +13,17 @@
 #include <QTextDocument>
 
 #include <cstdio>
+#include <vector>
 
 namespace
 {
 
 QDir g_root;
 
-void seed(const QString& topic, const QString& name, const QByteArray& bytes)
+std::vector<void (*)()>& seedTopics()
 {
-    g_root.mkpath(topic);
-    QFile file(g_root.filePath(topic + u'/' + name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
-        std::exit(1);
-    }
+    static std::vector<void (*)()> topics;
+    return topics;
 }
 
 void rtfSeeds()
@@ -31,7 +31,7 @@ void rtfSeeds()
     QTextDocument plain;
     plain.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
     QTextCursor(&plain).insertText(QStringLiteral("Grüße aus München, 5 €\tTab\u2028Zeile"));
-    seed("rtf", "plain.rtf", writeRtf(&plain));
+    writeSeed("rtf", "plain.rtf", writeRtf(&plain));
 
     QTextDocument rich;
     rich.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
@@ -61,11 +61,11 @@ void rtfSeeds()
     cursor.insertBlock(justified);
     cursor.insertText(QStringLiteral("Ende"));
     const QByteArray formats = writeRtf(&rich);
-    seed("rtf", "formats.rtf", formats);
+    writeSeed("rtf", "formats.rtf", formats);
     // A file cut short, as a failed copy leaves it: the reader meets the end inside a group.
-    seed("rtf", "cut.rtf", formats.left(formats.indexOf("rot")));
+    writeSeed("rtf", "cut.rtf", formats.left(formats.indexOf("rot")));
     QTextDocument empty;
-    seed("rtf", "empty.rtf", writeRtf(&empty));
+    writeSeed("rtf", "empty.rtf", writeRtf(&empty));
 }
 
 void textSeeds()
@@ -85,7 +85,7 @@ void textSeeds()
                              Kind{"ansi-crlf.txt", E::Windows1252, L::CrLf, &ansi},
                              Kind{"ansi-lf.txt", E::Windows1252, L::Lf, &ansi}}) {
         TextFileFormat format{kind.encoding, kind.lineBreak};
-        seed("textcodec", kind.name, encodeTextFile(*kind.text, &format));
+        writeSeed("textcodec", kind.name, encodeTextFile(*kind.text, &format));
     }
 }
 
@@ -93,12 +93,13 @@ void settingsSeeds()
 {
     int k = 0;
     for (const int value : {0, 1, -1, 120000, std::numeric_limits<int>::min()})
-        seed("settings", QStringLiteral("integer%1").arg(k++), QByteArray::number(value));
-    seed("settings", "hex", "0xFFFFFFFF");
+        writeSeed("settings", QStringLiteral("integer%1").arg(k++), QByteArray::number(value));
+    writeSeed("settings", "hex", "0xFFFFFFFF");
     k = 0;
     for (const std::uint32_t colour : {ColorText::Black, ColorText::White, ColorText::None,
                                        std::uint32_t(0x00123456), std::uint32_t(0x8000000F)})
-        seed("settings", QStringLiteral("colour%1").arg(k++), ColorText::toText(colour).toUtf8());
+        writeSeed("settings", QStringLiteral("colour%1").arg(k++),
+                  ColorText::toText(colour).toUtf8());
 }
 
 // One byte per character of the search target's alphabet:
@@ -119,15 +120,30 @@ void searchSeeds()
     };
     // "ab_äß" CR LF "AB1 Äa" CR LF "b"
     const QByteArray text("\x00\x02\x0A\x04\x06\x0C\x0D\x01\x03\x0B\x08\x05\x00\x0C\x0D\x02", 16);
-    seed("search", "down", input(0, 0, 0, QByteArray("\x00\x02", 2), text));
-    seed("search", "up-case", input(3, 16, 0, QByteArray("\x00", 1), text));
-    seed("search", "words", input(4, 1, 2, QByteArray("\x04\x06", 2), text));
-    seed("search", "line-break-start", input(0, 0, 0, QByteArray("\x0D\x01", 2), text));
-    seed("search", "line-break-end", input(1, 16, 0, QByteArray("\x00\x0C", 2), text));
-    seed("search", "whole-break", input(0, 0, 0, QByteArray("\x0C\x0D", 2), text));
+    writeSeed("search", "down", input(0, 0, 0, QByteArray("\x00\x02", 2), text));
+    writeSeed("search", "up-case", input(3, 16, 0, QByteArray("\x00", 1), text));
+    writeSeed("search", "words", input(4, 1, 2, QByteArray("\x04\x06", 2), text));
+    writeSeed("search", "line-break-start", input(0, 0, 0, QByteArray("\x0D\x01", 2), text));
+    writeSeed("search", "line-break-end", input(1, 16, 0, QByteArray("\x00\x0C", 2), text));
+    writeSeed("search", "whole-break", input(0, 0, 0, QByteArray("\x0C\x0D", 2), text));
 }
 
 } // namespace
+
+void writeSeed(const QString& topic, const QString& name, const QByteArray& bytes)
+{
+    g_root.mkpath(topic);
+    QFile file(g_root.filePath(topic + u'/' + name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        std::exit(1);
+    }
+}
+
+SeedTopic::SeedTopic(void (*write)())
+{
+    seedTopics().push_back(write);
+}
 
 int main(int argc, char** argv)
 {
@@ -142,5 +158,7 @@ int main(int argc, char** argv)
     textSeeds();
     settingsSeeds();
     searchSeeds();
+    for (void (*write)() : seedTopics())
+        write();
     return 0;
 }

@@ -3,13 +3,27 @@
 # the seeds in fuzz/corpus and keeping what it finds in <build>/fuzz-corpus. Prints each target's
 # executions per second; fails when a target finds a fault (its input lands in <build>/fuzz-crashes).
 # Usage: scripts/run-fuzzers.sh <build dir> <seconds> [jobs]
+#        scripts/run-fuzzers.sh <build dir> --share <total seconds> [jobs]
+# With --share the targets split the total between them (at least 3 s each), so that adding a
+# target does not lengthen the test run.
 set -euo pipefail
 build=$(cd "$1" && pwd)
-seconds=$2
-jobs=${3:-2}
+shift
+share=no
+if [ "$1" = --share ]; then
+  share=yes
+  shift
+fi
+seconds=$1
+jobs=${2:-2}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 targets=$(find "$build/fuzz" -maxdepth 1 -type f -name 'fuzz_*' -perm -u+x | sort)
 [ -n "$targets" ] || { echo "Keine Fuzz-Ziele in $build/fuzz" >&2; exit 1; }
+if [ $share = yes ]; then
+  count=$(echo "$targets" | wc -l)
+  seconds=$(( seconds / count ))
+  [ "$seconds" -ge 3 ] || seconds=3
+fi
 mkdir -p "$build/fuzz-corpus" "$build/fuzz-crashes" "$build/fuzz-logs"
 
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:strict_init_order=1
