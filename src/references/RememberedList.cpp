@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -113,7 +115,9 @@ int RememberedList::maxCount() const
 {
     const SettingsStore store;
     const int max = store.readInteger(m_section, QStringLiteral("MaxCount"), -1);
-    return max < 1 ? FallbackMaxCount : max;
+    // The readers stop at the store's list bound; a larger maximum would let an insertion write
+    // beyond it, where no drop-down ever shows the entry.
+    return max < 1 ? FallbackMaxCount : std::min(max, SettingsStore::MaxListEntries);
 }
 
 int RememberedList::insert(QComboBox* box, const ListRecord& record) const
@@ -126,7 +130,8 @@ int RememberedList::insert(int entryCount, const ListRecord& record) const
 {
     const int max = maxCount();
     SettingsStore store;
-    int n = entryCount;
+    // A drop-down never holds more than the list reads, but callers count for themselves.
+    int n = std::clamp(entryCount, 0, SettingsStore::MaxListEntries);
     if (n >= max) {
         n = n - 1;
         // The oldest entry after the fixed head drops out and the later ones move down; a
