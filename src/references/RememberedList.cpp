@@ -27,6 +27,26 @@ QString indexed(const char* field, int index)
     return QLatin1String(field) + QString::number(index);
 }
 
+// The indices from..to (inclusive) that have a value field + index among names, ascending. Only
+// the spelling the readers ask for counts ("Datei1", not "Datei01").
+QList<int> storedIndices(const QStringList& names, const char* field, int from, int to)
+{
+    const QLatin1String prefix(field);
+    QList<int> indices;
+    for (const QString& name : names) {
+        if (!name.startsWith(prefix, Qt::CaseInsensitive))
+            continue;
+        const QStringView digits = QStringView(name).mid(prefix.size());
+        bool ok = false;
+        const int index = digits.toInt(&ok);
+        if (ok && index >= from && index <= to && digits == QString::number(index))
+            indices.append(index);
+    }
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    return indices;
+}
+
 } // namespace
 
 const RememberedList& RememberedList::link()
@@ -134,13 +154,15 @@ int RememberedList::insert(int entryCount, const ListRecord& record) const
     int n = std::clamp(entryCount, 0, SettingsStore::MaxListEntries);
     if (n >= max) {
         n = n - 1;
-        // The oldest entry after the fixed head drops out and the later ones move down; a
-        // rename never overwrites, so a value left at a gap simply stays behind.
-        for (const char* field : m_fields)
+        // The oldest entry after the fixed head drops out and the later ones move down, a gap
+        // with them. Only values that exist move: a garbled "Count" may span a thousand places
+        // that are mostly empty.
+        const QStringList names = store.valueNames(m_section);
+        for (const char* field : m_fields) {
             store.deleteValue(m_section, indexed(field, m_fixedHead));
-        for (int k = m_fixedHead; k < n; ++k)
-            for (const char* field : m_fields)
-                store.renameValue(m_section, indexed(field, k + 1), indexed(field, k));
+            for (const int k : storedIndices(names, field, m_fixedHead + 1, n))
+                store.renameValue(m_section, indexed(field, k), indexed(field, k - 1));
+        }
     }
     store.writeInteger(m_section, CountName, n);
     for (const char* field : m_fields) {
