@@ -22,6 +22,25 @@ int lastIndex(const SettingsStore& store)
     return store.readListSize(Section, SCount, SettingsStore::CountForm::HighestIndex) - 1;
 }
 
+// Rewrites the listed names that keep() accepts as "SName" 0, 1, 2 ... in their order and returns
+// them; "SCount" is left to the caller.
+template <class Keep> QStringList closeUp(SettingsStore& store, Keep keep)
+{
+    const int last = lastIndex(store);
+    QStringList kept;
+    for (int i = 0; i <= last; ++i) {
+        if (!store.hasValue(Section, nameKey(i)))
+            continue;
+        const QString stored = store.readString(Section, nameKey(i), QString());
+        store.deleteValue(Section, nameKey(i));
+        if (keep(stored))
+            kept.append(stored);
+    }
+    for (int i = 0; i < kept.size(); ++i)
+        store.writeString(Section, nameKey(i), kept.at(i));
+    return kept;
+}
+
 } // namespace
 
 namespace SchemaStore
@@ -70,7 +89,26 @@ void write(const QString& name, const Colors& colors)
 void addName(const QString& name)
 {
     SettingsStore store;
-    const int count = store.readInteger(Section, SCount, -1) + 1;
+    int count = lastIndex(store) + 1;
+    if (count >= SettingsStore::MaxListEntries) {
+        // "SCount" at the bound may be garbled, with few names below it: close the listed names
+        // up from 0 first. A list really full of names lets its oldest scheme go.
+        QStringList kept = closeUp(store, [](const QString&) { return true; });
+        if (kept.size() >= SettingsStore::MaxListEntries) {
+            const QString oldest = kept.takeFirst();
+            // The scheme's colours stay while another spelling still lists them, or when they
+            // are the ones just saved under this name.
+            if (!kept.contains(oldest, Qt::CaseInsensitive) &&
+                oldest.compare(name, Qt::CaseInsensitive) != 0) {
+                SettingsStore schemes(SettingsStore::Key::Settings, Section);
+                schemes.deleteSection(oldest);
+            }
+            // The new name takes the last index below.
+            for (int i = 0; i < kept.size(); ++i)
+                store.writeString(Section, nameKey(i), kept.at(i));
+        }
+        count = int(kept.size());
+    }
     store.writeInteger(Section, SCount, count);
     store.writeString(Section, nameKey(count), name);
 }
@@ -82,18 +120,9 @@ void remove(const QString& name)
         schemes.deleteSection(name);
     }
     SettingsStore store;
-    const int last = lastIndex(store);
-    QStringList kept;
-    for (int i = 0; i <= last; ++i) {
-        if (!store.hasValue(Section, nameKey(i)))
-            continue;
-        const QString stored = store.readString(Section, nameKey(i), QString());
-        store.deleteValue(Section, nameKey(i));
-        if (stored.compare(name, Qt::CaseInsensitive) != 0)
-            kept.append(stored);
-    }
-    for (int i = 0; i < kept.size(); ++i)
-        store.writeString(Section, nameKey(i), kept.at(i));
+    const QStringList kept = closeUp(store, [&name](const QString& stored) {
+        return stored.compare(name, Qt::CaseInsensitive) != 0;
+    });
     store.writeInteger(Section, SCount, int(kept.size()) - 1);
 }
 

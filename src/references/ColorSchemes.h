@@ -23,7 +23,10 @@ QStringList names();
 Colors read(const QString& name);
 // The five values of the scheme's subkey; the name list stays as it is.
 void write(const QString& name, const Colors& colors);
-// Raises "SCount" by one and stores name as the new last "SName".
+// Raises "SCount" by one and stores name as the new last "SName". "SCount" is read within the
+// store's list bound like every list count, so the new name always lies where names() reads; at
+// that bound the listed names close up from 0 first, and a list truly full of names drops its
+// oldest.
 void addName(const QString& name);
 // Removes the scheme's subkey and every "SName" equal to name in any case; the names left close
 // up from 0.

@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -23,6 +25,26 @@ constexpr const char* backPictureFields[] = {"Bild", "Pfad", "Prot", "Server",
 QString indexed(const char* field, int index)
 {
     return QLatin1String(field) + QString::number(index);
+}
+
+// The indices from..to (inclusive) that have a value field + index among names, ascending. Only
+// the spelling the readers ask for counts ("Datei1", not "Datei01").
+QList<int> storedIndices(const QStringList& names, const char* field, int from, int to)
+{
+    const QLatin1String prefix(field);
+    QList<int> indices;
+    for (const QString& name : names) {
+        if (!name.startsWith(prefix, Qt::CaseInsensitive))
+            continue;
+        const QStringView digits = QStringView(name).mid(prefix.size());
+        bool ok = false;
+        const int index = digits.toInt(&ok);
+        if (ok && index >= from && index <= to && digits == QString::number(index))
+            indices.append(index);
+    }
+    std::sort(indices.begin(), indices.end());
+    indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+    return indices;
 }
 
 } // namespace
@@ -113,7 +135,9 @@ int RememberedList::maxCount() const
 {
     const SettingsStore store;
     const int max = store.readInteger(m_section, QStringLiteral("MaxCount"), -1);
-    return max < 1 ? FallbackMaxCount : max;
+    // The readers stop at the store's list bound; a larger maximum would let an insertion write
+    // beyond it, where no drop-down ever shows the entry.
+    return max < 1 ? FallbackMaxCount : std::min(max, SettingsStore::MaxListEntries);
 }
 
 int RememberedList::insert(QComboBox* box, const ListRecord& record) const
@@ -126,16 +150,19 @@ int RememberedList::insert(int entryCount, const ListRecord& record) const
 {
     const int max = maxCount();
     SettingsStore store;
-    int n = entryCount;
+    // A drop-down never holds more than the list reads, but callers count for themselves.
+    int n = std::clamp(entryCount, 0, SettingsStore::MaxListEntries);
     if (n >= max) {
         n = n - 1;
-        // The oldest entry after the fixed head drops out and the later ones move down; a
-        // rename never overwrites, so a value left at a gap simply stays behind.
-        for (const char* field : m_fields)
+        // The oldest entry after the fixed head drops out and the later ones move down, a gap
+        // with them. Only values that exist move: a garbled "Count" may span a thousand places
+        // that are mostly empty.
+        const QStringList names = store.valueNames(m_section);
+        for (const char* field : m_fields) {
             store.deleteValue(m_section, indexed(field, m_fixedHead));
-        for (int k = m_fixedHead; k < n; ++k)
-            for (const char* field : m_fields)
-                store.renameValue(m_section, indexed(field, k + 1), indexed(field, k));
+            for (const int k : storedIndices(names, field, m_fixedHead + 1, n))
+                store.renameValue(m_section, indexed(field, k), indexed(field, k - 1));
+        }
     }
     store.writeInteger(m_section, CountName, n);
     for (const char* field : m_fields) {

@@ -47,7 +47,8 @@ public:
     // A boolean field ("Link", "Prop"); absent reads as def.
     bool flag(int index, const QString& field, bool def) const;
 
-    // "MaxCount" as the insertion uses it.
+    // "MaxCount" as the insertion uses it: within 1 ... SettingsStore::MaxListEntries, the bound
+    // every reader of the list stops at, so an inserted entry is always read back.
     int maxCount() const;
 
     // The insertion procedure: the text of box joins its drop-down, and the record is written

@@ -6,6 +6,7 @@
 #include "references/Background.h"
 #include "references/BackgroundDialog.h"
 #include "references/BackgroundMarkup.h"
+#include "references/ColorSchemes.h"
 #include "references/ReferenceFixture.h"
 #include "references/SchemeNameDialog.h"
 #include "widgets/ColorSwatch.h"
@@ -31,6 +32,8 @@ private slots:
     void imageHistory();
     void saveScheme_data();
     void saveScheme();
+    void savedSchemeIsListedWhateverTheCount_data();
+    void savedSchemeIsListedWhateverTheCount();
     void pickScheme();
     void deleteScheme_data();
     void deleteScheme();
@@ -369,6 +372,70 @@ void TestBackgroundCommands::saveScheme()
     for (int i = 0; i <= SettingsStore().readInteger(Schemes, u"SCount"_s, -1); ++i)
         stored.append(value(u"SName"_s + QString::number(i)));
     QCOMPARE(stored, names);
+}
+
+void TestBackgroundCommands::savedSchemeIsListedWhateverTheCount_data()
+{
+    QTest::addColumn<QString>("scount");     // stored "SCount"
+    QTest::addColumn<QStringList>("stored"); // "SName" 0, 1, ...; empty: absent
+    QTest::addColumn<QStringList>("listed"); // the names afterwards, oldest first
+    QTest::addColumn<QString>("scountAfter");
+
+    const QStringList two{"Alt", "Blau"};
+    const QStringList afterTwo{"Alt", "Blau", "Neu"};
+    QTest::newRow("10^9") << u"1000000000"_s << two << afterTwo << u"2"_s;
+    QTest::newRow("2147483647") << u"2147483647"_s << two << afterTwo << u"2"_s;
+    QTest::newRow("hexadecimal 0x7FFFFFFF") << u"0x7FFFFFFF"_s << two << afterTwo << u"2"_s;
+    QTest::newRow("at the bound, sparse")
+        << u"999"_s << QStringList{"Alt", "", "", "Blau"} << afterTwo << u"2"_s;
+    QTest::newRow("-5") << u"-5"_s << two << QStringList{"Neu"} << u"0"_s;
+    QTest::newRow("-2147483648") << u"-2147483648"_s << two << QStringList{"Neu"} << u"0"_s;
+    QTest::newRow("abc") << u"abc"_s << two << QStringList{"Neu"} << u"0"_s;
+    QStringList full, fullAfter;
+    for (int i = 0; i < SettingsStore::MaxListEntries; ++i)
+        full << u"S"_s + QString::number(i);
+    fullAfter = full.mid(1) << u"Neu"_s;
+    QTest::newRow("full list drops its oldest") << u"999"_s << full << fullAfter << u"999"_s;
+}
+
+void TestBackgroundCommands::savedSchemeIsListedWhateverTheCount()
+{
+    QFETCH(QString, scount);
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, scountAfter);
+    DocumentFixture doc;
+    {
+        SettingsStore store;
+        SettingsStore sub(SettingsStore::Key::Settings, Schemes);
+        for (int i = 0; i < stored.size(); ++i) {
+            if (stored[i].isEmpty())
+                continue;
+            store.writeString(Schemes, u"SName"_s + QString::number(i), stored[i]);
+            sub.writeString(stored[i], u"Text"_s, u"clRed"_s);
+        }
+        store.writeString(Schemes, u"SCount"_s, scount);
+    }
+    {
+        TDBgrdImage dialog(dialogEnv(*doc.child), std::nullopt);
+        dialog.show();
+        answerSchemeName(u"Neu"_s);
+        dialog.BitBtnSichern->click();
+        QVERIFY(waitNoModal());
+        dialog.reject();
+    }
+    QCOMPARE(SchemaStore::names(), listed);
+    QCOMPARE(value(u"SCount"_s), scountAfter);
+    // The next dialog offers the new scheme, and the colours saved with it.
+    TDBgrdImage next(dialogEnv(*doc.child), std::nullopt);
+    QVERIFY(items(next.CBoxSchema).contains(u"Neu"_s));
+    QCOMPARE(schemeValue(u"Neu"_s, "Background"), u"clWindow"_s);
+    for (const QString& name : listed)
+        if (name != u"Neu")
+            QCOMPARE(schemeValue(name, "Text"), u"clRed"_s);
+    // The scheme dropped from a full list goes with its colours.
+    if (stored.size() == SettingsStore::MaxListEntries)
+        QCOMPARE(schemeValue(stored.first(), "Text"), u"<absent>"_s);
 }
 
 void TestBackgroundCommands::pickScheme()

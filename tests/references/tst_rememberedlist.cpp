@@ -38,6 +38,8 @@ private slots:
     void loading();
     void readingRecordFields();
     void insertionFromComboBox();
+    void insertionIsReadBackWhateverTheCounts_data();
+    void insertionIsReadBackWhateverTheCounts();
     void fileParts_data();
     void fileParts();
     void longNamesAreCutBeforeSplitting();
@@ -230,6 +232,67 @@ void TestRememberedList::insertionFromComboBox()
     QCOMPARE(RememberedList::inlineImage().value(1, QStringLiteral("Alt")), QStringLiteral("B"));
     // Fields the record leaves out are written empty, not left absent.
     QCOMPARE(RememberedList::inlineImage().value(1, QStringLiteral("lowsrc")), QString());
+}
+
+void TestRememberedList::insertionIsReadBackWhateverTheCounts_data()
+{
+    QTest::addColumn<QString>("count");    // stored "Count"; empty: absent
+    QTest::addColumn<QString>("maxCount"); // stored "MaxCount"; empty: absent
+    QTest::addColumn<int>("written");
+    QTest::addColumn<QString>("oldest"); // first drop-down entry afterwards
+
+    // "Datei0=a;Datei1=b" are stored in every row.
+    QTest::newRow("both 10^9") << "1000000000"
+                               << "1000000000" << 999 << "b";
+    QTest::newRow("both 2147483647") << "2147483647"
+                                     << "2147483647" << 999 << "b";
+    QTest::newRow("both hexadecimal") << "0x7FFFFFFF"
+                                      << "0x3B9ACA00" << 999 << "b";
+    QTest::newRow("Count at the bound, MaxCount 10^9") << "999"
+                                                       << "1000000000" << 999 << "b";
+    QTest::newRow("MaxCount one past the bound") << "1000000000"
+                                                 << "1001" << 999 << "b";
+    QTest::newRow("MaxCount 10^9, short list grows") << "1"
+                                                     << "1000000000" << 2 << "a";
+    QTest::newRow("Count 10^9, MaxCount absent") << "1000000000" << QString() << 999 << "b";
+    QTest::newRow("both -5") << "-5"
+                             << "-5" << 0 << "neu";
+    QTest::newRow("both -2147483648") << "-2147483648"
+                                      << "-2147483648" << 0 << "neu";
+    QTest::newRow("both abc") << "abc"
+                              << "abc" << 0 << "neu";
+}
+
+void TestRememberedList::insertionIsReadBackWhateverTheCounts()
+{
+    QFETCH(QString, count);
+    QFETCH(QString, maxCount);
+    QFETCH(int, written);
+    QFETCH(QString, oldest);
+    TestEnvironment env;
+    QString state = QStringLiteral("Datei0=a;Datei1=b");
+    if (!count.isNull())
+        state += QStringLiteral(";Count=") + count;
+    if (!maxCount.isNull())
+        state += QStringLiteral(";MaxCount=") + maxCount;
+    writeState(QStringLiteral("Link"), state);
+    const RememberedList& links = RememberedList::link();
+    // As the link dialog does it: load the drop-down, type a new file, OK.
+    QComboBox box;
+    box.setEditable(true);
+    links.loadInto(&box);
+    box.setEditText(QStringLiteral("neu"));
+    QCOMPARE(links.insert(&box, {{QStringLiteral("Datei"), QStringLiteral("neu")},
+                                 {QStringLiteral("Pfad"), QStringLiteral("p/")}}),
+             written);
+    // The next dialog shows the new entry last, with its record.
+    QComboBox next;
+    links.loadInto(&next);
+    QCOMPARE(next.count(), written + 1);
+    QCOMPARE(next.itemText(written), QStringLiteral("neu"));
+    QCOMPARE(next.itemText(0), oldest);
+    QCOMPARE(links.value(written, QStringLiteral("Pfad")), QStringLiteral("p/"));
+    QVERIFY(links.maxCount() <= SettingsStore::MaxListEntries);
 }
 
 void TestRememberedList::fileParts_data()
