@@ -35,12 +35,14 @@ std::optional<CharsetGuard::Declaration> CharsetGuard::declared(QStringView text
     QString mended;
     if (!searched.isValidUtf16()) {
         mended = searched.toString();
-        for (qsizetype i = 0; i < mended.size(); ++i) {
-            if (mended[i].isHighSurrogate() && i + 1 < mended.size() &&
-                mended[i + 1].isLowSurrogate())
+        char16_t* units = reinterpret_cast<char16_t*>(mended.data());
+        const qsizetype n = mended.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            if (QChar::isHighSurrogate(units[i]) && i + 1 < n &&
+                QChar::isLowSurrogate(units[i + 1]))
                 ++i;
-            else if (mended[i].isSurrogate())
-                mended[i] = QChar::ReplacementCharacter;
+            else if (QChar::isSurrogate(units[i]))
+                units[i] = QChar::ReplacementCharacter;
         }
         searched = mended;
     }
