@@ -21,6 +21,16 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The byte of c in Windows-1252, or -1 when the code page has none.
+int windows1252Byte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    // Everything else can only be one of the 32 characters of 0x80..0x9F.
+    const auto* found = std::find(kHighControls.cbegin(), kHighControls.cend(), c);
+    return found == kHighControls.cend() ? -1 : 0x80 + int(found - kHighControls.cbegin());
+}
+
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, no truncated sequence.
 // Anything less strict would let QString's decoder replace bytes and break the round trip.
 bool isValidUtf8(const unsigned char* p, qsizetype n)
@@ -182,19 +192,7 @@ QByteArray encodeWindows1252(const QString& text, bool* ok)
     char* out = bytes.data();
     const QChar* in = text.constData();
     for (qsizetype i = 0, n = text.size(); i < n; ++i) {
-        const char16_t c = in[i].unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            out[i] = char(c);
-            continue;
-        }
-        // Everything else can only be one of the 32 characters of 0x80..0x9F.
-        int byte = -1;
-        for (int k = 0; k < int(kHighControls.size()); ++k) {
-            if (kHighControls[size_t(k)] == c) {
-                byte = 0x80 + k;
-                break;
-            }
-        }
+        int byte = windows1252Byte(in[i].unicode());
         if (byte < 0) {
             allMapped = false;
             byte = '?';
@@ -228,21 +226,28 @@ DecodedText decodeTextFile(const QByteArray& bytes)
     return result;
 }
 
-QByteArray encodeTextFile(const QString& text, const LineBreaks& lineEnds, TextFileFormat* format)
+TextFileFormat::Encoding writtenEncoding(QStringView text, const LineBreaks& lineEnds,
+                                         const TextFileFormat& format)
 {
+    if (format.encoding != TextFileFormat::Encoding::Windows1252)
+        return format.encoding;
     const auto isSeparator = [](LineBreak end) { return end == LineBreak::ParagraphSeparator; };
     const bool separatorEnds =
         std::any_of(lineEnds.cbegin(), lineEnds.cend(), isSeparator) ||
-        (isSeparator(format->lineBreak) && text.count(u'\n') > lineEnds.size());
+        (isSeparator(format.lineBreak) && text.count(u'\n') > lineEnds.size());
+    const bool fits = !separatorEnds && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return windows1252Byte(c.unicode()) >= 0;
+    });
+    return fits ? format.encoding : TextFileFormat::Encoding::Utf8;
+}
+
+QByteArray encodeTextFile(const QString& text, const LineBreaks& lineEnds, TextFileFormat* format)
+{
+    format->encoding = writtenEncoding(text, lineEnds, *format);
     QByteArray bytes;
     if (format->encoding == TextFileFormat::Encoding::Windows1252) {
-        bool ok = !separatorEnds;
-        if (ok)
-            bytes = encodeWindows1252(text, &ok);
-        if (!ok)
-            format->encoding = TextFileFormat::Encoding::Utf8;
-    }
-    if (format->encoding != TextFileFormat::Encoding::Windows1252) {
+        bytes = encodeWindows1252(text);
+    } else {
         bytes = text.toUtf8();
         if (format->encoding == TextFileFormat::Encoding::Utf8Bom)
             bytes.prepend("\xEF\xBB\xBF");

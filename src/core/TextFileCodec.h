@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringView>
 
 struct TextFileFormat {
     enum class Encoding { Utf8, Utf8Bom, Windows1252 };
@@ -33,6 +34,10 @@ DecodedText decodeTextFile(const QByteArray& bytes);
 // that code page cannot write (U+2029 as a line end included) is written as UTF-8 and *format is
 // changed accordingly, so no character is ever lost.
 QByteArray encodeTextFile(const QString& text, const LineBreaks& lineEnds, TextFileFormat* format);
+// The encoding encodeTextFile(text, lineEnds, &format) writes, for callers that must know before
+// writing: format.encoding, or UTF-8 for a Windows-1252 text that code page cannot write.
+TextFileFormat::Encoding writtenEncoding(QStringView text, const LineBreaks& lineEnds,
+                                         const TextFileFormat& format);
 // Every line ends with format->lineBreak.
 QByteArray encodeTextFile(const QString& text, TextFileFormat* format);
 

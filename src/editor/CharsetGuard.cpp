@@ -13,9 +13,6 @@ using Encoding = TextFileFormat::Encoding;
 namespace
 {
 
-// Declarations stand in the head; browsers look no further either.
-constexpr qsizetype searchedLength = 64 * 1024;
-
 bool sameFamily(Encoding a, Encoding b)
 {
     const auto family = [](Encoding e) { return e == Encoding::Windows1252 ? 0 : 1; };
@@ -29,8 +26,27 @@ std::optional<CharsetGuard::Declaration> CharsetGuard::declared(QStringView text
     static const QRegularExpression meta(
         QStringLiteral(R"(<meta\b[^>]*?\bcharset\s*=\s*["']?\s*([A-Za-z0-9_.:-]+))"),
         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match =
-        meta.match(text.first(std::min(text.size(), searchedLength)));
+    // The expression matches nothing at all in a text holding a lone surrogate, so a pair cut in
+    // two by the limit, or a stray half of one anywhere, would hide the declaration.
+    qsizetype length = std::min(text.size(), SearchedLength);
+    if (length < text.size() && text[length].isLowSurrogate() && text[length - 1].isHighSurrogate())
+        --length;
+    QStringView searched = text.first(length);
+    QString mended;
+    if (!searched.isValidUtf16()) {
+        mended = searched.toString();
+        char16_t* units = reinterpret_cast<char16_t*>(mended.data());
+        const qsizetype n = mended.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            if (QChar::isHighSurrogate(units[i]) && i + 1 < n &&
+                QChar::isLowSurrogate(units[i + 1]))
+                ++i;
+            else if (QChar::isSurrogate(units[i]))
+                units[i] = QChar::ReplacementCharacter;
+        }
+        searched = mended;
+    }
+    const QRegularExpressionMatch match = meta.match(searched);
     if (!match.hasMatch())
         return std::nullopt;
     const QString name = match.captured(1);
@@ -45,28 +61,34 @@ std::optional<CharsetGuard::Declaration> CharsetGuard::declared(QStringView text
     return std::nullopt;
 }
 
-Encoding CharsetGuard::writtenEncoding(QStringView text, const TextFileFormat& format)
+std::optional<CharsetGuard::Question>
+CharsetGuard::question(QStringView text, const LineBreaks& lineEnds, const TextFileFormat& format)
 {
-    if (format.encoding == Encoding::Windows1252 && EncodingChoice::firstUnencodable(text) >= 0)
-        return Encoding::Utf8;
-    return format.encoding;
+    std::optional<Declaration> declaration = declared(text);
+    if (!declaration)
+        return std::nullopt;
+    // The writer's own decision: Windows-1252 falls back to UTF-8 for characters and line ends
+    // it cannot write.
+    const Encoding written = writtenEncoding(text, lineEnds, format);
+    if (sameFamily(declaration->encoding, written))
+        return std::nullopt;
+    return Question{std::move(*declaration), written};
 }
 
-bool CharsetGuard::confirm(QWidget* parent, QStringView text, TextFileFormat* format)
+bool CharsetGuard::confirm(QWidget* parent, const QString& text, const LineBreaks& lineEnds,
+                           TextFileFormat* format)
 {
-    const std::optional<Declaration> declaration = declared(text);
-    if (!declaration)
+    const std::optional<Question> asked = question(text, lineEnds, *format);
+    if (!asked)
         return true;
-    const Encoding written = writtenEncoding(text, *format);
-    if (sameFamily(declaration->encoding, written))
-        return true;
-    const QString declaredName = EncodingChoice::encodingName(declaration->encoding);
+    const Declaration& declaration = asked->declaration;
+    const QString declaredName = EncodingChoice::encodingName(declaration.encoding);
     QMessageBox box(
         QMessageBox::Question, QStringLiteral("Hinweis"),
         QStringLiteral("Die Seite gibt als Zeichensatz „%1“ an, gespeichert würde sie "
                        "aber als %2. Der Browser zeigt dann Umlaute falsch an.\n"
                        "Soll sie als %3 gespeichert werden?")
-            .arg(declaration->name, EncodingChoice::encodingName(written), declaredName),
+            .arg(declaration.name, EncodingChoice::encodingName(asked->written), declaredName),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("CharsetGuard"));
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Als %1 speichern").arg(declaredName));
@@ -78,14 +100,18 @@ bool CharsetGuard::confirm(QWidget* parent, QStringView text, TextFileFormat* fo
         return true;
     if (answer != QMessageBox::Yes)
         return false;
-    if (declaration->encoding == Encoding::Windows1252) {
+    TextFileFormat chosen = *format;
+    chosen.encoding = declaration.encoding;
+    if (writtenEncoding(text, lineEnds, chosen) != declaration.encoding) {
+        // Only Windows-1252 can fail to be written, for a character or for a line end.
         const qsizetype bad = EncodingChoice::firstUnencodable(text);
-        if (bad >= 0) {
-            QMessageBox::warning(parent, QStringLiteral("Hinweis"),
-                                 EncodingChoice::refusalText(text, bad));
-            return false;
-        }
+        QMessageBox::warning(parent, QStringLiteral("Hinweis"),
+                             bad >= 0 ? EncodingChoice::refusalText(text, bad)
+                                      : QStringLiteral("Das Dokument kann nicht als Windows-1252 "
+                                                       "gespeichert werden: Zeilenenden U+2029 "
+                                                       "gibt es in dieser Kodierung nicht."));
+        return false;
     }
-    format->encoding = declaration->encoding;
+    *format = chosen;
     return true;
 }

@@ -16,18 +16,30 @@ namespace CharsetGuard
 struct Declaration {
     QString name; // as the page spells it
     TextFileFormat::Encoding encoding;
+    bool operator==(const Declaration&) const = default;
 };
 
+// Declarations stand in the head; browsers look no further than this many characters either.
+inline constexpr qsizetype SearchedLength = 64 * 1024;
+
 // The first "<meta charset=...>" or http-equiv "Content-Type" declaration among the page's first
-// characters, when it names an encoding this editor writes.
+// SearchedLength characters, when it names an encoding this editor writes.
 std::optional<Declaration> declared(QStringView text);
 
-// The encoding that saving text in *format would write (Windows-1252 falls back to UTF-8 for
-// characters it cannot hold).
-TextFileFormat::Encoding writtenEncoding(QStringView text, const TextFileFormat& format);
+// What confirm asks about: the page declares one encoding, the writer would write another.
+struct Question {
+    Declaration declaration;
+    TextFileFormat::Encoding written;
+};
 
-// Asks when the declaration and the written encoding differ. Returns false when the save must
-// not happen; *format takes the declared encoding when the user chooses it.
-bool confirm(QWidget* parent, QStringView text, TextFileFormat* format);
+// The question before text is saved in format (text and lineEnds as encodeTextFile takes them),
+// or none when the declaration and the encoding written agree or there is no declaration.
+std::optional<Question> question(QStringView text, const LineBreaks& lineEnds,
+                                 const TextFileFormat& format);
+
+// Asks the question, if there is one. Returns false when the save must not happen; *format takes
+// the declared encoding when the user chooses it.
+bool confirm(QWidget* parent, const QString& text, const LineBreaks& lineEnds,
+             TextFileFormat* format);
 
 } // namespace CharsetGuard

@@ -54,14 +54,31 @@ const char* const TMDIChild::EncodingPanel = "HintStatusPanel8";
 namespace
 {
 
+// The lines of the document as its file holds them, each with its own line end (none listed: the
+// main one).
+QString fileLines(const TExtRich* memo, bool unifyLineEnds, LineBreaks* lineEnds)
+{
+    const QString text = memo->fileText(lineEnds);
+    if (unifyLineEnds)
+        lineEnds->clear();
+    return text;
+}
+
 // The document as its file holds it, every line with its own line end, or with the main one.
 QByteArray encodedText(const TExtRich* memo, TextFileFormat* format, bool unifyLineEnds)
 {
     LineBreaks lineEnds;
-    const QString text = memo->fileText(&lineEnds);
-    if (unifyLineEnds)
-        lineEnds.clear();
+    const QString text = fileLines(memo, unifyLineEnds, &lineEnds);
     return encodeTextFile(text, lineEnds, format);
+}
+
+// The charset guard sees the text as it will be written.
+bool charsetConfirmed(QWidget* parent, const TExtRich* memo, bool unifyLineEnds,
+                      TextFileFormat* format)
+{
+    LineBreaks lineEnds;
+    const QString text = fileLines(memo, unifyLineEnds, &lineEnds);
+    return CharsetGuard::confirm(parent, text, lineEnds, format);
 }
 
 // A zero interval would write at every idle moment: it switches the timer off instead.
@@ -396,7 +413,7 @@ bool TMDIChild::save()
         return saveAs();
     if (!mayOverwrite())
         return false;
-    if (TextMemo->isPlainTextMode() && !CharsetGuard::confirm(this, TextMemo->text(), &m_format))
+    if (TextMemo->isPlainTextMode() && !charsetConfirmed(this, TextMemo, m_unifyLineEnds, &m_format))
         return false;
     writeDocument(FileName);
     TextMemo->setModified(false);
@@ -412,7 +429,7 @@ bool TMDIChild::saveAs()
     if (runFileDialog(dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return false;
     const QString path = QDir::toNativeSeparators(dialog->selectedFiles().constFirst());
-    if (TextMemo->isPlainTextMode() && !CharsetGuard::confirm(this, TextMemo->text(), &m_format))
+    if (TextMemo->isPlainTextMode() && !charsetConfirmed(this, TextMemo, m_unifyLineEnds, &m_format))
         return false;
     FileName = path;
     TextMemo->setStatusTip(path);

@@ -366,8 +366,11 @@ void HtmlHighlighter::contentsChanged(int from, int removed, int added)
     const int count = m_doc->blockCount();
     const int delta = count - m_blockCount;
     m_blockCount = count;
-    // Whole-text replacements bring fresh blocks that know nothing yet.
+    // A whole-text replacement leaves nothing worth keeping. The document keeps one of its old
+    // blocks for the new text, with the states and colours of the old text: those go too.
     if (from == 0 && added >= m_doc->characterCount() - 1) {
+        for (QTextBlock block = m_doc->begin(); block.isValid(); block = block.next())
+            block.setUserState(-1);
         m_known = m_validTo = 0;
         return;
     }

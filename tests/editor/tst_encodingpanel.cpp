@@ -54,6 +54,8 @@ private slots:
     void declarations();
     void guardAnswers_data();
     void guardAnswers();
+    void guardAsksAboutTheEncodingWritten_data();
+    void guardAsksAboutTheEncodingWritten();
 
 private:
     TMDIChild* openFile(const QString& name, const QByteArray& bytes);
@@ -212,6 +214,16 @@ void TstEncodingPanel::declarations_data()
                                       << "" << Encoding::Utf8;
     QTest::newRow("no declaration") << "<p>charset=utf-8</p>"
                                     << "" << Encoding::Utf8;
+    // A lone half of a surrogate pair anywhere in front, or a pair cut in two by the read limit.
+    QTest::newRow("lone surrogate in front")
+        << QStringLiteral("<p>\xD83D</p><meta charset=\"utf-8\">") << "utf-8" << Encoding::Utf8;
+    QTest::newRow("lone surrogate in the tag")
+        << QStringLiteral("<meta name=\"\xDE00\" charset=latin1>") << "latin1"
+        << Encoding::Windows1252;
+    QTest::newRow("pair cut by the read limit")
+        << QStringLiteral("<meta charset=\"utf-8\">") + QString(64 * 1024 - 23, u'x') +
+               QStringLiteral("\U0001F600")
+        << "utf-8" << Encoding::Utf8;
 }
 
 void TstEncodingPanel::declarations()
@@ -266,6 +278,58 @@ void TstEncodingPanel::guardAnswers()
         QVERIFY2(question.contains(QStringLiteral("Zeichensatz")), qPrintable(question));
     QCOMPARE(readBytes(child->FileName), written.isEmpty() ? original : written);
     QCOMPARE(child->TextMemo->isModified(), written.isEmpty());
+}
+
+void TstEncodingPanel::guardAsksAboutTheEncodingWritten_data()
+{
+    QTest::addColumn<QByteArray>("original");
+    QTest::addColumn<bool>("chooseWindows1252");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("asked");   // the encoding the question says would be written
+    QTest::addColumn<QString>("refusal"); // a part of the warning after the answer, if any
+
+    // U+2029 line ends make even a Windows-1252 document be written as UTF-8.
+    const QByteArray separatorEnds = "<meta charset=\"windows-1252\">\xE2\x80\xA9K\xC3\xB6ln"
+                                     "\xE2\x80\xA9";
+    QTest::newRow("U+2029 line ends, saved as they are")
+        << separatorEnds << true << int(QMessageBox::No) << "UTF-8"
+        << "";
+    QTest::newRow("U+2029 line ends cannot be Windows-1252")
+        << separatorEnds << true << int(QMessageBox::Yes) << "UTF-8"
+        << "U+2029";
+    // A UTF-8 page whose emoji stands across the limit of the declaration search.
+    QByteArray cutPair = "<meta charset=\"windows-1252\">";
+    cutPair += QByteArray(64 * 1024 - 1 - cutPair.size(), 'x') + "\xF0\x9F\x98\x80\r\n";
+    QTest::newRow("pair cut by the read limit")
+        << cutPair << false << int(QMessageBox::No) << "UTF-8"
+        << "";
+}
+
+void TstEncodingPanel::guardAsksAboutTheEncodingWritten()
+{
+    QFETCH(QByteArray, original);
+    QFETCH(bool, chooseWindows1252);
+    QFETCH(int, answer);
+    QFETCH(QString, asked);
+    QFETCH(QString, refusal);
+    TMDIChild* child = openFile(QStringLiteral("w.html"), original);
+    QVERIFY(child);
+    if (chooseWindows1252)
+        QVERIFY(child->setEncoding(Encoding::Windows1252));
+    child->TextMemo->setModified(true);
+    QString question;
+    QString warning;
+    answerMessageBox(QMessageBox::StandardButton(answer), &question);
+    if (!refusal.isEmpty())
+        answerMessageBox(QMessageBox::Ok, &warning);
+    const bool saved = child->save();
+    QVERIFY(waitNoModal());
+    QVERIFY2(question.contains(QStringLiteral("gespeichert würde sie aber als %1.").arg(asked)),
+             qPrintable(question));
+    QVERIFY2(warning.contains(refusal), qPrintable(warning));
+    QCOMPARE(saved, refusal.isEmpty());
+    // Saved as it is: the file keeps its bytes (UTF-8), as the question said.
+    QCOMPARE(readBytes(child->FileName), original);
 }
 
 TESSALINE_TEST_MAIN(TstEncodingPanel)

@@ -5,6 +5,8 @@
 #include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QScrollBar>
@@ -61,6 +63,8 @@ private slots:
     void farJumpFindsTheStateAtTheEnd();
     void recolourStopsWhereTheStateIsUnchanged();
     void randomEditsKeepShownColoursTrue();
+    void wholeTextChangesRecolourEveryLine_data();
+    void wholeTextChangesRecolourEveryLine();
     void restingTextFindsStatesAhead();
     void coloursFollowBackground();
     void switchingOffRemovesColours();
@@ -355,6 +359,47 @@ void TstHighlighter::randomEditsKeepShownColoursTrue()
                                          .arg(block.text())));
             }
         }
+    }
+}
+
+void TstHighlighter::wholeTextChangesRecolourEveryLine_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("paste"); // through the clipboard, else by replacing the selection
+
+    QTest::newRow("paste over a reference") << "-&amp; x"
+                                            << "x<<<<<<<<<<<<" << true;
+    QTest::newRow("typed over a comment") << "<!-- a\nb -->"
+                                          << "x" << false;
+    QTest::newRow("typed over a tag") << "<b class=x>&lt;"
+                                      << "x y" << false;
+    QTest::newRow("same start state, new text") << "<i>kursiv</i>\n<b>"
+                                                << "&auml;<a\nhref=\"y\">" << true;
+}
+
+void TstHighlighter::wholeTextChangesRecolourEveryLine()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(bool, paste);
+    TExtRich* edit = shownEdit(before);
+    QVERIFY(edit);
+    edit->selectAllText();
+    if (paste) {
+        QGuiApplication::clipboard()->setText(after);
+        edit->pasteClipboard();
+    } else {
+        edit->replaceSelection(after);
+    }
+    edit->viewport()->repaint();
+    H::State state = H::InText;
+    for (QTextBlock block = edit->document()->firstBlock(); block.isValid(); block = block.next()) {
+        H::State end = H::InText;
+        const QString expected =
+            classString(H::spans(block.text(), state, &end), int(block.length() - 1));
+        state = end;
+        QCOMPARE(shownClasses(block), expected);
     }
 }
 
