@@ -1,84 +1,177 @@
 // TagMatcher: shows the partner of the tag whose name the caret stands in.
 #include "editor/TagMatcher.h"
 
-#include "editor/HtmlHighlighter.h"
 #include "editor/TextControl.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
+#include <vector>
 
 namespace
 {
 
-bool isNameChar(QChar c)
+using TagMatch::State;
+
+// The colouring's notion of blanks and letters: a tag is read here exactly where it colours one.
+inline bool isBlank(QChar c)
 {
-    return c.isLetterOrNumber() || c == u'-' || c == u':' || c == u'_' || c == u'.';
+    const char16_t u = c.unicode();
+    if (u < 0x80)
+        return u == u' ' || (u >= u'\t' && u <= u'\r');
+    return c.isSpace() || u == QChar::ParagraphSeparator;
 }
 
-// Whether a tag of that name (any case) starts at pos, name standing behind skip characters.
-bool tagNamed(QStringView text, qsizetype pos, QStringView name)
+inline bool isLetter(QChar c)
 {
-    if (pos + name.size() > text.size())
-        return false;
-    if (text.sliced(pos, name.size()).compare(name, Qt::CaseInsensitive) != 0)
-        return false;
-    return pos + name.size() == text.size() || !isNameChar(text[pos + name.size()]);
+    const char16_t u = c.unicode();
+    if (u < 0x80)
+        return (u | 0x20) >= u'a' && (u | 0x20) <= u'z';
+    return c.isLetter();
 }
 
-qsizetype forwardPartner(QStringView text, qsizetype from, QStringView name, qsizetype end)
+qsizetype indexOf(QStringView s, QChar c, qsizetype from)
 {
-    int depth = 1;
-    for (qsizetype pos = text.indexOf(u'<', from); pos >= 0 && pos < end;
-         pos = text.indexOf(u'<', pos + 1)) {
-        if (text.sliced(pos).startsWith(u"<!--")) {
-            const qsizetype close = text.indexOf(u"-->", pos + 4);
-            if (close < 0)
-                return -1;
-            pos = close + 2;
-            continue;
-        }
-        const bool closing = pos + 1 < text.size() && text[pos + 1] == u'/';
-        const qsizetype at = pos + (closing ? 2 : 1);
-        if (!tagNamed(text, at, name))
-            continue;
-        depth += closing ? -1 : 1;
-        if (depth == 0)
-            return at;
-    }
+    return from < s.size() ? s.indexOf(c, from) : -1;
+}
+
+// Where "-->" begins at or behind from, -1 when nowhere.
+qsizetype commentEnd(QStringView s, qsizetype from)
+{
+    for (qsizetype k = indexOf(s, u'-', from); k >= 0 && k + 2 < s.size();
+         k = indexOf(s, u'-', k + 1))
+        if (s[k + 1] == u'-' && s[k + 2] == u'>')
+            return k;
     return -1;
 }
 
-qsizetype backwardPartner(QStringView text, qsizetype before, QStringView name, qsizetype begin)
+// Reads a text forward with the colouring's scanner and reports each tag that begins in plain
+// text. Both search directions read through it, so a comment, a declaration or a quoted value
+// hides the same '<' whichever way the partner is looked for. A line break is a blank here, which
+// gives the same states at each line's start as the colouring's line-by-line reading.
+class TagReader
 {
-    int depth = 1;
-    qsizetype pos = before - 1;
-    qsizetype commentEnd = pos >= 2 ? text.lastIndexOf(u"-->", pos - 2) : -1;
-    while (pos >= begin) {
-        const qsizetype lt = text.lastIndexOf(u'<', pos);
-        if (lt < begin)
-            return -1;
-        if (commentEnd > lt) {
-            // Behind this '<' a comment ends: go on in front of its start.
-            const qsizetype open = text.lastIndexOf(u"<!--", commentEnd);
-            if (open < 0)
-                return -1;
-            pos = open - 1;
-            commentEnd = pos >= 2 ? text.lastIndexOf(u"-->", pos - 2) : -1;
-            continue;
+public:
+    TagReader(QStringView text, State start) : m_s(text), m_state(start) {}
+
+    // The next tag; false at the end of the text.
+    bool next(TagMatch::Tag* tag)
+    {
+        const qsizetype n = m_s.size();
+        while (m_i < n) {
+            switch (m_state) {
+            case State::InText: {
+                const qsizetype lt = indexOf(m_s, u'<', m_i);
+                if (lt < 0) {
+                    m_i = n;
+                    return false;
+                }
+                const QChar next = lt + 1 < n ? m_s[lt + 1] : QChar();
+                if (next == u'!' && lt + 3 < n && m_s[lt + 2] == u'-' && m_s[lt + 3] == u'-') {
+                    m_i = lt + 4;
+                    m_state = State::InComment;
+                } else if (next == u'!' || next == u'?') {
+                    m_i = lt + 2;
+                    m_state = State::InDeclaration;
+                } else if (isLetter(next) || next == u'/') {
+                    tag->lt = lt;
+                    tag->closing = next == u'/';
+                    tag->nameStart = lt + (tag->closing ? 2 : 1);
+                    tag->nameEnd = nameEnd(tag->nameStart);
+                    m_i = tag->nameEnd;
+                    m_state = State::InTag;
+                    return true;
+                } else {
+                    m_i = lt + 1;
+                }
+                break;
+            }
+            case State::InComment: {
+                const qsizetype k = commentEnd(m_s, m_i);
+                m_i = k < 0 ? n : k + 3;
+                m_state = State::InText;
+                break;
+            }
+            case State::InDeclaration:
+                skipTo(u'>', State::InText);
+                break;
+            case State::InTagName:
+                // A name begun in front of the text: its tag is unknown.
+                m_i = nameEnd(m_i);
+                m_state = State::InTag;
+                break;
+            case State::InTag: {
+                const QChar c = m_s[m_i];
+                if (c == u'>') {
+                    ++m_i;
+                    m_state = State::InText;
+                } else if (c == u'=') {
+                    ++m_i;
+                    m_state = State::AfterEquals;
+                } else if (isBlank(c) || c == u'/') {
+                    ++m_i;
+                } else {
+                    m_state = State::InAttributeName;
+                }
+                break;
+            }
+            case State::InAttributeName: {
+                while (m_i < n && !isBlank(m_s[m_i]) && m_s[m_i] != u'=' && m_s[m_i] != u'>' &&
+                       m_s[m_i] != u'/')
+                    ++m_i;
+                m_state = State::InTag;
+                break;
+            }
+            case State::AfterEquals: {
+                const QChar c = m_s[m_i];
+                if (isBlank(c)) {
+                    ++m_i;
+                } else if (c == u'"' || c == u'\'') {
+                    ++m_i;
+                    skipTo(c, State::InTag);
+                } else {
+                    m_state = c == u'>' ? State::InTag : State::InBareValue;
+                }
+                break;
+            }
+            case State::InDoubleQuoted:
+                skipTo(u'"', State::InTag);
+                break;
+            case State::InSingleQuoted:
+                skipTo(u'\'', State::InTag);
+                break;
+            case State::InBareValue:
+                while (m_i < n && !isBlank(m_s[m_i]) && m_s[m_i] != u'>')
+                    ++m_i;
+                m_state = State::InTag;
+                break;
+            }
         }
-        const bool closing = lt + 1 < text.size() && text[lt + 1] == u'/';
-        const qsizetype at = lt + (closing ? 2 : 1);
-        if (tagNamed(text, at, name)) {
-            depth += closing ? 1 : -1;
-            if (depth == 0)
-                return at;
-        }
-        pos = lt - 1;
+        return false;
     }
-    return -1;
-}
+
+private:
+    qsizetype nameEnd(qsizetype from) const
+    {
+        qsizetype j = from;
+        while (j < m_s.size() && !isBlank(m_s[j]) && m_s[j] != u'>' && m_s[j] != u'/')
+            ++j;
+        return j;
+    }
+
+    // Goes behind the next c and on in state then; at the text's end when there is none.
+    void skipTo(QChar c, State then)
+    {
+        const qsizetype k = indexOf(m_s, c, m_i);
+        m_i = k < 0 ? m_s.size() : k + 1;
+        m_state = then;
+    }
+
+    QStringView m_s;
+    qsizetype m_i = 0;
+    State m_state;
+};
 
 // Elements that never have a closing tag.
 bool isVoid(QStringView name)
@@ -92,41 +185,76 @@ bool isVoid(QStringView name)
     return false;
 }
 
+QStringView nameOf(QStringView text, const TagMatch::Tag& tag)
+{
+    return text.sliced(tag.nameStart, tag.nameEnd - tag.nameStart);
+}
+
+bool sameName(QStringView a, QStringView b)
+{
+    // Case folding keeps the length, so the cheap test goes first.
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
-TagMatch::Match TagMatch::find(QStringView text, qsizetype caret, qsizetype limit,
-                               CommentsBefore comments)
+TagMatch::Tag TagMatch::tagAt(QStringView text, qsizetype caret, State start)
+{
+    if (caret < 0 || caret > text.size())
+        return {};
+    TagReader reader(text, start);
+    Tag tag;
+    while (reader.next(&tag) && tag.nameStart <= caret) {
+        if (caret <= tag.nameEnd)
+            return tag;
+    }
+    return {};
+}
+
+TagMatch::Match TagMatch::find(QStringView text, qsizetype caret, qsizetype limit, State start)
 {
     Match match;
-    if (caret < 0 || caret > text.size())
+    const Tag tag = tagAt(text, caret, start);
+    if (!tag.valid() || tag.nameEnd == tag.nameStart || !isLetter(text[tag.nameStart]))
         return match;
-    qsizetype start = caret;
-    while (start > 0 && isNameChar(text[start - 1]))
-        --start;
-    qsizetype end = caret;
-    while (end < text.size() && isNameChar(text[end]))
-        ++end;
-    if (end == start || !text[start].isLetter() || start == 0)
-        return match;
-    const bool closing = start >= 2 && text[start - 1] == u'/' && text[start - 2] == u'<';
-    if (!closing && text[start - 1] != u'<')
-        return match;
-    const qsizetype lt = closing ? start - 2 : start - 1;
-    // A tag inside a comment is no tag.
-    const qsizetype low = std::max<qsizetype>(0, lt - limit);
-    const QStringView before = text.sliced(low, lt - low);
-    if (comments == CommentsBefore::Unknown &&
-        before.lastIndexOf(u"<!--") > before.lastIndexOf(u"-->"))
-        return match;
-
-    const QStringView name = text.sliced(start, end - start);
+    const QStringView name = nameOf(text, tag);
     if (isVoid(name))
         return match;
-    match.nameStart = start;
-    match.nameLength = end - start;
-    const qsizetype partner =
-        closing ? backwardPartner(text, lt, name, low)
-                : forwardPartner(text, end, name, std::min(text.size(), end + limit));
+    match.nameStart = tag.nameStart;
+    match.nameLength = name.size();
+
+    qsizetype partner = -1;
+    TagReader reader(text, start);
+    Tag other;
+    if (tag.closing) {
+        // The opening tags not yet closed when the reading reaches the tag; the last is its
+        // partner.
+        std::vector<qsizetype> open;
+        while (reader.next(&other) && other.lt < tag.lt) {
+            if (other.lt < tag.lt - limit || !sameName(nameOf(text, other), name))
+                continue;
+            if (!other.closing)
+                open.push_back(other.nameStart);
+            else if (!open.empty())
+                open.pop_back();
+        }
+        if (!open.empty())
+            partner = open.back();
+    } else {
+        while (reader.next(&other) && other.lt <= tag.lt) {
+        }
+        int depth = 1;
+        for (bool more = other.lt > tag.lt; more && other.lt - tag.lt <= limit;
+             more = reader.next(&other)) {
+            if (!sameName(nameOf(text, other), name))
+                continue;
+            depth += other.closing ? -1 : 1;
+            if (depth == 0) {
+                partner = other.nameStart;
+                break;
+            }
+        }
+    }
     if (partner >= 0) {
         match.partnerStart = partner;
         match.partnerLength = name.size();
@@ -142,32 +270,36 @@ TagMatcher::TagMatcher(TExtRich* edit) : QObject(edit), m_edit(edit)
     connect(edit, &QPlainTextEdit::cursorPositionChanged, this, &TagMatcher::caretMoved);
 }
 
+namespace
+{
+
+// The colouring's state in front of block; empty when it does not know it.
+std::optional<TagMatch::State> stateBefore(TExtRich* edit, const QTextBlock& block)
+{
+    HtmlHighlighter* colours = edit->highlighter();
+    return colours ? colours->stateAt(block, 0) : std::nullopt;
+}
+
+} // namespace
+
 TagMatcher::Tag TagMatcher::tagAtCaret() const
 {
     if (!m_edit->isPlainTextMode())
         return {};
     const QTextCursor caret = m_edit->textCursor();
     const QTextBlock block = caret.block();
-    const QString text = block.text();
-    // Cheap test first: a caret outside every tag name searches nothing.
-    const TagMatch::Match local =
-        TagMatch::find(text, caret.positionInBlock(), 0, TagMatch::CommentsBefore::None);
-    if (!local.atTag())
+    // The colouring knows whether a comment or a quoted value begun lines before holds the
+    // caret; without it the line is taken to start in plain text, and the search reads back.
+    const std::optional<TagMatch::State> state = stateBefore(m_edit, block);
+    const TagMatch::Tag local = TagMatch::tagAt(block.text(), caret.positionInBlock(),
+                                                state.value_or(TagMatch::State::InText));
+    if (!local.valid())
         return {};
     Tag tag;
-    tag.closing = local.nameStart >= 2 && text.at(local.nameStart - 1) == u'/';
-    const int lt = int(local.nameStart) - (tag.closing ? 2 : 1);
-    tag.start = block.position() + lt;
-    tag.nameEnd = block.position() + int(local.nameStart + local.nameLength);
-    // The colouring knows whether a comment or a quoted value begun lines before holds the '<'.
-    if (HtmlHighlighter* colours = m_edit->highlighter()) {
-        if (const auto state = colours->stateAt(block, lt)) {
-            if (*state == HtmlHighlighter::InComment || *state == HtmlHighlighter::InDoubleQuoted ||
-                *state == HtmlHighlighter::InSingleQuoted)
-                return {};
-            tag.inCommentUnknown = false;
-        }
-    }
+    tag.start = block.position() + int(local.lt);
+    tag.nameEnd = block.position() + int(local.nameEnd);
+    tag.closing = local.closing;
+    tag.stateKnown = state.has_value();
     return tag;
 }
 
@@ -175,19 +307,32 @@ TagMatch::Match TagMatcher::search(const Tag& tag, qsizetype reach, bool* whole)
 {
     QTextDocument* doc = m_edit->document();
     const int docEnd = doc->characterCount() - 1;
-    // Only the direction of the partner is read, and the stretch in front of an opening tag
-    // only when an open comment there is not known otherwise.
-    const bool readBack = tag.closing || tag.inCommentUnknown;
-    const int from = readBack ? int(std::max<qsizetype>(0, tag.start - reach)) : tag.start;
-    const int to =
-        tag.closing ? tag.nameEnd : int(std::min<qsizetype>(docEnd, tag.nameEnd + reach));
-    *whole = reach >= TagMatch::SearchLimit || (tag.closing ? from == 0 : to == docEnd);
+    // The stretch read starts where the state is known: at an opening tag in plain text, or at
+    // the start of a line whose state the colouring knows; lines are short pieces, so that
+    // costs at most a piece more.
+    int from = tag.start;
+    TagMatch::State state = TagMatch::State::InText;
+    if (tag.closing || !tag.stateKnown) {
+        const QTextBlock first = doc->findBlock(int(std::max<qsizetype>(0, tag.start - reach)));
+        from = first.position();
+        if (tag.stateKnown)
+            state = stateBefore(m_edit, first).value_or(TagMatch::State::InText);
+    }
+    int to = tag.nameEnd;
+    if (!tag.closing) {
+        to = int(std::max<qsizetype>(to, std::min<qsizetype>(docEnd, tag.start + reach)));
+        // A partner whose '<' is inside the bound is read with its whole name.
+        const int nameLimit = int(std::min<qsizetype>(docEnd, qsizetype(to) + reach));
+        for (QChar c;
+             to < nameLimit && (c = doc->characterAt(to)) != u'>' && c != u'/' && !isBlank(c);)
+            ++to;
+    }
+    *whole = reach >= TagMatch::SearchLimit ||
+             ((from == 0 || from == tag.start) && (tag.closing || to == docEnd));
     QTextCursor span(doc);
     span.setPosition(from);
     span.setPosition(to, QTextCursor::KeepAnchor);
-    TagMatch::Match found = TagMatch::find(
-        span.selectedText(), tag.nameEnd - from, TagMatch::SearchLimit,
-        tag.inCommentUnknown ? TagMatch::CommentsBefore::Unknown : TagMatch::CommentsBefore::None);
+    TagMatch::Match found = TagMatch::find(span.selectedText(), tag.nameEnd - from, reach, state);
     if (found.atTag()) {
         found.nameStart += from;
         if (found.found())
@@ -216,7 +361,6 @@ void TagMatcher::searchFar()
     bool whole = false;
     show(tag.start < 0 ? TagMatch::Match() : search(tag, TagMatch::SearchLimit, &whole));
 }
-
 void TagMatcher::show(const TagMatch::Match& found)
 {
     if (found.nameStart == m_match.nameStart && found.partnerStart == m_match.partnerStart &&

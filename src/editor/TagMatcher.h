@@ -1,6 +1,8 @@
 // TagMatcher: shows the partner of the tag whose name the caret stands in.
 #pragma once
 
+#include "editor/HtmlHighlighter.h"
+
 #include <QObject>
 #include <QStringView>
 #include <QTimer>
@@ -10,8 +12,21 @@ class TExtRich;
 namespace TagMatch
 {
 
-// Neither direction searches further than this many characters from the caret's tag.
+// Neither direction looks for a partner whose '<' stands further than this many characters from
+// the '<' of the caret's tag.
 constexpr qsizetype SearchLimit = qsizetype(1) << 20;
+
+// Where the reading of a text starts: the colouring's scanner state at its first character.
+using State = HtmlHighlighter::State;
+
+// One tag as the text is read: "<" or "</", then its name up to a blank, '>' or '/'.
+struct Tag {
+    qsizetype lt = -1; // the '<'
+    qsizetype nameStart = 0;
+    qsizetype nameEnd = 0;
+    bool closing = false;
+    bool valid() const { return lt >= 0; }
+};
 
 struct Match {
     qsizetype nameStart = -1; // the tag name at the caret, "<" and "/" not included
@@ -22,15 +37,19 @@ struct Match {
     bool found() const { return partnerStart >= 0; }
 };
 
-// Whether a '<' that may begin a tag could stand inside a comment begun in front of the text.
-enum class CommentsBefore { Unknown, None };
+// The tag whose name holds caret (its end included), the text read from its start in state
+// start; an invalid tag when the caret stands in no tag name. Comments, declarations and quoted
+// attribute values are read exactly as the colouring reads them, so a '<' inside one is no tag.
+Tag tagAt(QStringView text, qsizetype caret, State start = State::InText);
 
-// The tag whose name holds caret (its end included) and its partner (elements without a closing
-// tag, such as "br", are no such tag): the closing tag of an opening one and the reverse,
-// same-named tags in between counted, comments skipped, at most limit characters away from the
-// tag. Unless told there is none, a comment left open in front of the tag makes it no tag.
+// The tag at caret and its partner (elements without a closing tag, such as "br", are no such
+// tag): the closing tag of an opening one and the reverse, same-named tags (any case) in between
+// counted, at most limit characters away. Both directions read the one tokenization of the text
+// from its start, so the partner's partner is the tag itself. The text is read from its start up
+// to the tag and, for an opening tag, limit characters beyond: callers hand in a stretch that
+// starts at a known state near the tag, never a huge document.
 Match find(QStringView text, qsizetype caret, qsizetype limit = SearchLimit,
-           CommentsBefore comments = CommentsBefore::Unknown);
+           State start = State::InText);
 
 } // namespace TagMatch
 
@@ -54,7 +73,8 @@ private:
         int start = -1; // the '<'
         int nameEnd = 0;
         bool closing = false;
-        bool inCommentUnknown = true;
+        // Whether the colouring knew the state in front of the tag's line.
+        bool stateKnown = false;
     };
     void caretMoved();
     void searchFar();

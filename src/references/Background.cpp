@@ -28,27 +28,35 @@ QStringList documentLines(const TExtRich& memo)
 
 void putBodyTag(TExtRich& memo, const QString& tag)
 {
-    const BodyTagPlace place = findBodyTag(documentLines(memo));
+    const QStringList lines = documentLines(memo);
+    BodyTagPlace place;
+    const QStringList rewritten = replaceBodyTag(lines, tag, &place);
     if (!place.found()) {
         memo.replaceSelection(tag);
         return;
     }
-    const int start = memo.firstPositionOfLine(place.line) + place.column;
+    // The lines the old tag stood on become the rewritten line, as one undo step.
+    const int lineStart = memo.firstPositionOfLine(place.line);
+    const int lineEnd =
+        memo.firstPositionOfLine(place.endLine) + int(lines.at(place.endLine).size());
+    const int start = lineStart + place.column;
     const int end = memo.firstPositionOfLine(place.endLine) + place.endColumn;
     // The caret keeps its place in the text around the tag; inside the old tag it goes behind
     // the new one.
     const int caret = memo.selStart();
     const int selected = memo.selLength();
-    memo.setSelStart(start);
-    memo.setSelLength(end - start);
-    memo.replaceSelection(tag);
-    const int shift = tag.size() - (end - start);
+    memo.setSelStart(lineStart);
+    memo.setSelLength(lineEnd - lineStart);
+    memo.replaceSelection(rewritten.at(place.line));
+    const int shift = int(tag.size()) - (end - start);
     if (caret >= end) {
         memo.setSelStart(caret + shift);
         memo.setSelLength(selected);
     } else if (caret + selected <= start) {
         memo.setSelStart(caret);
         memo.setSelLength(selected);
+    } else {
+        memo.setSelStart(start + int(tag.size()));
     }
 }
 

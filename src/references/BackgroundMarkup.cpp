@@ -67,3 +67,17 @@ BodyTagPlace findBodyTag(const QStringList& lines)
     }
     return place;
 }
+
+QStringList replaceBodyTag(const QStringList& lines, const QString& tag, BodyTagPlace* place)
+{
+    const BodyTagPlace found = findBodyTag(lines);
+    if (place)
+        *place = found;
+    if (!found.found())
+        return lines;
+    QStringList result = lines.mid(0, found.line);
+    result.append(lines.at(found.line).left(found.column) + tag +
+                  lines.at(found.endLine).mid(found.endColumn));
+    result.append(lines.mid(found.endLine + 1));
+    return result;
+}

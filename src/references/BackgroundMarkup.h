@@ -35,3 +35,9 @@ struct BodyTagPlace {
     bool found() const { return line >= 0; }
 };
 BodyTagPlace findBodyTag(const QStringList& lines);
+// The lines with tag in place of the first body tag: what stands in front of the old tag on its
+// line and behind it on the line where it ends is kept, and the lines it ran over become one.
+// Without a body tag the lines come back unchanged. *place, when given, tells where the old tag
+// stood.
+QStringList replaceBodyTag(const QStringList& lines, const QString& tag,
+                           BodyTagPlace* place = nullptr);

@@ -87,6 +87,15 @@ void TDialog::finishLayout(QLayout* body)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+void TDialog::setVisible(bool visible)
+{
+    if (visible && !m_listsNarrowed) {
+        m_listsNarrowed = true;
+        keepListsNarrow(this);
+    }
+    QDialog::setVisible(visible);
+}
+
 void TDialog::showEvent(QShowEvent* event)
 {
     if (!m_prepared) {

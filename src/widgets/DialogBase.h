@@ -37,6 +37,9 @@ public:
     void setHint(QWidget* control, const char* hint);
     // A label whose "&" mnemonic puts the focus into field.
     QLabel* labelFor(const char* caption, QWidget* field);
+    // Before the first show, while the dialog's size is still open, long list entries are kept
+    // from widening it.
+    void setVisible(bool visible) override;
 
 protected:
     // Puts body above the button row and fixes the dialog's size.
@@ -56,6 +59,7 @@ private:
     TDialogHints* m_hints;
     int m_helpTopic;
     bool m_prepared = false;
+    bool m_listsNarrowed = false;
     bool m_settingTitle = false;
     QSpacerItem* m_titleRoom = nullptr; // in the outer layout, as wide as the title needs
 };

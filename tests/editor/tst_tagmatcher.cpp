@@ -41,6 +41,20 @@ void TstTagMatcher::partner_data()
     QTest::newRow("caret in text") << "<b>te|xt</b>" << false;
     QTest::newRow("caret in attribute") << "<a hr|ef=x></a>" << false;
     QTest::newRow("not a tag") << "a <3| b" << false;
+    // Comments and quoted values read the same way in both directions.
+    QTest::newRow("lone comment end, forward") << "<b|>Start --> Ziel</^b>" << true;
+    QTest::newRow("lone comment end, backward") << "<^b>Start --> Ziel</b|>" << true;
+    QTest::newRow("comment opened twice, forward") << "<b|><!-- <b> <!-- --></^b>" << true;
+    QTest::newRow("comment opened twice, backward") << "<^b><!-- <b> <!-- --></b|>" << true;
+    QTest::newRow("<!--> opens a comment, forward") << "<b|><!--></b>" << true;
+    QTest::newRow("<!--> opens a comment, backward") << "<b><!--></b|>" << false;
+    QTest::newRow("<!--> closed later, forward") << "<b|><!--></b>--></^b>" << true;
+    QTest::newRow("<!--> closed later, backward") << "<^b><!--></b>--></b|>" << true;
+    QTest::newRow("tag in a quoted value, forward") << "<p| title=\"</p>\">x</^p>" << true;
+    QTest::newRow("tag in a quoted value, backward") << "<^p title=\"</p>\">x</p|>" << true;
+    QTest::newRow("tag in a single-quoted value") << "<^p title='<p>'>x</p|>" << true;
+    QTest::newRow("caret in a quoted value") << "<p title=\"</p|>\">x</p>" << false;
+    QTest::newRow("declaration hides a tag") << "<^p><!DOCTYPE </p>></p|>" << true;
 }
 
 void TstTagMatcher::partner()
@@ -56,8 +70,24 @@ void TstTagMatcher::partner()
     const TagMatch::Match match = TagMatch::find(text, shifted ? caret - 1 : caret);
     QCOMPARE(match.atTag(), atTag);
     QCOMPARE(match.partnerStart, expected);
-    if (match.found())
-        QCOMPARE(match.partnerLength, match.nameLength);
+    if (!match.found())
+        return;
+    QCOMPARE(match.partnerLength, match.nameLength);
+    // The partner's partner is the tag itself.
+    const TagMatch::Match back = TagMatch::find(text, match.partnerStart);
+    QCOMPARE(back.partnerStart, match.nameStart);
+
+    // The text control marks the same two names.
+    if (text.contains(u'\n'))
+        return;
+    TestEnvironment env;
+    TExtRich edit;
+    edit.loadText(text);
+    edit.setSelStart(int(shifted ? caret - 1 : caret));
+    const auto marks = edit.extraSelections();
+    QCOMPARE(marks.size(), 2);
+    QCOMPARE(marks.at(0).cursor.selectionStart(), int(match.nameStart));
+    QCOMPARE(marks.at(1).cursor.selectionStart(), int(expected));
 }
 
 void TstTagMatcher::boundedSearch()
