@@ -1,6 +1,7 @@
 // Table files: one value per line in a fixed order, written whole and read line by line.
 #include "generators/TableFile.h"
 
+#include "platform/FileIo.h"
 #include "platform/UserError.h"
 
 #include <algorithm>
@@ -108,11 +109,26 @@ QStringList tableFileLines(const QByteArray& bytes, TextFileFormat* format)
         *format = decoded.format;
         format->lineBreak = TextFileFormat::LineBreak::CrLf;
     }
-    QStringList lines = decoded.text.split(u'\n');
-    // A final line end closes the last line; it does not open another.
-    if (lines.last().isEmpty())
-        lines.removeLast();
+    QStringList lines;
+    const QString& text = decoded.text;
+    qsizetype start = 0;
+    while (lines.size() < TableLimits::MaxFileLines) {
+        const qsizetype end = text.indexOf(u'\n', start);
+        // A final line end closes the last line; it does not open another.
+        if (end < 0) {
+            if (start < text.size())
+                lines.append(text.mid(start));
+            break;
+        }
+        lines.append(text.mid(start, end - start));
+        start = end + 1;
+    }
     return lines;
+}
+
+QStringList tableFileLines(const QString& path, TextFileFormat* format)
+{
+    return tableFileLines(readWholeFile(path, TableLimits::MaxFileBytes), format);
 }
 
 void readTableFile(const QStringList& lines, TableFileTarget& target)
