@@ -80,6 +80,6 @@ QStringList tableFileLines(const QString& path, TextFileFormat* format = nullptr
 void readTableFile(const QStringList& lines, TableFileTarget& target);
 
 // The file for a table memory and its cells, every line ending in CR LF, in format's encoding
-// (UTF-8 where Windows-1252 cannot hold a character).
+// (UTF-8 where Windows-1252 cannot hold a character or its bytes would read as UTF-8).
 QByteArray tableFileBytes(const TableMemory& table, const QStringList& cells,
                           TextFileFormat format = {});
