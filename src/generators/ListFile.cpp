@@ -78,7 +78,7 @@ QByteArray encodeListFile(const QStringList& lines)
 QStringList readListFile(const QString& path)
 {
     QString text = decodeTextFile(readWholeFile(path, MaxListFileBytes)).text;
-    // Counted before the lines are made, so a file of countless short lines costs no memory.
+    // Counted in the text before any line is made: a longer list never reaches the dialog.
     if (lineCount(text) > MaxListFileLines) {
         const QLocale german(QLocale::German, QLocale::Germany);
         throw UserError(cannotOpenText(path) + QStringLiteral(": Die Liste hat mehr als %1 Zeilen.")
