@@ -3,23 +3,30 @@
 
 #include "core/TextFileCodec.h"
 #include "platform/FileIo.h"
+#include "platform/UserError.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
-QStringList decodeListFile(const QByteArray& bytes)
+namespace
 {
-    const DecodedText decoded = decodeTextFile(bytes);
-    QStringList lines = decoded.text.split(QLatin1Char('\n'));
-    // The text after the last line end is a line only when it holds something.
+
+// The text after the last line end is a line only when it holds something.
+qsizetype lineCount(const QString& text)
+{
+    return text.count(QLatin1Char('\n')) + (text.endsWith(QLatin1Char('\n')) ? 0 : 1) -
+           (text.isEmpty() ? 1 : 0);
+}
+
+QStringList linesOf(const QString& text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
     if (lines.size() > 1 && lines.last().isEmpty())
         lines.removeLast();
     else if (lines.size() == 1 && lines.first().isEmpty())
         lines.clear();
     return lines;
 }
-
-namespace
-{
 
 const QRegularExpression& lineEnd()
 {
@@ -28,6 +35,11 @@ const QRegularExpression& lineEnd()
 }
 
 } // namespace
+
+QStringList decodeListFile(const QByteArray& bytes)
+{
+    return linesOf(decodeTextFile(bytes).text);
+}
 
 bool holdsLineEnd(const QString& text)
 {
@@ -56,12 +68,23 @@ QByteArray encodeListFile(const QStringList& lines)
             text += QLatin1String("\r\n");
         }
     }
-    return text.toUtf8();
+    // Only the file's first bytes can be a byte-order mark, and the reader drops them: a first
+    // line that starts with U+FEFF needs a mark of its own in front so that it keeps the
+    // character.
+    const QByteArray bom = text.startsWith(QChar::ByteOrderMark) ? "\xEF\xBB\xBF" : "";
+    return bom + text.toUtf8();
 }
 
 QStringList readListFile(const QString& path)
 {
-    return decodeListFile(readWholeFile(path));
+    QString text = decodeTextFile(readWholeFile(path, MaxListFileBytes)).text;
+    // Counted in the text before any line is made: a longer list never reaches the dialog.
+    if (lineCount(text) > MaxListFileLines) {
+        const QLocale german(QLocale::German, QLocale::Germany);
+        throw UserError(cannotOpenText(path) + QStringLiteral(": Die Liste hat mehr als %1 Zeilen.")
+                                                   .arg(german.toString(MaxListFileLines)));
+    }
+    return linesOf(text);
 }
 
 void writeListFile(const QString& path, const QStringList& lines)

@@ -361,7 +361,7 @@ void TDTableForm::done(int result)
 void TDTableForm::openTable(const QString& path)
 {
     try {
-        const QStringList lines = tableFileLines(readDocumentFile(path), &m_fileFormat);
+        const QStringList lines = tableFileLines(path, &m_fileFormat);
         FileTarget target(*this);
         StringGrid1->setUpdatesEnabled(false);
         const auto enable = qScopeGuard([this] { StringGrid1->setUpdatesEnabled(true); });

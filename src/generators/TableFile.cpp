@@ -1,6 +1,7 @@
 // Table files: one value per line in a fixed order, written whole and read line by line.
 #include "generators/TableFile.h"
 
+#include "platform/FileIo.h"
 #include "platform/UserError.h"
 
 #include <algorithm>
@@ -28,11 +29,12 @@ int wholeNumber(const QStringList& lines, int number)
     return value;
 }
 
-// A value that would split its line in two is written with blanks in place of line breaks.
+// A value that would split its line in two is written with blanks in place of line breaks. U+2028
+// ends no line of a file, so it stays.
 QString oneLine(QString text)
 {
     for (QChar& c : text)
-        if (c == u'\r' || c == u'\n' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+        if (c == u'\r' || c == u'\n' || c == QChar::ParagraphSeparator)
             c = u' ';
     return text;
 }
@@ -108,11 +110,26 @@ QStringList tableFileLines(const QByteArray& bytes, TextFileFormat* format)
         *format = decoded.format;
         format->lineBreak = TextFileFormat::LineBreak::CrLf;
     }
-    QStringList lines = decoded.text.split(u'\n');
-    // A final line end closes the last line; it does not open another.
-    if (lines.last().isEmpty())
-        lines.removeLast();
+    QStringList lines;
+    const QString& text = decoded.text;
+    qsizetype start = 0;
+    while (lines.size() < TableLimits::MaxFileLines) {
+        const qsizetype end = text.indexOf(u'\n', start);
+        // A final line end closes the last line; it does not open another.
+        if (end < 0) {
+            if (start < text.size())
+                lines.append(text.mid(start));
+            break;
+        }
+        lines.append(text.mid(start, end - start));
+        start = end + 1;
+    }
     return lines;
+}
+
+QStringList tableFileLines(const QString& path, TextFileFormat* format)
+{
+    return tableFileLines(readWholeFile(path, TableLimits::MaxFileBytes), format);
 }
 
 void readTableFile(const QStringList& lines, TableFileTarget& target)
@@ -181,5 +198,13 @@ QByteArray tableFileBytes(const TableMemory& t, const QStringList& cells, TextFi
     format.lineBreak = TextFileFormat::LineBreak::CrLf;
     // The empty last line gives the last value its line end.
     lines << QString();
-    return encodeTextFile(lines.join(u'\n'), &format);
+    const QString text = lines.join(u'\n');
+    QByteArray bytes = encodeTextFile(text, &format);
+    // Windows-1252 bytes that happen to be valid UTF-8 would read back as other characters: the
+    // bytes that made the file read as Windows-1252 may have stood in lines a table does not use.
+    if (decodeTextFile(bytes).text != text) {
+        format.encoding = TextFileFormat::Encoding::Utf8;
+        bytes = encodeTextFile(text, &format);
+    }
+    return bytes;
 }

@@ -13,6 +13,11 @@ namespace TableLimits
 constexpr int MinColumns = 1, MaxColumns = 100;
 constexpr int MinRows = 1, MaxRows = 100;
 constexpr int MinSpacing = 0, MaxSpacing = 100; // border, cellspacing, cellpadding
+// The most lines a table file can put to use: the sixteen settings, the column widths, the cells.
+constexpr int MaxFileLines = 16 + MaxColumns + MaxColumns * MaxRows;
+// Larger files are refused before they are read: 4 096 bytes for each of 4 096 lines is far
+// more than any table typed into the dialog.
+constexpr qint64 MaxFileBytes = 4096ll * 4096;
 } // namespace TableLimits
 
 // Receives a table file's values in the order they are loaded, so that a fault half-way keeps
@@ -62,7 +67,11 @@ private:
 
 // The file's lines: UTF-8 when the bytes are valid UTF-8, else Windows-1252; any line end. The
 // encoding found goes to *format (its line end is always CR LF, the way table files are written).
+// Lines past the last one a table can use are left out.
 QStringList tableFileLines(const QByteArray& bytes, TextFileFormat* format = nullptr);
+// The same for the file at path, refused with UserError("Kann Datei %s nicht öffnen: ... zu groß
+// ...") from its size alone when it is larger than TableLimits::MaxFileBytes.
+QStringList tableFileLines(const QString& path, TextFileFormat* format = nullptr);
 
 // Loads lines into target: the five counts, the grid size, the four texts, the row height and
 // column widths, the six options, the cells. A line that must be a whole number and is not
@@ -71,6 +80,6 @@ QStringList tableFileLines(const QByteArray& bytes, TextFileFormat* format = nul
 void readTableFile(const QStringList& lines, TableFileTarget& target);
 
 // The file for a table memory and its cells, every line ending in CR LF, in format's encoding
-// (UTF-8 where Windows-1252 cannot hold a character).
+// (UTF-8 where Windows-1252 cannot hold a character or its bytes would read as UTF-8).
 QByteArray tableFileBytes(const TableMemory& table, const QStringList& cells,
                           TextFileFormat format = {});

@@ -34,21 +34,21 @@ size_t contentHash(const QByteArray& bytes)
 namespace
 {
 
-UserError tooLarge(const QString& path, qint64 size)
+UserError tooLarge(const QString& path, qint64 size, qint64 maxBytes)
 {
     // Whole megabytes round up, so a file just over the limit never reads "512 MB, at most 512".
     constexpr qint64 megabyte = 1024 * 1024;
     return UserError(cannotOpenText(path) +
                      QStringLiteral(": Die Datei ist mit %1 MB zu groß (höchstens %2 MB).")
                          .arg((size + megabyte - 1) / megabyte)
-                         .arg(MaxDocumentBytes / megabyte));
+                         .arg(maxBytes / megabyte));
 }
 
-QByteArray readOpenFile(QFile& file, const QString& path)
+QByteArray readOpenFile(QFile& file, const QString& path, qint64 maxBytes)
 {
     const qint64 size = file.size();
-    if (size > MaxDocumentBytes)
-        throw tooLarge(path, size);
+    if (size > maxBytes)
+        throw tooLarge(path, size, maxBytes);
     QByteArray data;
     if (!file.isSequential() && size > 0) {
         data = file.readAll();
@@ -63,8 +63,8 @@ QByteArray readOpenFile(QFile& file, const QString& path)
             data.resize(filled + std::max<qint64>(got, 0));
             if (got <= 0)
                 break;
-            if (data.size() > MaxDocumentBytes)
-                throw tooLarge(path, data.size());
+            if (data.size() > maxBytes)
+                throw tooLarge(path, data.size(), maxBytes);
         }
     }
     if (file.error() != QFileDevice::NoError)
@@ -109,13 +109,20 @@ QByteArray readWholeFile(const QString& path)
     return readDocumentFile(path);
 }
 
+QByteArray readWholeFile(const QString& path, qint64 maxBytes)
+{
+    QFile file;
+    openRegularFile(file, path);
+    return readOpenFile(file, path, std::min(maxBytes, MaxDocumentBytes));
+}
+
 QByteArray readDocumentFile(const QString& path, FileStamp* stamp)
 {
     QFile file;
     openRegularFile(file, path);
     // The time before the bytes: a change while reading then shows as a change later.
     const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
-    QByteArray data = readOpenFile(file, path);
+    QByteArray data = readOpenFile(file, path, MaxDocumentBytes);
     if (stamp)
         *stamp = {true, data.size(), modified, contentHash(data)};
     return data;

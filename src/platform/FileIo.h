@@ -27,6 +27,9 @@ void openRegularFile(QFile& file, const QString& path);
 // The whole file, opened through openRegularFile. Throws UserError("Kann Datei %s nicht öffnen")
 // when the file cannot be read.
 QByteArray readWholeFile(const QString& path);
+// The same for files of a kind that is never larger than maxBytes: a larger one is refused from
+// its size, before a byte is read, with the text above and the sizes in MB.
+QByteArray readWholeFile(const QString& path, qint64 maxBytes);
 // readWholeFile for a document: fills *stamp when given.
 QByteArray readDocumentFile(const QString& path, FileStamp* stamp = nullptr);
 // Writes through a temporary file renamed over the target, so a failed write leaves the old file

@@ -57,18 +57,34 @@ QStringList listFileNames(const QString& dir, const QString& pattern)
     return names;
 }
 
-QStringList readListEntries(const QString& path)
+QStringList decodeEntryList(const QByteArray& bytes)
 {
-    const QByteArray bytes = readWholeFile(path);
-    if (bytes.isEmpty())
-        return {};
     QString text = decodeTextFile(bytes).text;
+    // An empty file, a byte-order mark alone included, holds no entry.
+    if (text.isEmpty())
+        return {};
     // A line end closes the last entry; it does not start an empty one.
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     QStringList entries = text.split(QLatin1Char('\n'));
     sortCaseless(entries);
     return entries;
+}
+
+QByteArray encodeEntryList(const QStringList& entries)
+{
+    QString text;
+    for (const QString& entry : entries)
+        text += entry + QLatin1String("\r\n");
+    // The reader takes only the file's first bytes for a byte-order mark: an entry that starts
+    // with U+FEFF gets a mark in front, so that it keeps the character.
+    const QByteArray bom = text.startsWith(QChar::ByteOrderMark) ? "\xEF\xBB\xBF" : "";
+    return bom + text.toUtf8();
+}
+
+QStringList readListEntries(const QString& path)
+{
+    return decodeEntryList(readWholeFile(path));
 }
 
 TEntryListWindow::TEntryListWindow(const EntryListSpec& spec, ShellState& state,

@@ -2,6 +2,7 @@
 // entries of one list file of a directory for dragging into a document.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -22,6 +23,11 @@ QStringList listFileNames(const QString& dir, const QString& pattern);
 // The entries of a list file, one per line (CR LF, LF or CR), sorted without regard to case.
 // Throws UserError when the file cannot be read.
 QStringList readListEntries(const QString& path);
+// The same for a file's bytes.
+QStringList decodeEntryList(const QByteArray& bytes);
+// The file that reads back as entries (in readListEntries' order): each entry on a line of its
+// own, ended by CR LF, in UTF-8. Entries hold no line end, as read ones never do.
+QByteArray encodeEntryList(const QStringList& entries);
 
 // What tells the two windows apart.
 struct EntryListSpec {

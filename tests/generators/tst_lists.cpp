@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -120,6 +121,8 @@ private slots:
     void linesHoldingLineEndsAreWrittenAsLines_data();
     void linesHoldingLineEndsAreWrittenAsLines();
     void fifoIsRefusedAtOnce();
+    void oversizedListFileIsRefused_data();
+    void oversizedListFileIsRefused();
     void toolbarButtonsReachTheirLists_data();
     void toolbarButtonsReachTheirLists();
 };
@@ -207,6 +210,17 @@ void TestLists::listFileBytes_data()
                                                         "e\r\n\xc3\x84pfel\r\n");
     QTest::newRow("UTF-8 umlauts")
         << QByteArray("\xc3\xa4\r\n") << QStringList{u"ä"_s} << QByteArray();
+    QTest::newRow("byte-order mark at the start is no character")
+        << QByteArray("\xef\xbb\xbf"
+                      "a\r\n")
+        << QStringList{u"a"_s} << QByteArray("a\r\n");
+    QTest::newRow("first line starting with U+FEFF keeps it behind a mark")
+        << QByteArray("\xef\xbb\xbf\xef\xbb\xbf"
+                      "a\r\n\xef\xbb\xbf"
+                      "b\r\n")
+        << QStringList{u"\uFEFFa"_s, u"\uFEFFb"_s} << QByteArray();
+    QTest::newRow("U+FEFF alone on the first line")
+        << QByteArray("\xef\xbb\xbf\xef\xbb\xbf\r\n") << QStringList{u"\uFEFF"_s} << QByteArray();
 }
 
 void TestLists::listFileBytes()
@@ -672,6 +686,75 @@ void TestLists::fifoIsRefusedAtOnce()
         QString());
     QCOMPARE(message, cannotOpenText(fifo));
     QCOMPARE(shown, QStringList{u"bleibt"_s});
+}
+
+void TestLists::oversizedListFileIsRefused_data()
+{
+    QTest::addColumn<int>("lines");       // of "x" CR LF
+    QTest::addColumn<QByteArray>("tail"); // after them
+    QTest::addColumn<qint64>("size");     // the file is made this large (sparse), 0: as written
+    QTest::addColumn<QString>("refusal"); // after the open text; empty: the file loads
+
+    QTest::newRow("as many lines as a list holds")
+        << MaxListFileLines << QByteArray() << 0ll << QString();
+    const QString tooLong = u": Die Liste hat mehr als 100.000 Zeilen."_s;
+    QTest::newRow("one line more") << MaxListFileLines + 1 << QByteArray() << 0ll << tooLong;
+    QTest::newRow("one more without a line end")
+        << MaxListFileLines << QByteArray("x") << 0ll << tooLong;
+    QTest::newRow("lines ended by CR alone")
+        << 2 << QByteArray("\r").repeated(MaxListFileLines - 1) << 0ll << tooLong;
+    QTest::newRow("larger than a list can be, refused before reading")
+        << 2 << QByteArray() << MaxListFileBytes + 1
+        << u": Die Datei ist mit 33 MB zu groß (höchstens 32 MB)."_s;
+}
+
+void TestLists::oversizedListFileIsRefused()
+{
+    QFETCH(int, lines);
+    QFETCH(QByteArray, tail);
+    QFETCH(qint64, size);
+    QFETCH(QString, refusal);
+    DocumentFixture doc;
+    const QString path = doc.env.path(u"lang.lst"_s);
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("x\r\n").repeated(lines) + tail);
+        if (size > 0)
+            QVERIFY(file.resize(size));
+    }
+    QString message;
+    QStringList shown;
+    int spin = 0;
+    QElapsedTimer timer;
+    const QString text = runList(
+        doc, "BulletlisteRund1",
+        [&](TDList* d) {
+            afterwards(d, [&, d] {
+                setRows(d, {u"bleibt"_s});
+                if (!refusal.isEmpty())
+                    answerMessageBox(QMessageBox::Ok, &message);
+                timer.start();
+                d->loadListFile(path);
+                shown = d->gridLines().mid(0, 2);
+                spin = d->SpinEdit1->value();
+                d->okButton()->click();
+            });
+        },
+        QString());
+    QFile::remove(path);
+    if (refusal.isEmpty()) {
+        QCOMPARE(spin, lines);
+        QCOMPARE(text.count(u"<li>x</li>"_s), lines);
+        // Loading, OK and the insertion of the longest list stay quick.
+        QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+        return;
+    }
+    QCOMPARE(message, cannotOpenText(path) + refusal);
+    // The list in the dialog stays as it was.
+    QCOMPARE(shown, QStringList{u"bleibt"_s});
+    QCOMPARE(spin, 1);
+    QCOMPARE(text, u"<ul>\r\n\t<li>bleibt</li>\r\n</ul>"_s);
 }
 
 void TestLists::toolbarButtonsReachTheirLists_data()

@@ -3,6 +3,7 @@
 #include "core/TextFileCodec.h"
 #include "generators/DocumentFixture.h"
 #include "generators/TableDialog.h"
+#include "generators/TableFile.h"
 #include "generators/TableGrid.h"
 
 #include <QCheckBox>
@@ -377,27 +378,35 @@ void TestTableDialog::openingAFile_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");   // empty: loads whole
     QTest::addColumn<QStringList>("after"); // columns, rows, border, title 1, cells
+    QTest::addColumn<qint64>("size");       // the file is made this large (sparse); 0: as written
 
     const QStringList good{u"2"_s,     u"1"_s,    u"0"_s,    u"2"_s,    u"3"_s,
                            u"10"_s,    u"20%"_s,  u"Kopf"_s, u"Fuß"_s,  u"false"_s,
                            u"false"_s, u"true"_s, u"true"_s, u"true"_s, u"false"_s,
                            u"25"_s,    u"70"_s,   u"90"_s,   u"x"_s,    u"y"_s};
     QTest::newRow("whole file") << crlf(good) << QString()
-                                << QStringList{u"2"_s, u"1"_s, u"0"_s, u"Kopf"_s, u"x|y"_s};
+                                << QStringList{u"2"_s, u"1"_s, u"0"_s, u"Kopf"_s, u"x|y"_s} << 0ll;
     QStringList spoiled = good;
     spoiled[2] = u"dick"_s;
     QTest::newRow("non-number on line 3")
         << crlf(spoiled) << u"'dick' ist kein gültiger Integerwert"_s
-        << QStringList{u"2"_s, u"1"_s, u"1"_s, u"Titel 1"_s, u"|"_s};
+        << QStringList{u"2"_s, u"1"_s, u"1"_s, u"Titel 1"_s, u"|"_s} << 0ll;
     QTest::newRow("too few lines")
         << crlf(good.mid(0, 19)) << u"Listenindex außerhalb des zulässigen Bereichs"_s
-        << QStringList{u"2"_s, u"1"_s, u"0"_s, u"Kopf"_s, u"x|"_s};
+        << QStringList{u"2"_s, u"1"_s, u"0"_s, u"Kopf"_s, u"x|"_s} << 0ll;
     QStringList umlauts = good;
     umlauts[7] = u"Überschrift"_s;
     umlauts[18] = u"Größe"_s;
     QTest::newRow("Windows-1252 with umlauts")
         << encodeWindows1252(umlauts.join(u"\r\n"_s)) << QString()
-        << QStringList{u"2"_s, u"1"_s, u"0"_s, u"Überschrift"_s, u"Größe|y"_s};
+        << QStringList{u"2"_s, u"1"_s, u"0"_s, u"Überschrift"_s, u"Größe|y"_s} << 0ll;
+    // A good table in front: a file this large is refused before a byte of it is read.
+    QTest::newRow("larger than a table file can be")
+        << crlf(good)
+        << u"Kann Datei <path> nicht öffnen: Die Datei ist mit 17 MB zu groß "
+           "(höchstens 16 MB)."_s
+        << QStringList{u"1"_s, u"1"_s, u"1"_s, u"Titel 1"_s, QString()}
+        << TableLimits::MaxFileBytes + 1;
 }
 
 void TestTableDialog::openingAFile()
@@ -405,8 +414,12 @@ void TestTableDialog::openingAFile()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, message);
     QFETCH(QStringList, after);
+    QFETCH(qint64, size);
     const QString path = m_env.path(u"tabelle.tab"_s);
     writeAll(path, bytes);
+    if (size > 0)
+        QVERIFY(QFile::resize(path, size));
+    message.replace(u"<path>"_s, QDir::toNativeSeparators(path));
 
     ShellState state;
     TDTableForm dialog({}, state);

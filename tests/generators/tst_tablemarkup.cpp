@@ -22,6 +22,8 @@ private slots:
     void valuesBroughtIntoRange();
     void windows1252FileWithUmlauts();
     void valueWithALineBreakStaysOnItsLine();
+    void savedTableLoadsAsItself_data();
+    void savedTableLoadsAsItself();
 };
 
 namespace
@@ -329,6 +331,35 @@ void TestTableMarkup::valueWithALineBreakStaysOnItsLine()
     readTableFile(tableFileLines(bytes), loaded);
     QCOMPARE(loaded.table.title1, u"zwei  Zeilen"_s);
     QCOMPARE(loaded.cells, QStringList{u"a b"_s});
+}
+
+void TestTableMarkup::savedTableLoadsAsItself_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    QStringList separator = sampleLines();
+    separator[7] = u"Kopf\u2028zweite Zeile"_s; // U+2028 ends no line of a file
+    separator[20] = u"\u2028"_s;
+    QTest::newRow("line separator in a title and a cell") << crlf(separator);
+    // The byte FF, which no UTF-8 file holds, stands in a line after the last cell: what is
+    // saved without it must not read as UTF-8 ("Ã¤" would come back as "ä").
+    QStringList ansi = sampleLines();
+    ansi[7] = u"Ã¤"_s;
+    ansi[8] = u"FuÃŸ"_s;
+    ansi[19] = u"Â€"_s;
+    QTest::newRow("Windows-1252 whose saved bytes are valid UTF-8")
+        << encodeWindows1252(ansi.join(u"\r\n"_s)) + "\r\n\xFF\r\n";
+}
+
+void TestTableMarkup::savedTableLoadsAsItself()
+{
+    QFETCH(QByteArray, bytes);
+    TextFileFormat format;
+    TableMemoryTarget loaded;
+    readTableFile(tableFileLines(bytes, &format), loaded);
+    TableMemoryTarget again;
+    readTableFile(tableFileLines(tableFileBytes(loaded.table, loaded.cells, format)), again);
+    QCOMPARE(describe(again), describe(loaded));
 }
 
 QTEST_GUILESS_MAIN(TestTableMarkup)

@@ -106,29 +106,50 @@ void TestUrlListWindow::entriesOfAFile_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QByteArray>("written"); // what the entries are written as
 
     QTest::newRow("CR LF lines sorted")
         << QByteArray("https://www.zdf.de/\r\nhttps://de.wikipedia.org/\r\n")
-        << QStringList{"https://de.wikipedia.org/", "https://www.zdf.de/"};
-    QTest::newRow("last line without a break") << QByteArray("b\r\na") << QStringList{"a", "b"};
+        << QStringList{"https://de.wikipedia.org/", "https://www.zdf.de/"}
+        << QByteArray("https://de.wikipedia.org/\r\nhttps://www.zdf.de/\r\n");
+    QTest::newRow("last line without a break")
+        << QByteArray("b\r\na") << QStringList{"a", "b"} << QByteArray("a\r\nb\r\n");
     QTest::newRow("LF lines of a file made elsewhere")
-        << QByteArray("<b>|</b>\n<i>|</i>\n") << QStringList{"<b>|</b>", "<i>|</i>"};
+        << QByteArray("<b>|</b>\n<i>|</i>\n") << QStringList{"<b>|</b>", "<i>|</i>"}
+        << QByteArray("<b>|</b>\r\n<i>|</i>\r\n");
     QTest::newRow("whole line is one entry, blanks and bars kept")
         << QByteArray("  <a href=\"\">|mitte|</a>  \r\n")
-        << QStringList{"  <a href=\"\">|mitte|</a>  "};
-    QTest::newRow("empty file has no entries") << QByteArray() << QStringList{};
+        << QStringList{"  <a href=\"\">|mitte|</a>  "}
+        << QByteArray("  <a href=\"\">|mitte|</a>  \r\n");
+    QTest::newRow("empty file has no entries") << QByteArray() << QStringList{} << QByteArray();
+    QTest::newRow("byte-order mark alone has no entries")
+        << QByteArray("\xef\xbb\xbf") << QStringList{} << QByteArray();
+    QTest::newRow("empty line is an empty entry")
+        << QByteArray("\r\nb\r\n") << QStringList{"", "b"} << QByteArray("\r\nb\r\n");
     QTest::newRow("umlauts in Windows text") << QByteArray("Gr\xfc\xdf"
                                                            "e\r\n")
-                                             << QStringList{"Grüße"};
+                                             << QStringList{"Grüße"}
+                                             << QByteArray("Gr\xc3\xbc\xc3\x9f"
+                                                           "e\r\n");
+    QTest::newRow("entry starting with U+FEFF keeps it behind a mark")
+        << QByteArray("\xef\xbb\xbf\xef\xbb\xbf"
+                      "a\r\n")
+        << QStringList{u"\uFEFFa"_s}
+        << QByteArray("\xef\xbb\xbf\xef\xbb\xbf"
+                      "a\r\n");
 }
 
 void TestUrlListWindow::entriesOfAFile()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, expected);
+    QFETCH(QByteArray, written);
     QTemporaryDir dir;
     write(dir.filePath("liste.url"), bytes);
     QCOMPARE(readListEntries(dir.filePath("liste.url")), expected);
+    // Written, the entries read back as themselves.
+    QCOMPARE(encodeEntryList(expected), written);
+    QCOMPARE(decodeEntryList(written), expected);
 }
 
 void TestUrlListWindow::windowShowsTheFirstListAndLoadsTheChosenOne()
