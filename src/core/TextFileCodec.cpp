@@ -132,6 +132,23 @@ QByteArrayView bytesOf(LineBreak end)
     return "\n";
 }
 
+LineBreak listedEnd(const LineBreaks& ends, qsizetype line, LineBreak main)
+{
+    return line < ends.size() ? ends.at(line) : main;
+}
+
+// A lone CR in front of an empty line that ends with LF would read back as one CR LF, and the
+// empty line would be lost: that line end is written as the main kind instead (CR LF where the
+// main kind is CR itself), so that the file reads back as the same lines.
+LineBreak endToWrite(const LineBreaks& ends, qsizetype line, LineBreak main, bool nextLineEmpty)
+{
+    const LineBreak listed = listedEnd(ends, line, main);
+    if (listed != LineBreak::Cr || !nextLineEmpty ||
+        listedEnd(ends, line + 1, main) != LineBreak::Lf)
+        return listed;
+    return main == LineBreak::Cr ? LineBreak::CrLf : main;
+}
+
 // '\n' is byte 0x0A in both encodings and no other character encodes to it, so the ends can be
 // written after encoding: the i-th LF becomes the i-th listed end.
 QByteArray writeLineEnds(const QByteArray& bytes, const LineBreaks& ends, LineBreak main)
@@ -154,7 +171,7 @@ QByteArray writeLineEnds(const QByteArray& bytes, const LineBreaks& ends, LineBr
         out.append(src, stop - src);
         if (!lf)
             break;
-        out.append(bytesOf(line < ends.size() ? ends.at(line) : main));
+        out.append(bytesOf(endToWrite(ends, line, main, lf + 1 < end && lf[1] == '\n')));
         ++line;
         src = lf + 1;
     }
