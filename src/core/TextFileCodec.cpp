@@ -259,6 +259,10 @@ QByteArray encodeTextFile(const QString& text, const LineBreaks& lineEnds, TextF
         if (!ok)
             format->encoding = TextFileFormat::Encoding::Utf8;
     }
+    // A text that begins with U+FEFF would read back with that character taken for a byte-order
+    // mark: it is written behind one.
+    if (format->encoding == TextFileFormat::Encoding::Utf8 && text.startsWith(QChar(0xFEFF)))
+        format->encoding = TextFileFormat::Encoding::Utf8Bom;
     if (format->encoding != TextFileFormat::Encoding::Windows1252) {
         bytes = text.toUtf8();
         if (format->encoding == TextFileFormat::Encoding::Utf8Bom)

@@ -32,7 +32,9 @@ DecodedText decodeTextFile(const QByteArray& bytes);
 // without an entry in lineEnds end with format->lineBreak. A lone CR that an empty line's LF
 // would follow is written as the main kind, so the bytes always decode to text again. A
 // Windows-1252 text holding characters that code page cannot write (U+2029 as a line end included)
-// is written as UTF-8 and *format is changed accordingly, so no character is ever lost.
+// is written as UTF-8 and *format is changed accordingly, so no character is ever lost; so is a
+// UTF-8 text that begins with U+FEFF, which is written behind a byte-order mark (else the
+// character would be read as the mark).
 QByteArray encodeTextFile(const QString& text, const LineBreaks& lineEnds, TextFileFormat* format);
 // Every line ends with format->lineBreak.
 QByteArray encodeTextFile(const QString& text, TextFileFormat* format);

@@ -197,6 +197,16 @@ void TestTextFileCodec::writtenLineEnds_data()
         << QByteArray("b\r\r\r\n\xE2\x80\xA9"
                       "c")
         << Encoding::Utf8;
+    QTest::newRow("U+FEFF first in a UTF-8 text gets a byte-order mark")
+        << QStringLiteral("\uFEFFa\nb") << ends("") << LineBreak::Lf << Encoding::Utf8
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                      "a\nb")
+        << Encoding::Utf8Bom;
+    QTest::newRow("U+FEFF first in a 1252 text: UTF-8 with a byte-order mark")
+        << QStringLiteral("\uFEFFa") << ends("") << LineBreak::Lf << Encoding::Windows1252
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                      "a")
+        << Encoding::Utf8Bom;
     QTest::newRow("CR before a line with text stays")
         << "b\nx\nc" << ends("r n") << LineBreak::Lf << Encoding::Utf8 << QByteArray("b\rx\nc")
         << Encoding::Utf8;
