@@ -88,7 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString read = ansi.encoding == TextFileFormat::Encoding::Windows1252
                              ? decodeWindows1252(written)
                              : utf8(written);
-    if (read != text || ansi.encoding == TextFileFormat::Encoding::Utf8Bom)
+    // A byte-order mark is written only in front of a text that begins with U+FEFF.
+    const bool markWritten = ansi.encoding == TextFileFormat::Encoding::Utf8Bom;
+    if (read != (markWritten ? QStringLiteral("\uFEFF") + text : text) ||
+        markWritten != text.startsWith(QChar(0xFEFF)))
         fuzzFailure("a text did not survive encoding",
                     QStringLiteral("text %1\nread %2").arg(visible(text), visible(read)));
     return 0;

@@ -142,6 +142,23 @@ QByteArrayView bytesOf(LineBreak end)
     return "\n";
 }
 
+LineBreak listedEnd(const LineBreaks& ends, qsizetype line, LineBreak main)
+{
+    return line < ends.size() ? ends.at(line) : main;
+}
+
+// A lone CR in front of an empty line that ends with LF would read back as one CR LF, and the
+// empty line would be lost: that line end is written as the main kind instead (CR LF where the
+// main kind is CR itself), so that the file reads back as the same lines.
+LineBreak endToWrite(const LineBreaks& ends, qsizetype line, LineBreak main, bool nextLineEmpty)
+{
+    const LineBreak listed = listedEnd(ends, line, main);
+    if (listed != LineBreak::Cr || !nextLineEmpty ||
+        listedEnd(ends, line + 1, main) != LineBreak::Lf)
+        return listed;
+    return main == LineBreak::Cr ? LineBreak::CrLf : main;
+}
+
 // '\n' is byte 0x0A in both encodings and no other character encodes to it, so the ends can be
 // written after encoding: the i-th LF becomes the i-th listed end.
 QByteArray writeLineEnds(const QByteArray& bytes, const LineBreaks& ends, LineBreak main)
@@ -164,7 +181,7 @@ QByteArray writeLineEnds(const QByteArray& bytes, const LineBreaks& ends, LineBr
         out.append(src, stop - src);
         if (!lf)
             break;
-        out.append(bytesOf(line < ends.size() ? ends.at(line) : main));
+        out.append(bytesOf(endToWrite(ends, line, main, lf + 1 < end && lf[1] == '\n')));
         ++line;
         src = lf + 1;
     }
@@ -229,16 +246,23 @@ DecodedText decodeTextFile(const QByteArray& bytes)
 TextFileFormat::Encoding writtenEncoding(QStringView text, const LineBreaks& lineEnds,
                                          const TextFileFormat& format)
 {
-    if (format.encoding != TextFileFormat::Encoding::Windows1252)
-        return format.encoding;
-    const auto isSeparator = [](LineBreak end) { return end == LineBreak::ParagraphSeparator; };
-    const bool separatorEnds =
-        std::any_of(lineEnds.cbegin(), lineEnds.cend(), isSeparator) ||
-        (isSeparator(format.lineBreak) && text.count(u'\n') > lineEnds.size());
-    const bool fits = !separatorEnds && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
-        return windows1252Byte(c.unicode()) >= 0;
-    });
-    return fits ? format.encoding : TextFileFormat::Encoding::Utf8;
+    TextFileFormat::Encoding encoding = format.encoding;
+    if (encoding == TextFileFormat::Encoding::Windows1252) {
+        const auto isSeparator = [](LineBreak end) { return end == LineBreak::ParagraphSeparator; };
+        const bool separatorEnds =
+            std::any_of(lineEnds.cbegin(), lineEnds.cend(), isSeparator) ||
+            (isSeparator(format.lineBreak) && text.count(u'\n') > lineEnds.size());
+        const bool fits = !separatorEnds && std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+            return windows1252Byte(c.unicode()) >= 0;
+        });
+        if (!fits)
+            encoding = TextFileFormat::Encoding::Utf8;
+    }
+    // A text that begins with U+FEFF would read back with that character taken for a byte-order
+    // mark: it is written behind one.
+    if (encoding == TextFileFormat::Encoding::Utf8 && text.startsWith(QChar(0xFEFF)))
+        return TextFileFormat::Encoding::Utf8Bom;
+    return encoding;
 }
 
 QByteArray encodeTextFile(const QString& text, const LineBreaks& lineEnds, TextFileFormat* format)

@@ -30,9 +30,12 @@ struct DecodedText {
 // first) is the main kind. A file without any line end keeps CR LF for lines added later.
 DecodedText decodeTextFile(const QByteArray& bytes);
 // The inverse: encodeTextFile(d.text, d.lineEnds, &d.format) gives back the decoded bytes. Lines
-// without an entry in lineEnds end with format->lineBreak. A Windows-1252 text holding characters
-// that code page cannot write (U+2029 as a line end included) is written as UTF-8 and *format is
-// changed accordingly, so no character is ever lost.
+// without an entry in lineEnds end with format->lineBreak. A lone CR that an empty line's LF
+// would follow is written as the main kind, so the bytes always decode to text again. A
+// Windows-1252 text holding characters that code page cannot write (U+2029 as a line end included)
+// is written as UTF-8 and *format is changed accordingly, so no character is ever lost; so is a
+// UTF-8 text that begins with U+FEFF, which is written behind a byte-order mark (else the
+// character would be read as the mark).
 QByteArray encodeTextFile(const QString& text, const LineBreaks& lineEnds, TextFileFormat* format);
 // The encoding encodeTextFile(text, lineEnds, &format) writes, for callers that must know before
 // writing: format.encoding, or UTF-8 for a Windows-1252 text that code page cannot write.

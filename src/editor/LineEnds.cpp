@@ -1,5 +1,5 @@
-// LineEnds: how the text control's blocks keep their file's line ends, and the cuts that hold a
-// very long line as several display blocks.
+// LineEnds: how the text control's blocks keep their file's line ends, the cuts that hold a
+// very long line as several display blocks, and the characters Qt would take for line ends.
 #include "editor/LineEnds.h"
 
 #include <QTextCursor>
@@ -40,6 +40,92 @@ QTextCharFormat withJoin(QTextCharFormat format, Join join)
     else
         format.setProperty(Property, int(join));
     return format;
+}
+
+namespace
+{
+
+constexpr char16_t StandInOffset = 2;
+
+bool isStandIn(char16_t c)
+{
+    return c == 0xFDD0 + StandInOffset || c == 0xFDD1 + StandInOffset;
+}
+
+// Whether the character at document position pos is a held frame marker's stand-in.
+bool heldAt(const QTextDocument* doc, int pos)
+{
+    const QTextBlock block = doc->findBlock(pos);
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (fragment.contains(pos))
+            return fragment.charFormat().boolProperty(HeldProperty);
+    }
+    return false;
+}
+
+} // namespace
+
+bool hasFrameMarker(QStringView text)
+{
+    return std::any_of(text.cbegin(), text.cend(), isFrameMarker);
+}
+
+bool needsHolding(QStringView text)
+{
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return isFrameMarker(c) || isStandIn(c.unicode()); });
+}
+
+std::vector<qsizetype> holdFrameMarkers(QString& text)
+{
+    std::vector<qsizetype> held;
+    if (!hasFrameMarker(text))
+        return held;
+    char16_t* data = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = 0, n = text.size(); i < n; ++i) {
+        if (isFrameMarker(data[i])) {
+            data[i] += StandInOffset;
+            held.push_back(i);
+        }
+    }
+    return held;
+}
+
+QTextCharFormat heldFormat(QTextCharFormat format)
+{
+    format.setProperty(HeldProperty, true);
+    return format;
+}
+
+void insertText(QTextCursor& cursor, QStringView text, const QTextCharFormat& format)
+{
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isFrameMarker(text[i]))
+            continue;
+        if (i > from)
+            cursor.insertText(text.sliced(from, i - from).toString(), format);
+        cursor.insertText(QString(QChar(char16_t(text[i].unicode() + StandInOffset))),
+                          heldFormat(format));
+        from = i + 1;
+    }
+    if (text.size() > from)
+        cursor.insertText(text.sliced(from).toString(), format);
+}
+
+void restoreHeld(QString& text, const QTextDocument* doc, int start)
+{
+    const auto begin = reinterpret_cast<const char16_t*>(text.constData());
+    const auto end = begin + text.size();
+    const auto first = std::find_if(begin, end, isStandIn);
+    if (first == end)
+        return;
+    char16_t* data = reinterpret_cast<char16_t*>(text.data());
+    for (qsizetype i = first - begin, n = text.size(); i < n; ++i) {
+        if (isStandIn(data[i]) && heldAt(doc, start + int(i)))
+            data[i] -= StandInOffset;
+    }
 }
 
 qsizetype pieceEnd(QStringView line, qsizetype start, qsizetype pieceLength)

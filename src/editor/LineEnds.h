@@ -1,5 +1,5 @@
-// LineEnds: how the text control's blocks keep their file's line ends, and the cuts that hold a
-// very long line as several display blocks.
+// LineEnds: how the text control's blocks keep their file's line ends, the cuts that hold a
+// very long line as several display blocks, and the characters Qt would take for line ends.
 #pragma once
 
 #include "core/TextFileCodec.h"
@@ -31,6 +31,29 @@ inline bool isCut(const QTextBlock& block)
 }
 // The format with the join set (Main clears it).
 QTextCharFormat withJoin(QTextCharFormat format, Join join);
+
+// U+FDD0 and U+FDD1 mark the start and end of a frame to QTextDocument, which turns them into
+// block breaks when they are inserted as text. The document holds each as the noncharacter two
+// above it (U+FDD2, U+FDD3), whose character format carries HeldProperty; text read from the
+// document gets them back. A U+FDD2 or U+FDD3 without the property is itself.
+constexpr int HeldProperty = QTextFormat::UserProperty + 0x1E1;
+inline bool isFrameMarker(QChar c)
+{
+    return c.unicode() == 0xFDD0 || c.unicode() == 0xFDD1;
+}
+bool hasFrameMarker(QStringView text);
+// Whether text holds a frame marker or a stand-in: typed, it must be inserted as pasted text is,
+// or a stand-in could take the held format of the character in front of it.
+bool needsHolding(QStringView text);
+// In place: every frame marker of text becomes its stand-in. Returns their offsets in text.
+std::vector<qsizetype> holdFrameMarkers(QString& text);
+// The format of a stand-in character (format must not carry HeldProperty itself).
+QTextCharFormat heldFormat(QTextCharFormat format);
+// Inserts text at the cursor with format, each frame marker as its stand-in.
+void insertText(QTextCursor& cursor, QStringView text, const QTextCharFormat& format);
+// In place: the held characters of text, which the document holds from position start on,
+// become frame markers again.
+void restoreHeld(QString& text, const QTextDocument* doc, int start);
 
 // Lines longer than this are held as pieces of at most this length. A piece grown by typing is
 // cut again once it reaches twice as much.

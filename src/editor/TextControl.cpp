@@ -66,10 +66,13 @@ TextFileFormat::LineBreak lineBreakOf(Join join, TextFileFormat::LineBreak main)
     return main;
 }
 
-// A character format that gives no separator made with it a line end of its own.
+// A character format that gives no separator made with it a line end of its own, and no
+// character made with it a held frame marker.
 QTextCharFormat plain(const QTextCharFormat& format)
 {
-    return LineEnds::withJoin(format, Join::Main);
+    QTextCharFormat result = LineEnds::withJoin(format, Join::Main);
+    result.clearProperty(LineEnds::HeldProperty);
+    return result;
 }
 
 bool typesText(const QKeyEvent* event)
@@ -248,9 +251,22 @@ int TExtRich::textLength() const
     return doc->characterCount() - 1 + doc->blockCount() - 1 - 2 * m_cuts.size();
 }
 
-QString TExtRich::withBreaks(const QString& documentText, int qtStart, QStringView lineBreak) const
+QString TExtRich::fromDocument(QString documentText, int qtStart) const
+{
+    if (m_held)
+        LineEnds::restoreHeld(documentText, document(), qtStart);
+    return documentText;
+}
+
+QString TExtRich::blockText(const QTextBlock& block) const
+{
+    return fromDocument(block.text(), block.position());
+}
+
+QString TExtRich::withBreaks(const QString& spanText, int qtStart, QStringView lineBreak) const
 {
     constexpr QChar Separator = QChar::ParagraphSeparator;
+    const QString documentText = fromDocument(spanText, qtStart);
     if (m_cuts.isEmpty())
         return QString(documentText).replace(Separator, lineBreak.toString());
     QString result;
@@ -315,13 +331,24 @@ void TExtRich::insertLines(QTextCursor& cursor, QStringView text)
         qsizetype breakLength = 0;
         const qsizetype end = nextBreak(text, from, &breakLength);
         if (end > from)
-            cursor.insertText(text.sliced(from, end - from).toString(), charFormat);
+            insertDocumentText(cursor, text.sliced(from, end - from), charFormat);
         if (breakLength == 0)
             break;
         cursor.insertBlock(blockFormat, charFormat);
         from = end + breakLength;
     }
     cutLongBlocks(start, cursor.position());
+}
+
+void TExtRich::insertDocumentText(QTextCursor& cursor, QStringView text,
+                                  const QTextCharFormat& format)
+{
+    if (!LineEnds::hasFrameMarker(text)) {
+        cursor.insertText(text.toString(), format);
+        return;
+    }
+    m_held = true;
+    LineEnds::insertText(cursor, text, format);
 }
 
 void TExtRich::cutLongBlocks(int fromQt, int toQt)
@@ -420,12 +447,12 @@ QString TExtRich::line(int index) const
     if (index < 0 || index >= lineCount())
         return QString();
     QTextBlock block = firstPiece(index);
-    QString text = block.text();
+    QString text = blockText(block);
     if (m_cuts.isEmpty())
         return text;
     for (block = block.next(); block.isValid() && m_cuts.startsAt(block.position());
          block = block.next())
-        text += block.text();
+        text += blockText(block);
     return text;
 }
 
@@ -485,7 +512,7 @@ QString TExtRich::text() const
     for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
         if (block != doc->begin() && !m_cuts.startsAt(block.position()))
             result += QLatin1String("\r\n");
-        result += block.text();
+        result += blockText(block);
     }
     return result;
 }
@@ -532,7 +559,7 @@ void TExtRich::loadText(const QString& text, const LineBreaks& lineEnds,
 {
     m_mainBreak = mainBreak;
     m_cuts.clear();
-    m_cutsPossible = m_marked = false;
+    m_cutsPossible = m_marked = m_held = false;
 
     // Every separator that is not of the main kind, by block number; long lines are cut, which
     // needs a text of its own with a '\n' at every cut.
@@ -582,7 +609,25 @@ void TExtRich::loadText(const QString& text, const LineBreaks& lineEnds,
         moveCursor(QTextCursor::Start);
         if (!textCursor().hasSelection())
             setCurrentCharFormat(plain(textCursor().charFormat()));
-        setPlainText(cut ? pieces : text);
+        QString documentText = cut ? pieces : text;
+        pieces.clear();
+        const std::vector<qsizetype> held = LineEnds::holdFrameMarkers(documentText);
+        setPlainText(documentText);
+        documentText.clear();
+        if (!held.empty()) {
+            doc->setUndoRedoEnabled(false);
+            QTextCursor cursor(doc);
+            cursor.beginEditBlock();
+            const QTextCharFormat format = LineEnds::heldFormat(QTextCharFormat());
+            for (const qsizetype pos : held) {
+                cursor.setPosition(int(pos));
+                cursor.setPosition(int(pos) + 1, QTextCursor::KeepAnchor);
+                cursor.mergeCharFormat(format);
+            }
+            cursor.endEditBlock();
+            doc->setUndoRedoEnabled(true);
+            m_held = true;
+        }
         if (!marks.empty()) {
             doc->setUndoRedoEnabled(false);
             QTextCursor cursor(doc);
@@ -614,7 +659,7 @@ QString TExtRich::fileText(LineBreaks* lineEnds) const
     const QTextDocument* doc = document();
     if (!m_marked) {
         // Raw text: non-breaking spaces stay (toPlainText would turn them into blanks).
-        QString text = doc->toRawText();
+        QString text = fromDocument(doc->toRawText(), 0);
         text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
         return text;
     }
@@ -628,7 +673,7 @@ QString TExtRich::fileText(LineBreaks* lineEnds) const
                 lineEnds->append(lineBreakOf(join, m_mainBreak));
             }
         }
-        text += block.text();
+        text += blockText(block);
     }
     return text;
 }
@@ -644,7 +689,7 @@ bool TExtRich::convertLines(const std::function<QString(const QString&)>& conver
     // them. The lines are taken from the last to the first: a change moves nothing in front of
     // it, so the snapshot and the cut index stay true for every line still to come.
     static constexpr QChar Separator = QChar::ParagraphSeparator;
-    const QString raw = doc->toRawText();
+    const QString raw = fromDocument(doc->toRawText(), 0);
     const auto separatorBefore = [&raw](qsizetype pos) {
         return pos > 0 ? raw.lastIndexOf(Separator, pos - 1) : qsizetype(-1);
     };
@@ -692,7 +737,7 @@ bool TExtRich::convertLines(const std::function<QString(const QString&)>& conver
             cursor.setPosition(from);
             cursor.setPosition(to, QTextCursor::KeepAnchor);
             const QString stretch = converted.sliced(prefix, converted.size() - tail - prefix);
-            cursor.insertText(stretch, plain(cursor.charFormat()));
+            insertDocumentText(cursor, stretch, plain(cursor.charFormat()));
             cutLongBlocks(from, from + int(stretch.size()));
         }
         if (separator < 0)
@@ -1021,6 +1066,14 @@ void TExtRich::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // Typed frame markers would break the line inside Qt: they take the way of pasted text.
+    if (LineEnds::needsHolding(event->text()) && !isReadOnly() &&
+        !(mods & (Qt::ControlModifier | Qt::AltModifier))) {
+        insertAtCursor(event->text());
+        ensureCursorVisible();
+        event->accept();
+        return;
+    }
     if (!m_cuts.isEmpty())
         stepOverCuts(event);
     // A piece grown this long by typing is cut again, in the same undo step as the key.
@@ -1100,10 +1153,12 @@ void TExtRich::stepOverCuts(const QKeyEvent* event)
 
 void TExtRich::inputMethodEvent(QInputMethodEvent* event)
 {
-    // A committed line break starts a line of the main kind, like the Return key.
+    // A committed line break starts a line of the main kind, like the Return key; committed
+    // frame markers are held like pasted ones.
     qsizetype breakLength = 0;
     const QString commit = event->commitString();
-    if (nextBreak(commit, 0, &breakLength) == commit.size() || isReadOnly()) {
+    if ((nextBreak(commit, 0, &breakLength) == commit.size() && !LineEnds::needsHolding(commit)) ||
+        isReadOnly()) {
         QPlainTextEdit::inputMethodEvent(event);
         return;
     }

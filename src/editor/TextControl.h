@@ -163,8 +163,14 @@ private:
     int hardLineOf(const QTextBlock& block) const;
     QTextBlock firstPiece(int line) const;
     QTextBlock lastPieceOf(const QTextBlock& block) const;
-    // Document text between qtStart and its end with each separator as lineBreak, cuts dropped.
-    QString withBreaks(const QString& documentText, int qtStart, QStringView lineBreak) const;
+    // Every text read from the document passes here: the document's text from qtStart on as
+    // the file has it, frame markers held as other characters given back.
+    QString fromDocument(QString documentText, int qtStart) const;
+    QString blockText(const QTextBlock& block) const;
+    // Document text from qtStart on with each separator as lineBreak, cuts dropped.
+    QString withBreaks(const QString& spanText, int qtStart, QStringView lineBreak) const;
+    // Every text put into the document passes here (loading aside, which does the same).
+    void insertDocumentText(QTextCursor& cursor, QStringView text, const QTextCharFormat& format);
     // Replaces the cursor's selection by text inside the caller's edit block: each line break
     // of text starts a line of the main kind, and lines grown too long are cut.
     void insertLines(QTextCursor& cursor, QStringView text);
@@ -201,6 +207,8 @@ private:
     // Whether a separator ever carried a line end other than the main kind, or a cut.
     bool m_marked = false;
     bool m_loading = false;
+    // Whether a frame marker was ever held since the text was loaded (undo may bring one back).
+    bool m_held = false;
 
     HtmlHighlighter* m_highlighter = nullptr;
     bool m_coloursWanted = true;

@@ -179,6 +179,37 @@ void TestTextFileCodec::writtenLineEnds_data()
     QTest::newRow("1252 stays without one")
         << QStringLiteral("ä\nb") << ends("r") << LineBreak::ParagraphSeparator
         << Encoding::Windows1252 << QByteArray("\xE4\rb") << Encoding::Windows1252;
+
+    // A lone CR in front of an empty line's LF would read back as one CR LF.
+    QTest::newRow("CR before an empty LF line: main LF")
+        << "a\nb\n\nc\nd\n"
+        << ends("n r n n") << LineBreak::Lf << Encoding::Utf8 << QByteArray("a\nb\n\nc\nd\n")
+        << Encoding::Utf8;
+    QTest::newRow("CR before an empty LF line: main CR LF")
+        << "b\n\nc" << ends("r n") << LineBreak::CrLf << Encoding::Utf8 << QByteArray("b\r\n\nc")
+        << Encoding::Utf8;
+    QTest::newRow("CR before an empty LF line: main CR")
+        << "b\n\n\n"
+        << ends("r n") << LineBreak::Cr << Encoding::Windows1252 << QByteArray("b\r\n\n\r")
+        << Encoding::Windows1252;
+    QTest::newRow("CR before empty lines of other ends stays")
+        << "b\n\n\n\nc" << ends("r r rn p") << LineBreak::Lf << Encoding::Utf8
+        << QByteArray("b\r\r\r\n\xE2\x80\xA9"
+                      "c")
+        << Encoding::Utf8;
+    QTest::newRow("U+FEFF first in a UTF-8 text gets a byte-order mark")
+        << QStringLiteral("\uFEFFa\nb") << ends("") << LineBreak::Lf << Encoding::Utf8
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                      "a\nb")
+        << Encoding::Utf8Bom;
+    QTest::newRow("U+FEFF first in a 1252 text: UTF-8 with a byte-order mark")
+        << QStringLiteral("\uFEFFa") << ends("") << LineBreak::Lf << Encoding::Windows1252
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF"
+                      "a")
+        << Encoding::Utf8Bom;
+    QTest::newRow("CR before a line with text stays")
+        << "b\nx\nc" << ends("r n") << LineBreak::Lf << Encoding::Utf8 << QByteArray("b\rx\nc")
+        << Encoding::Utf8;
 }
 
 void TestTextFileCodec::writtenLineEnds()
@@ -194,6 +225,8 @@ void TestTextFileCodec::writtenLineEnds()
     QCOMPARE(encodeTextFile(text, lineEnds, &format), bytes);
     QCOMPARE(format.encoding, written);
     QCOMPARE(format.lineBreak, main);
+    // Whatever is written reads back as the same lines.
+    QCOMPARE(decodeTextFile(bytes).text, text);
 }
 
 void TestTextFileCodec::allBytesAs1252()

@@ -8,8 +8,10 @@
 #include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
@@ -94,6 +96,8 @@ private slots:
     void backupKeepsLineEnds();
     void loadingForgetsEarlierLineEnds();
     void lineSeparatorIsACharacter();
+    void frameMarkersAreCharacters_data();
+    void frameMarkersAreCharacters();
 
     void cutLinesLookWhole_data();
     void cutLinesLookWhole();
@@ -180,6 +184,25 @@ void TstLineEnds::fileComesBackAroundEdits_data()
     QTest::newRow("U+2028 stays a character") << all << 29 << 0 << "Y"
                                               << "" << with(31, 0, "Y");
 
+    // A Return at the start of the line behind a lone CR: a new empty line with LF there would
+    // read back as CR LF, one line less.
+    const QByteArray loneCr = "a\nb\rc\nd\n";
+    QTest::newRow("Return behind a lone CR") << loneCr << 6 << 0 << "\r"
+                                             << "" << QByteArray("a\nb\n\nc\nd\n");
+    QTest::newRow("emptied line behind a lone CR") << QByteArray("a\rx\nc\n") << 3 << 1 << "\b"
+                                                   << "" << QByteArray("a\n\nc\n");
+
+    // U+FDD0 and U+FDD1 are characters of their lines, whatever Qt makes of them.
+    const QByteArray markers = "a\xEF\xB7\x90"
+                               "b\r\nc\xEF\xB7\x91\r\n\xEF\xB7\x92zwei\n";
+    QTest::newRow("frame markers, edited elsewhere") << markers << 11 << 0 << "X"
+                                                     << "" << QByteArray(markers).insert(17, "X");
+    QTest::newRow("frame markers pasted")
+        << markers << 1 << 0 << "" << QStringLiteral("\uFDD1\uFDD0\uFDD2")
+        << QByteArray(markers).insert(1, "\xEF\xB7\x91\xEF\xB7\x90\xEF\xB7\x92");
+    QTest::newRow("frame marker typed") << markers << 2 << 0 << QStringLiteral("\uFDD1") << ""
+                                        << QByteArray(markers).insert(4, "\xEF\xB7\x91");
+
     // Mostly LF: lines added get LF; a long line is cut for display only. The interface counts
     // every line break as two characters: the long line starts at 6.
     const QString longLine = markupLine(3 * PieceLength + 100);
@@ -263,6 +286,69 @@ void TstLineEnds::lineSeparatorIsACharacter()
     edit.replaceSelection(QStringLiteral("\u2028"));
     QCOMPARE(edit.lineCount(), 2);
     QCOMPARE(edit.text(), QStringLiteral("a\u2028\u2028b\r\nc"));
+}
+
+void TstLineEnds::frameMarkersAreCharacters_data()
+{
+    // How the text with U+FDD0 and U+FDD1 came in; U+FDD2 is no marker and stays itself.
+    QTest::addColumn<QString>("way");
+    QTest::newRow("loaded") << "load";
+    QTest::newRow("pasted") << "paste";
+    QTest::newRow("typed") << "type";
+    QTest::newRow("converted") << "convert";
+    QTest::newRow("loaded into a long line") << "long";
+}
+
+void TstLineEnds::frameMarkersAreCharacters()
+{
+    QFETCH(QString, way);
+    const QString pad = way == QLatin1String("long") ? markupLine(2 * PieceLength) : QString();
+    const QString text = pad + QStringLiteral("a\uFDD0\uFDD2b\r\n\uFDD1c");
+    TExtRich edit;
+    if (way == QLatin1String("load") || way == QLatin1String("long")) {
+        edit.loadText(text);
+    } else if (way == QLatin1String("paste")) {
+        edit.replaceSelection(text);
+    } else if (way == QLatin1String("type")) {
+        typeKeys(&edit, QString(text).replace(QLatin1String("\r\n"), QLatin1String("\r")));
+    } else {
+        edit.loadText(QStringLiteral("a&#xFDD0;\uFDD2b\r\n&#xFDD1;c"));
+        QVERIFY(edit.convertLines([](const QString& line) {
+            return QString(line)
+                .replace(QLatin1String("&#xFDD0;"), QChar(0xFDD0))
+                .replace(QLatin1String("&#xFDD1;"), QChar(0xFDD1));
+        }));
+    }
+    const int at = int(pad.size());
+    QCOMPARE(edit.lineCount(), 2);
+    QCOMPARE(edit.text(), text);
+    QCOMPARE(edit.line(1), QStringLiteral("\uFDD1c"));
+    QCOMPARE(edit.textSpan(at + 1, 6), QStringLiteral("\uFDD0\uFDD2b\r\n\uFDD1"));
+    LineBreaks ends;
+    QCOMPARE(edit.fileText(&ends), QString(text).replace(QLatin1String("\r\n"), "\n"));
+
+    // Search, copy and conversions read them as they are.
+    QVERIFY(SearchInControl(&edit, QStringLiteral("\uFDD1"), SearchOptions{}) ||
+            SearchInControl(&edit, QStringLiteral("\uFDD1"), SearchOptions{false, false, false}));
+    QCOMPARE(edit.selStart(), at + 6);
+    edit.setSelStart(at);
+    edit.setSelLength(3);
+    QCOMPARE(edit.selText(), QStringLiteral("a\uFDD0\uFDD2"));
+    edit.copySelection();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("a\uFDD0\uFDD2"));
+    QString seen;
+    edit.convertLines([&seen](const QString& line) {
+        seen += line;
+        return line.toUpper();
+    });
+    QCOMPARE(seen, QStringLiteral("\uFDD1c") + pad + QStringLiteral("a\uFDD0\uFDD2b"));
+    QCOMPARE(edit.text(), QString(text).toUpper());
+
+    // Pasted back after an undo, the copy is the same characters.
+    edit.undoLast();
+    edit.setSelStart(0);
+    edit.pasteClipboard();
+    QCOMPARE(edit.text(), QStringLiteral("a\uFDD0\uFDD2") + text);
 }
 
 // ---- long lines -------------------------------------------------------------------------------
