@@ -5,9 +5,12 @@
 #include "core/SettingsStore.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QList>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // "[Section]" starts a section, "Name=Value" is a value in it, any other line is a text the
 // target uses for the entry it adds. A backslash escapes the next character ("\n" and "\r" stand
@@ -103,4 +106,21 @@ inline QByteArray storeInputText(const SettingsStore& store, const QStringList& 
                    escapedStoreText(store.readString(section, name, QString()), false) + u'\n';
     }
     return out.toUtf8();
+}
+
+// One private store file for the whole run, emptied before each input; in memory where the
+// system offers it, since the store commits every change to disk.
+inline void useEmptyStore()
+{
+    static QTemporaryDir* dir =
+        QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+            ? new QTemporaryDir(QStringLiteral("/dev/shm/tessaline-fuzz-XXXXXX"))
+            : new QTemporaryDir;
+    static const QString file = dir->filePath(QStringLiteral("settings.ini"));
+    {
+        QSettings raw(file, QSettings::IniFormat);
+        raw.clear();
+        raw.sync();
+    }
+    SettingsStore::useFile(file); // also tells every store that what it knew is gone
 }

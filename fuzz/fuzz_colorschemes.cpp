@@ -19,23 +19,6 @@ namespace
 
 const QString Section = QStringLiteral("BackPicture");
 
-// One private store file for the whole run, emptied before each input; in memory where the
-// system offers it, since the store commits every change to disk.
-void useEmptyStore()
-{
-    static QTemporaryDir* dir =
-        QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-            ? new QTemporaryDir(QStringLiteral("/dev/shm/tessaline-fuzz-XXXXXX"))
-            : new QTemporaryDir;
-    static const QString file = dir->filePath(QStringLiteral("settings.ini"));
-    {
-        QSettings raw(file, QSettings::IniFormat);
-        raw.clear();
-        raw.sync();
-    }
-    SettingsStore::useFile(file); // also tells every store that what it knew is gone
-}
-
 // Sections other than "BackPicture" are scheme subkeys below it. Its own values go in first, so
 // that the subkeys land below the spelling the input gave it.
 void fill(const StoreInput& input)

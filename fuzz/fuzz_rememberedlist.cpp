@@ -19,23 +19,6 @@
 namespace
 {
 
-// One private store file for the whole run, emptied before each input; in memory where the
-// system offers it, since the store commits every change to disk.
-void useEmptyStore()
-{
-    static QTemporaryDir* dir =
-        QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-            ? new QTemporaryDir(QStringLiteral("/dev/shm/tessaline-fuzz-XXXXXX"))
-            : new QTemporaryDir;
-    static const QString file = dir->filePath(QStringLiteral("settings.ini"));
-    {
-        QSettings raw(file, QSettings::IniFormat);
-        raw.clear();
-        raw.sync();
-    }
-    SettingsStore::useFile(file); // also tells every store that what it knew is gone
-}
-
 QString where(const RememberedList& list, const QString& field, qsizetype index)
 {
     return list.section() + u'/' + field + QString::number(index);
