@@ -41,6 +41,18 @@ bool near(qreal a, qreal b)
     return std::abs(a - b) < tolerance;
 }
 
+// Lines laid out for an earlier text of the block may end before its text does. Qt looks up the
+// caret's line without checking it (to scroll it into view), so such lines must not be used.
+bool linesCoverText(const QTextBlock& block)
+{
+    const QTextLayout* layout = block.layout();
+    const int count = layout->lineCount();
+    if (count == 0)
+        return false;
+    const QTextLine last = layout->lineAt(count - 1);
+    return last.textStart() + last.textLength() >= block.length() - 1;
+}
+
 } // namespace
 
 ParagraphLayout::ParagraphLayout(QTextDocument* document) : QPlainTextDocumentLayout(document) {}
@@ -157,7 +169,7 @@ QRectF ParagraphLayout::blockBoundingRect(const QTextBlock& block) const
 {
     if (block.isValid() && block.isVisible()) {
         auto* self = const_cast<ParagraphLayout*>(this);
-        if (block.layout()->lineCount() == 0) {
+        if (!linesCoverText(block)) {
             self->layOut(block, geometryOf(block));
         } else if (hasParagraphFormat(block.blockFormat())) {
             const Geometry geometry = geometryOf(block);

@@ -22,6 +22,8 @@ private slots:
     void changeLaysOutOnlyItsBlock();
     void unwrappedWidthFollowsTheWidestLine();
     void onlyShownBlocksKeepGlyphs();
+    void caretShownOverLinesOfAnEarlierText_data();
+    void caretShownOverLinesOfAnEarlierText();
 
 private:
     TExtRich* shownEdit(const QString& text);
@@ -129,6 +131,41 @@ void TstParagraphLayout::onlyShownBlocksKeepGlyphs()
     edit->viewport()->repaint();
     QVERIFY(doc->firstBlock().layout()->cacheEnabled());
     QCOMPARE(doc->blockCount(), 1);
+}
+
+void TstParagraphLayout::caretShownOverLinesOfAnEarlierText_data()
+{
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("never shown") << false;
+    QTest::newRow("shown") << true;
+}
+
+void TstParagraphLayout::caretShownOverLinesOfAnEarlierText()
+{
+    // A block left with lines for only the start of its text: bringing the caret behind them
+    // into view lays the block out again instead of reading a line that is not there.
+    QFETCH(bool, shown);
+    const QString text = QStringLiteral("kurz\n") + QString(3000, u'w') + QStringLiteral("\nende");
+    auto edit = std::make_unique<TExtRich>();
+    edit->loadText(text);
+    if (shown) {
+        edit->show();
+        QVERIFY(QTest::qWaitForWindowExposed(edit.get()));
+    }
+    const QTextBlock block = edit->document()->findBlockByNumber(1);
+    QTextLayout* layout = block.layout();
+    layout->beginLayout();
+    layout->createLine().setNumColumns(5);
+    layout->endLayout();
+    QCOMPARE(layout->lineCount(), 1);
+
+    QTextCursor caret(edit->document());
+    caret.setPosition(block.position() + 500);
+    edit->setTextCursor(caret);
+    edit->ensureCursorVisible();
+    edit->centerCursor();
+    const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+    QCOMPARE(last.textStart() + last.textLength(), block.length() - 1);
 }
 
 TESSALINE_TEST_MAIN(TstParagraphLayout)
