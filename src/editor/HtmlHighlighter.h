@@ -64,6 +64,8 @@ public:
     static State endState(QStringView text, State start);
 
     bool isEnabled() const { return m_enabled; }
+    // Whether the document's change report now is only new colours of blocks, no new text.
+    bool reportsOwnChange() const { return m_flushing; }
     // Switching off takes every colour away again.
     void setEnabled(bool on);
     // The colours follow the lightness of the background the text stands on.

@@ -6,6 +6,7 @@
 #include "editor/LineNumberGutter.h"
 #include "editor/ParagraphLayout.h"
 #include "editor/TagMatcher.h"
+#include "editor/TextMarks.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -158,6 +159,8 @@ TExtRich::TExtRich(QWidget* parent) : QPlainTextEdit(parent)
     m_numbers = new LineNumberGutter(this);
     m_numbers->hide();
     new TagMatcher(this);
+    m_marks = new TextMarks(this);
+    connect(m_marks, &TextMarks::changed, viewport(), qOverload<>(&QWidget::update));
     setEditRect();
     connect(doc, &QTextDocument::contentsChange, this, &TExtRich::documentChanged);
     connect(doc, &QTextDocument::blockCountChanged, this, [this] {
@@ -758,6 +761,8 @@ bool TExtRich::convertLines(const std::function<QString(const QString&)>& conver
 
 void TExtRich::documentChanged(int from, int removed, int added)
 {
+    if (!m_highlighter->reportsOwnChange())
+        m_marks->textChanged(from, removed, added);
     if (m_loading || !m_cutsPossible)
         return;
     const QTextDocument* doc = document();

@@ -14,6 +14,7 @@
 class GlyphCache;
 class HtmlHighlighter;
 class LineNumberGutter;
+class TextMarks;
 
 // Every position and length at this interface counts a line break as two characters (CR LF);
 // "lines" are hard lines (text between line breaks), never wrapped screen lines. Texts handed
@@ -120,6 +121,8 @@ public:
     bool syntaxColours() const { return m_coloursWanted; }
     void setSyntaxColours(bool on);
     HtmlHighlighter* highlighter() const { return m_highlighter; }
+    // Wavy underlines with tooltips that other parts of the editor lay over the text.
+    TextMarks* marks() const { return m_marks; }
     bool lineNumbersShown() const;
     void setLineNumbersShown(bool on);
     // Width of everything left of the text: the line numbers and the gutter.
@@ -152,6 +155,7 @@ protected:
     QMimeData* createMimeDataFromSelection() const override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -192,6 +196,7 @@ private:
     void paintBlockText(QPainter* painter, const QTextBlock& block, const QPointF& offset,
                         const QList<QTextLayout::FormatRange>& selections, const QRect& area,
                         const QColor& text);
+    void paintMarks();
 
     bool m_plainText = true;
     QList<QKeySequence> m_commandKeys;
@@ -213,5 +218,6 @@ private:
     HtmlHighlighter* m_highlighter = nullptr;
     bool m_coloursWanted = true;
     LineNumberGutter* m_numbers = nullptr;
+    TextMarks* m_marks = nullptr;
     std::unique_ptr<GlyphCache> m_glyphs;
 };

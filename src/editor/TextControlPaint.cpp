@@ -4,6 +4,7 @@
 #include "editor/GlyphCache.h"
 #include "editor/HtmlHighlighter.h"
 #include "editor/TextControl.h"
+#include "editor/TextMarks.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPaintEvent>
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QToolTip>
 #include <algorithm>
 
 void TExtRich::paintEvent(QPaintEvent* event)
@@ -50,6 +52,36 @@ void TExtRich::paintEvent(QPaintEvent* event)
         QPlainTextEdit::paintEvent(event);
     else
         paintColoured(event);
+    paintMarks();
+}
+
+void TExtRich::paintMarks()
+{
+    if (m_marks->isEmpty())
+        return;
+    QPainter painter(viewport());
+    const QPointF offset = contentOffset();
+    const int bottom = viewport()->height();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF bounds = blockBoundingGeometry(block).translated(offset);
+        if (bounds.top() > bottom)
+            break;
+        m_marks->paintBlock(&painter, block, bounds.topLeft());
+    }
+}
+
+bool TExtRich::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = m_marks->tipAt(cursorForPosition(help->pos()).position());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport());
+        return true;
+    }
+    return QPlainTextEdit::viewportEvent(event);
 }
 
 // The plain-text edit's own drawing, but for the text of coloured blocks.

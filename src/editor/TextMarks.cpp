@@ -1,0 +1,146 @@
+// TextMarks: wavy underlines with a tooltip each over stretches of the text, in layers.
+#include "editor/TextMarks.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace
+{
+
+using Mark = TextMarks::Mark;
+
+// The first mark of a layer sorted by start that may reach position: no mark starts further
+// back than the layer's longest mark.
+QList<Mark>::const_iterator firstReaching(const QList<Mark>& marks, int longest, int position)
+{
+    return std::lower_bound(marks.cbegin(), marks.cend(), position - longest,
+                            [](const Mark& mark, int pos) { return mark.start < pos; });
+}
+
+int longestOf(const QList<Mark>& marks)
+{
+    int longest = 0;
+    for (const Mark& mark : marks)
+        longest = std::max(longest, mark.length);
+    return longest;
+}
+
+void drawWave(QPainter* painter, qreal left, qreal right, qreal y, const QColor& colour)
+{
+    // A mark between two characters still shows as a short wave.
+    if (right - left < 6) {
+        const qreal middle = (left + right) / 2;
+        left = middle - 3;
+        right = middle + 3;
+    }
+    constexpr qreal step = 2;
+    QPainterPath wave(QPointF(left, y));
+    bool up = true;
+    for (qreal x = left + step; x < right + step; x += step, up = !up)
+        wave.lineTo(std::min(x, right), up ? y - 1.5 : y + 1);
+    painter->setPen(QPen(colour, 1));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawPath(wave);
+}
+
+} // namespace
+
+TextMarks::TextMarks(QObject* parent) : QObject(parent) {}
+
+void TextMarks::setMarks(Layer layer, QList<Mark> marks)
+{
+    std::stable_sort(marks.begin(), marks.end(),
+                     [](const Mark& a, const Mark& b) { return a.start < b.start; });
+    QList<Mark>& own = m_layers[index(layer)];
+    if (own == marks)
+        return;
+    own = std::move(marks);
+    m_longest[index(layer)] = longestOf(own);
+    emit changed();
+}
+
+QList<TextMarks::Mark> TextMarks::marksIn(int from, int to) const
+{
+    QList<Mark> found;
+    for (std::size_t i = 0; i < m_layers.size(); ++i) {
+        const QList<Mark>& layer = m_layers[i];
+        for (auto it = firstReaching(layer, m_longest[i], from);
+             it != layer.cend() && it->start <= to; ++it)
+            if (it->end() >= from)
+                found.append(*it);
+    }
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Mark& a, const Mark& b) { return a.start < b.start; });
+    return found;
+}
+
+QString TextMarks::tipAt(int position) const
+{
+    QStringList tips;
+    for (const Mark& mark : marksIn(position, position))
+        if (!mark.tip.isEmpty() && !tips.contains(mark.tip))
+            tips.append(mark.tip);
+    return tips.join(QLatin1Char('\n'));
+}
+
+void TextMarks::textChanged(int from, int removed, int added)
+{
+    bool touched = false;
+    for (QList<Mark>& layer : m_layers) {
+        if (layer.isEmpty())
+            continue;
+        QList<Mark> kept;
+        kept.reserve(layer.size());
+        for (Mark mark : layer) {
+            if (mark.end() <= from) {
+                kept.append(mark);
+            } else if (mark.start >= from + removed) {
+                mark.start += added - removed;
+                kept.append(mark);
+            }
+        }
+        touched = touched || kept.size() != layer.size() || added != removed;
+        layer = std::move(kept);
+        m_longest[std::size_t(&layer - m_layers.data())] = longestOf(layer);
+    }
+    if (touched)
+        emit changed();
+}
+
+bool TextMarks::isEmpty() const
+{
+    return std::all_of(m_layers.cbegin(), m_layers.cend(),
+                       [](const QList<Mark>& layer) { return layer.isEmpty(); });
+}
+
+void TextMarks::paintBlock(QPainter* painter, const QTextBlock& block, QPointF topLeft) const
+{
+    const QTextLayout* layout = block.layout();
+    if (!block.isVisible() || layout->lineCount() == 0)
+        return;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    {
+        const int blockStart = block.position();
+        const int blockEnd = blockStart + block.length() - 1;
+        for (const Mark& mark : marksIn(blockStart, blockEnd)) {
+            const int from = std::max(mark.start, blockStart) - blockStart;
+            const int to = std::min(mark.end(), blockEnd) - blockStart;
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                const int lineEnd = line.textStart() + line.textLength();
+                const bool lastLine = i + 1 == layout->lineCount();
+                if (to < line.textStart() || from > lineEnd || (from == lineEnd && !lastLine))
+                    continue;
+                const qreal left = line.cursorToX(std::max(from, line.textStart()));
+                const qreal right = line.cursorToX(std::min(to, lineEnd));
+                const qreal y = topLeft.y() + line.y() + line.ascent() + 2;
+                drawWave(painter, topLeft.x() + left, topLeft.x() + right, y, mark.colour);
+            }
+        }
+    }
+    painter->restore();
+}
