@@ -404,6 +404,11 @@ void TMainForm::applyWindowBounds()
 void TMainForm::FormActivate()
 {
     HintStatusBar1->setHintsEnabled(m_state.hintsOn);
+    openPendingFile();
+}
+
+void TMainForm::openPendingFile()
+{
     if (m_state.pendingFile.isEmpty())
         return;
     const QString file = m_state.pendingFile;
@@ -417,6 +422,9 @@ void TMainForm::showEvent(QShowEvent* event)
     if (m_shownOnce)
         return;
     m_shownOnce = true;
+    // A window manager that keeps a new window from the focus never activates the frame: the
+    // file from the command line opens once the frame is on screen all the same.
+    QTimer::singleShot(0, this, &TMainForm::openPendingFile);
     // Only now does the platform know the decorations; they must fit on the screen too.
     if (windowState() != Qt::WindowNoState || !windowHandle())
         return;

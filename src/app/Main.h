@@ -57,6 +57,8 @@ public:
     THintStatusBar* HintStatusBar1 = nullptr;
 
     void FormActivate();
+    // Opens the file named on the command line, once.
+    void openPendingFile();
     // The idle hook: edit buttons, the active document's modified mark, the menu state.
     void onIdle();
     void UpdateMenuItems();
