@@ -2,7 +2,6 @@
 #include "editor/HtmlHighlighter.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QElapsedTimer>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -241,31 +240,6 @@ HtmlHighlighter::HtmlHighlighter(QTextDocument* document, QObject* parent)
     : QObject(parent), m_doc(document), m_blockCount(document->blockCount())
 {
     connect(document, &QTextDocument::contentsChange, this, &HtmlHighlighter::contentsChanged);
-    m_rest.setSingleShot(true);
-    connect(&m_rest, &QTimer::timeout, this, &HtmlHighlighter::findStatesAhead);
-}
-
-void HtmlHighlighter::findStatesAhead()
-{
-    // Short slices, so that a key pressed meanwhile waits a few milliseconds at most.
-    constexpr int SliceMs = 4;
-    constexpr int BlocksPerStep = 256;
-    if (!m_enabled)
-        return;
-    QElapsedTimer slice;
-    slice.start();
-    const int last = m_doc->blockCount() - 1;
-    while (m_known <= last) {
-        const int before = m_known;
-        ensureStates(std::min(last, m_known + BlocksPerStep));
-        if (m_known == before)
-            return;
-        if (slice.elapsed() >= SliceMs) {
-            if (m_known <= last)
-                m_rest.start(0);
-            return;
-        }
-    }
 }
 
 QList<HtmlHighlighter::Span> HtmlHighlighter::spans(QStringView text, State start, State* end)
@@ -298,8 +272,6 @@ void HtmlHighlighter::setEnabled(bool on)
     m_enabled = on;
     if (!on)
         forgetColours();
-    else
-        m_rest.start(m_restDelay);
 }
 
 void HtmlHighlighter::setBackground(const QColor& background)
@@ -361,8 +333,6 @@ void HtmlHighlighter::contentsChanged(int from, int removed, int added)
     Q_UNUSED(removed);
     if (m_flushing)
         return;
-    if (m_enabled)
-        m_rest.start(m_restDelay);
     const int count = m_doc->blockCount();
     const int delta = count - m_blockCount;
     m_blockCount = count;

@@ -7,7 +7,6 @@
 #include <QStringView>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTimer>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -17,11 +16,11 @@ class QTextDocument;
 
 // Every block remembers in its user state the scanner state at its start and at its end and the
 // start state it was coloured with. A change forgets the changed blocks only; the states behind
-// them count again as soon as a block's newly found start state is the one it had before. While
-// the user works, states are found only as far down as something is shown, so a comment opened at
-// the top of a huge page costs no more than the screen it is shown on; once the text has rested a
-// moment, the states further down are found in short slices, so a later jump to the end of a huge
-// page finds them ready. Colours are only ever given to what is shown. They stay beside their
+// them count again as soon as a block's newly found start state is the one it had before. States
+// are found only as far down as something is shown, so opening a huge page or a comment opened
+// at its top costs no more than the screen it is shown on; a jump far down finds the states on
+// its way once (a scan runs at several hundred megabytes a second). Colours are only ever given
+// to what is shown. They stay beside their
 // block as spans and are painted glyph by glyph; only a block whose glyphs cannot be painted so
 // carries them in its layout's formats.
 class HtmlHighlighter : public QObject
@@ -88,8 +87,6 @@ public:
     // of the block are found first (the block is about to be shown anyway); without colours
     // only states still known from earlier count.
     std::optional<State> stateAt(const QTextBlock& block, int column);
-    // How long the text rests before states further down are looked for (tests lengthen it).
-    void setRestDelay(int ms) { m_restDelay = ms; }
     // How many leading blocks have known states (for the benchmark and the tests).
     int knownBlocks() const { return m_known; }
 
@@ -103,7 +100,6 @@ private:
     static std::optional<State> startStateOf(const QTextBlock& block);
     void forgetColours();
     void reportOwnChange(bool quiet = false);
-    void findStatesAhead();
 
     QTextDocument* m_doc;
     bool m_enabled = true;
@@ -114,8 +110,6 @@ private:
     int m_validTo = 0;
     int m_blockCount = 1;
     bool m_flushing = false;
-    QTimer m_rest;
-    int m_restDelay = 300;
 };
 
 struct PaintedGlyphs;

@@ -22,14 +22,6 @@ constexpr qreal tolerance = 1.0 / 32;
 // Indents wider than the text still leave room for a few characters per line.
 constexpr qreal narrowestLine = 16;
 
-bool hasParagraphFormat(const QTextBlockFormat& format)
-{
-    return format.hasProperty(QTextFormat::BlockLeftMargin) ||
-           format.hasProperty(QTextFormat::BlockRightMargin) ||
-           format.hasProperty(QTextFormat::TextIndent) ||
-           format.hasProperty(QTextFormat::BlockAlignment);
-}
-
 // Block formats from files may hold anything; text never moves left of the edit rectangle.
 qreal sane(qreal pixels)
 {
@@ -169,13 +161,11 @@ QRectF ParagraphLayout::blockBoundingRect(const QTextBlock& block) const
 {
     if (block.isValid() && block.isVisible()) {
         auto* self = const_cast<ParagraphLayout*>(this);
-        if (!linesCoverText(block)) {
-            self->layOut(block, geometryOf(block));
-        } else if (hasParagraphFormat(block.blockFormat())) {
-            const Geometry geometry = geometryOf(block);
-            if (!laidOutAs(block, geometry))
-                self->layOut(block, geometry);
-        }
+        // A block laid out for another width (the view was resized since) is laid out anew
+        // when it is needed, instead of every block of the document at the resize.
+        const Geometry geometry = geometryOf(block);
+        if (!linesCoverText(block) || !laidOutAs(block, geometry))
+            self->layOut(block, geometry);
     }
     return QPlainTextDocumentLayout::blockBoundingRect(block);
 }
@@ -183,8 +173,13 @@ QRectF ParagraphLayout::blockBoundingRect(const QTextBlock& block) const
 QSizeF ParagraphLayout::documentSize() const
 {
     QSizeF size = QPlainTextDocumentLayout::documentSize();
-    // Wrapped text is as wide as the view already; only unwrapped lines reach past it.
+    // Wrapped text is as wide as the view; only unwrapped lines reach past it. The base layout
+    // learns of the view's width only when the whole text is laid out anew, which a resize
+    // does not do here.
+    const qreal viewWidth = m_view ? qreal(m_view->width()) : size.width();
     if (document()->defaultTextOption().wrapMode() == QTextOption::NoWrap)
-        size.setWidth(std::max(size.width(), m_widest));
+        size.setWidth(std::max(viewWidth, m_widest));
+    else
+        size.setWidth(viewWidth);
     return size;
 }

@@ -805,7 +805,14 @@ void TExtRich::setLineNumbersShown(bool on)
 
 void TExtRich::resizeEvent(QResizeEvent* event)
 {
-    QPlainTextEdit::resizeEvent(event);
+    // The plain-text edit would lay out the whole text again for a new width, giving every
+    // block of a big page a layout of its own; the document layout lays out each block for the
+    // new width when it is next needed instead.
+    const QSize size = event->size();
+    QResizeEvent sameWidth(size, QSize(size.width(), event->oldSize().height()));
+    QPlainTextEdit::resizeEvent(&sameWidth);
+    if (event->oldSize().width() != size.width())
+        viewport()->update();
     if (!m_numbers)
         return;
     const QRect area = contentsRect();

@@ -22,7 +22,6 @@ namespace
 std::unique_ptr<TExtRich> colouredEdit(const QString& text, QSize size = QSize(320, 220))
 {
     return showEdit(text, size, [](TExtRich* edit) {
-        edit->highlighter()->setRestDelay(3600 * 1000);
         // A blinking caret would make two pictures differ.
         edit->setCursorWidth(0);
     });
