@@ -615,7 +615,20 @@ void TExtRich::loadText(const QString& text, const LineBreaks& lineEnds,
         QString documentText = cut ? pieces : text;
         pieces.clear();
         const std::vector<qsizetype> held = LineEnds::holdFrameMarkers(documentText);
-        setPlainText(documentText);
+        // The plain-text edit's own way would give the whole new text the caret's format in a
+        // second pass over every block. The text goes in behind a stand-in character instead,
+        // which keeps the caret at the start (no scrolling to the end and back), and the
+        // stand-in goes in the same step.
+        setPlainText(QStringLiteral("x"));
+        doc->setUndoRedoEnabled(false);
+        QTextCursor insertion(doc);
+        insertion.beginEditBlock();
+        insertion.setPosition(1);
+        insertion.insertText(documentText);
+        insertion.setPosition(0);
+        insertion.deleteChar();
+        insertion.endEditBlock();
+        doc->setUndoRedoEnabled(true);
         documentText.clear();
         if (!held.empty()) {
             doc->setUndoRedoEnabled(false);
