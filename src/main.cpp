@@ -2,6 +2,7 @@
 #include "app/Main.h"
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "editor/DocumentPrefetch.h"
 #include "widgets/GlyphIcon.h"
 #include "widgets/ScreenPlacement.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char** argv)
     StartOptions options;
     // Read again: on Windows only the application's list carries every character of a name.
     options.commandLineFile = parseCommandLine(QCoreApplication::arguments()).file;
+    DocumentPrefetch::start(options.commandLineFile);
     TMainForm frame(options);
     frame.show();
     return app.exec();

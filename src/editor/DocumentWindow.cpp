@@ -10,6 +10,7 @@
 #include "editor/DocumentFileFilters.h"
 #include "editor/DocumentHost.h"
 #include "editor/DocumentMenus.h"
+#include "editor/DocumentPrefetch.h"
 #include "editor/EncodingChoice.h"
 #include "editor/EntityKeyFilter.h"
 #include "editor/FileDialogs.h"
@@ -284,10 +285,15 @@ void TMDIChild::LoadFile(const QString& path)
     FileExt = fileExtension(path).left(255);
     if (FileExt == QLatin1String(".rtf"))
         TextMemo->setPlainTextMode(false);
+    std::optional<PrefetchedDocument> prefetched = DocumentPrefetch::take(path);
     FileStamp stamp;
-    const QByteArray bytes = readDocumentFile(path, &stamp);
+    const QByteArray bytes = prefetched ? prefetched->bytes : readDocumentFile(path, &stamp);
+    if (prefetched)
+        stamp = prefetched->stamp;
     if (TextMemo->isPlainTextMode()) {
-        const DecodedText decoded = decodeTextFile(bytes);
+        const DecodedText decoded = prefetched && prefetched->decoded
+                                        ? std::move(*prefetched->decoded)
+                                        : decodeTextFile(bytes);
         m_format = decoded.format;
         m_unifyLineEnds = false;
         TextMemo->loadText(decoded.text, decoded.lineEnds, decoded.format.lineBreak);
@@ -413,7 +419,8 @@ bool TMDIChild::save()
         return saveAs();
     if (!mayOverwrite())
         return false;
-    if (TextMemo->isPlainTextMode() && !charsetConfirmed(this, TextMemo, m_unifyLineEnds, &m_format))
+    if (TextMemo->isPlainTextMode() &&
+        !charsetConfirmed(this, TextMemo, m_unifyLineEnds, &m_format))
         return false;
     writeDocument(FileName);
     TextMemo->setModified(false);
@@ -429,7 +436,8 @@ bool TMDIChild::saveAs()
     if (runFileDialog(dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return false;
     const QString path = QDir::toNativeSeparators(dialog->selectedFiles().constFirst());
-    if (TextMemo->isPlainTextMode() && !charsetConfirmed(this, TextMemo, m_unifyLineEnds, &m_format))
+    if (TextMemo->isPlainTextMode() &&
+        !charsetConfirmed(this, TextMemo, m_unifyLineEnds, &m_format))
         return false;
     FileName = path;
     TextMemo->setStatusTip(path);
