@@ -22,6 +22,7 @@ private slots:
     void changeLaysOutOnlyItsBlock();
     void unwrappedWidthFollowsTheWidestLine();
     void onlyShownBlocksKeepGlyphs();
+    void resizedViewWrapsAtItsNewWidth();
     void caretShownOverLinesOfAnEarlierText_data();
     void caretShownOverLinesOfAnEarlierText();
 
@@ -131,6 +132,35 @@ void TstParagraphLayout::onlyShownBlocksKeepGlyphs()
     edit->viewport()->repaint();
     QVERIFY(doc->firstBlock().layout()->cacheEnabled());
     QCOMPARE(doc->blockCount(), 1);
+}
+
+void TstParagraphLayout::resizedViewWrapsAtItsNewWidth()
+{
+    // Blocks are laid out for a new width when they are needed, on screen or far below it.
+    QString text;
+    for (int i = 0; i < 300; ++i)
+        text += QString(120, QChar(u'a' + i % 26)) + u'\n';
+    TExtRich* edit = shownEdit(text);
+    QVERIFY(edit);
+    QTextDocument* doc = edit->document();
+    QList<int> rows;
+    for (const int width : {260, 520}) {
+        edit->resize(width, 300);
+        for (const int number : {299, 0}) {
+            const QTextBlock block = doc->findBlockByNumber(number);
+            edit->setSelStart(edit->firstPositionOfLine(number) + 100);
+            edit->viewport()->repaint();
+            const QTextLayout* layout = block.layout();
+            for (int i = 0; i < layout->lineCount(); ++i)
+                QVERIFY(layout->lineAt(i).naturalTextWidth() <= edit->viewport()->width());
+            QVERIFY(edit->cursorRect().right() <= edit->viewport()->width());
+            rows.append(layout->lineCount());
+        }
+    }
+    QVERIFY2(
+        rows[0] == rows[1] && rows[2] == rows[3] && rows[0] > rows[2],
+        qPrintable(
+            QStringLiteral("%1 %2 %3 %4").arg(rows[0]).arg(rows[1]).arg(rows[2]).arg(rows[3])));
 }
 
 void TstParagraphLayout::caretShownOverLinesOfAnEarlierText_data()
