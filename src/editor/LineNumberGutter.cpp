@@ -3,6 +3,7 @@
 
 #include "editor/LineEnds.h"
 #include "editor/TextControl.h"
+#include "editor/TextMarks.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -52,7 +53,17 @@ void LineNumberGutter::paintEvent(QPaintEvent* event)
         const QRectF box = m_edit->blockBoundingGeometry(block).translated(offset);
         if (box.top() > event->rect().bottom())
             break;
-        if (cut || box.bottom() < event->rect().top() || !block.isVisible())
+        if (box.bottom() < event->rect().top() || !block.isVisible())
+            continue;
+        // A bar at the left edge beside every piece of line that carries a mark.
+        if (const TextMarks* marks = m_edit->marks()) {
+            const QList<TextMarks::Mark> found =
+                marks->marksIn(block.position(), block.position() + block.length() - 1);
+            if (!found.isEmpty())
+                painter.fillRect(QRectF(0, box.top() + 1, 3, box.height() - 2),
+                                 found.first().colour);
+        }
+        if (cut)
             continue;
         painter.drawText(QRectF(0, box.top(), width() - 6, lineHeight),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(line + 1));
