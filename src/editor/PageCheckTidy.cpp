@@ -25,7 +25,7 @@ const QHash<QByteArray, const char*>& germanTexts()
         {"DISCARDING_UNEXPECTED", "Unerwartetes %1 wird übergangen"},
         {"UNEXPECTED_ENDTAG", "Unerwartetes </%1>"},
         {"UNEXPECTED_ENDTAG_IN", "Unerwartetes </%1> in <%2>"},
-        {"NON_MATCHING_ENDTAG", "Unerwartetes %1 statt </%2>"},
+        {"NON_MATCHING_ENDTAG", "Unerwartetes </%1>, ersetzt durch </%2>"},
         {"COERCE_TO_ENDTAG", "<%1> ist wohl als </%2> gemeint"},
         {"UNKNOWN_ELEMENT", "Unbekanntes Element %1"},
         {"PROPRIETARY_ELEMENT", "%1 ist kein Element des Standards"},
