@@ -424,8 +424,7 @@ bool TMDIChild::save()
         return saveAs();
     if (!mayOverwrite())
         return false;
-    if (TextMemo->isPlainTextMode() &&
-        !charsetConfirmed(this, TextMemo, m_unifyLineEnds, &m_format))
+    if (TextMemo->isPlainTextMode() && !charsetConfirmed(this, TextMemo, m_unifyLineEnds, &m_format))
         return false;
     writeDocument(FileName);
     TextMemo->setModified(false);
@@ -441,8 +440,7 @@ bool TMDIChild::saveAs()
     if (runFileDialog(dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return false;
     const QString path = QDir::toNativeSeparators(dialog->selectedFiles().constFirst());
-    if (TextMemo->isPlainTextMode() &&
-        !charsetConfirmed(this, TextMemo, m_unifyLineEnds, &m_format))
+    if (TextMemo->isPlainTextMode() && !charsetConfirmed(this, TextMemo, m_unifyLineEnds, &m_format))
         return false;
     FileName = path;
     TextMemo->setStatusTip(path);
