@@ -135,11 +135,20 @@ template <class Visit> void scanTags(QStringView text, Visit visit)
     }
 }
 
+// A value as a browser reads it: every line end inside it is one LF, whatever the file holds.
 QString attributeValue(QStringView text, const Attribute& attribute)
 {
+    static const QRegularExpression lineEnd(QStringLiteral("\\r\\n|[\\r\\x{2029}]"));
     QString value = text.mid(attribute.valueStart, attribute.valueLength).trimmed().toString();
+    value.replace(lineEnd, QStringLiteral("\n"));
     value.replace(QLatin1String("&amp;"), QLatin1String("&"), Qt::CaseInsensitive);
     return value;
+}
+
+// A name in a message stays on the message's one line.
+QString shown(QString name)
+{
+    return name.replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
 QString percentDecoded(const QString& text)
@@ -231,7 +240,7 @@ public:
         if (path.isEmpty()) {
             if (!fragment.isEmpty() && !m_anchors.contains(fragment))
                 report(link, Kind::Warning,
-                       QStringLiteral("Anker nicht gefunden: #%1").arg(fragment));
+                       QStringLiteral("Anker nicht gefunden: #%1").arg(shown(fragment)));
             return;
         }
         if (m_page.folder.isEmpty()) {
@@ -244,12 +253,12 @@ public:
         }
         const QFileInfo file(QDir(m_page.folder).absoluteFilePath(path));
         if (!file.exists()) {
-            report(link, Kind::Error, QStringLiteral("Datei nicht gefunden: %1").arg(path));
+            report(link, Kind::Error, QStringLiteral("Datei nicht gefunden: %1").arg(shown(path)));
             return;
         }
         if (!fragment.isEmpty() && file.isFile() && !anchorsIn(file).contains(fragment))
             report(link, Kind::Warning,
-                   QStringLiteral("Anker nicht gefunden: %1#%2").arg(path, fragment));
+                   QStringLiteral("Anker nicht gefunden: %1#%2").arg(shown(path), shown(fragment)));
     }
 
 private:
