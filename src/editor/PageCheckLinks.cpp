@@ -11,6 +11,9 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QUrl>
+#include <optional>
+#include <span>
+#include <vector>
 
 namespace PageCheck
 {
@@ -156,19 +159,69 @@ QString percentDecoded(const QString& text)
     return QString::fromUtf8(QByteArray::fromPercentEncoding(text.toUtf8()));
 }
 
-// Elements that never nest (no end tag, or one a browser supplies at the next sibling).
-bool nestsNot(QStringView name)
+// Elements that never hold others: no end tag, or none that matters here.
+bool isVoid(QStringView name)
 {
     static const char16_t* const names[] = {
         u"area",  u"base",     u"br",      u"col",    u"embed",  u"hr",    u"img",
         u"input", u"link",     u"meta",    u"param",  u"source", u"track", u"wbr",
-        u"frame", u"basefont", u"isindex", u"keygen", u"p",      u"li",    u"dt",
-        u"dd",    u"tr",       u"td",      u"th",     u"option", u"thead", u"tbody",
-        u"tfoot", u"colgroup", u"html",    u"head",   u"body"};
+        u"frame", u"basefont", u"isindex", u"keygen", u"html",   u"head",  u"body"};
     for (const char16_t* n : names)
         if (same(name, QStringView(n)))
             return true;
     return false;
+}
+
+using Names = std::span<const char16_t* const>;
+
+bool among(QStringView name, Names names)
+{
+    for (const char16_t* n : names)
+        if (same(name, QStringView(n)))
+            return true;
+    return false;
+}
+
+// The elements that bound the search for an open sibling: a cell's start tag ends the open
+// cell of its own table, never one of a table around it. Empty for elements without siblings
+// that end each other.
+Names siblingScope(QStringView name)
+{
+    static const char16_t* const tableParts[] = {u"td",    u"th",    u"tr",      u"thead",
+                                                 u"tbody", u"tfoot", u"colgroup"};
+    static const char16_t* const table[] = {u"table"};
+    static const char16_t* const lists[] = {u"ul", u"ol", u"menu", u"dir"};
+    static const char16_t* const definitions[] = {u"dt", u"dd"};
+    static const char16_t* const definitionList[] = {u"dl"};
+    static const char16_t* const selects[] = {u"select", u"datalist", u"optgroup"};
+    static const char16_t* const paragraphScope[] = {
+        u"table", u"td", u"th", u"li", u"dd", u"div", u"blockquote", u"button", u"object", u"form"};
+    if (among(name, tableParts))
+        return table;
+    if (same(name, u"li"))
+        return lists;
+    if (among(name, definitions))
+        return definitionList;
+    if (same(name, u"option"))
+        return selects;
+    if (same(name, u"p"))
+        return paragraphScope;
+    return {};
+}
+
+// Closes the innermost open element named name, and everything opened after it. The search
+// stops at an element of scope and looks at the innermost elements only, which keeps it cheap.
+void closeOpen(std::vector<QStringView>& open, QStringView name, Names scope = {})
+{
+    const std::size_t lowest = open.size() > 64 ? open.size() - 64 : 0;
+    for (std::size_t k = open.size(); k > lowest; --k) {
+        if (same(open[k - 1], name)) {
+            open.resize(k - 1);
+            return;
+        }
+        if (among(open[k - 1], scope))
+            return;
+    }
 }
 
 bool isLinkAttribute(QStringView name)
@@ -210,20 +263,41 @@ public:
 
     void check(const Link& link)
     {
-        static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-        const QString& value = link.value;
-        if (value.isEmpty() || value.startsWith(QLatin1String("//")))
+        // Pages name the same targets again and again: each value is looked up once.
+        auto known = m_outcomes.constFind(link.value);
+        if (known == m_outcomes.cend())
+            known = m_outcomes.insert(link.value, outcome(link.value));
+        if (!known->has_value())
             return;
+        if ((*known)->kind == Kind::Note) {
+            if (m_untitledNoted)
+                return;
+            m_untitledNoted = true;
+        }
+        m_findings.append({link.start, int(link.length), (*known)->kind, (*known)->message});
+    }
+
+private:
+    struct Outcome {
+        Kind kind;
+        QString message;
+    };
+
+    std::optional<Outcome> outcome(const QString& value)
+    {
+        static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+        if (value.isEmpty() || value.startsWith(QLatin1String("//")))
+            return std::nullopt;
         QString path;
         QString fragment;
         if (scheme.match(value).hasMatch()) {
             if (!value.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-                return;
+                return std::nullopt;
             const QUrl url(value);
             path = url.toLocalFile();
             fragment = url.fragment(QUrl::FullyDecoded);
             if (path.isEmpty())
-                return;
+                return std::nullopt;
         } else {
             const qsizetype hash = value.indexOf(QLatin1Char('#'));
             if (hash >= 0)
@@ -234,37 +308,27 @@ public:
                 raw.truncate(query);
             // A path from the server's root names no file of this folder.
             if (raw.startsWith(QLatin1Char('/')))
-                return;
+                return std::nullopt;
             path = percentDecoded(raw);
         }
         if (path.isEmpty()) {
             if (!fragment.isEmpty() && !m_anchors.contains(fragment))
-                report(link, Kind::Warning,
-                       QStringLiteral("Anker nicht gefunden: #%1").arg(shown(fragment)));
-            return;
+                return Outcome{Kind::Warning,
+                               QStringLiteral("Anker nicht gefunden: #%1").arg(shown(fragment))};
+            return std::nullopt;
         }
-        if (m_page.folder.isEmpty()) {
-            if (!m_untitledNoted)
-                report(link, Kind::Note,
-                       QStringLiteral("Das Dokument ist noch nicht gespeichert: lokale Verweise "
-                                      "werden nicht geprüft"));
-            m_untitledNoted = true;
-            return;
-        }
+        if (m_page.folder.isEmpty())
+            return Outcome{Kind::Note, QStringLiteral("Das Dokument ist noch nicht gespeichert: "
+                                                      "lokale Verweise werden nicht geprüft")};
         const QFileInfo file(QDir(m_page.folder).absoluteFilePath(path));
-        if (!file.exists()) {
-            report(link, Kind::Error, QStringLiteral("Datei nicht gefunden: %1").arg(shown(path)));
-            return;
-        }
+        if (!file.exists())
+            return Outcome{Kind::Error,
+                           QStringLiteral("Datei nicht gefunden: %1").arg(shown(path))};
         if (!fragment.isEmpty() && file.isFile() && !anchorsIn(file).contains(fragment))
-            report(link, Kind::Warning,
-                   QStringLiteral("Anker nicht gefunden: %1#%2").arg(shown(path), shown(fragment)));
-    }
-
-private:
-    void report(const Link& link, Kind kind, const QString& message)
-    {
-        m_findings.append({link.start, int(link.length), kind, message});
+            return Outcome{
+                Kind::Warning,
+                QStringLiteral("Anker nicht gefunden: %1#%2").arg(shown(path), shown(fragment))};
+        return std::nullopt;
     }
 
     const QSet<QString>& anchorsIn(const QFileInfo& file)
@@ -284,6 +348,7 @@ private:
     const QSet<QString>& m_anchors;
     QList<RawFinding>& m_findings;
     QHash<QString, QSet<QString>> m_linked;
+    QHash<QString, std::optional<Outcome>> m_outcomes;
     bool m_untitledNoted = false;
 };
 
@@ -319,7 +384,9 @@ QList<RawFinding> ownFindings(const Page& page, Control* control, int firstPerce
     QList<RawFinding> findings;
     QSet<QString> anchors;
     QList<Link> links;
-    int depth = 0;
+    // The open elements, as far as they matter for nesting: an end tag closes everything opened
+    // after its start tag, as a browser's tree builder does.
+    std::vector<QStringView> open;
     int tags = 0;
     *tooDeepAt = -1;
     bool stopped = false;
@@ -333,12 +400,16 @@ QList<RawFinding> ownFindings(const Page& page, Control* control, int firstPerce
                                                   std::max<qsizetype>(1, text.size()));
         }
         if (tag.closing) {
-            if (!nestsNot(tag.name))
-                depth = std::max(0, depth - 1);
+            closeOpen(open, tag.name);
             return true;
         }
-        if (!tag.selfClosing && !nestsNot(tag.name) && ++depth > MaxDepth && *tooDeepAt < 0)
-            *tooDeepAt = tag.start;
+        if (*tooDeepAt < 0 && !tag.selfClosing && !isVoid(tag.name)) {
+            if (const Names scope = siblingScope(tag.name); !scope.empty())
+                closeOpen(open, tag.name, scope);
+            open.push_back(tag.name);
+            if (open.size() > std::size_t(MaxDepth))
+                *tooDeepAt = tag.start;
+        }
         bool hasAlt = false;
         for (const Attribute& a : tag.attributes) {
             if (same(a.name, u"id") || same(a.name, u"name"))

@@ -59,6 +59,7 @@ class TstPageCheck : public QObject
 private slots:
     void findings_data();
     void findings();
+    void openTagsClosedByTheirParagraph();
     void localLinks_data();
     void localLinks();
     void badInput_data();
@@ -133,6 +134,21 @@ void TstPageCheck::findings()
     QCOMPARE(check(text), rows);
 }
 
+void TstPageCheck::openTagsClosedByTheirParagraph()
+{
+    // Inline tags that a paragraph's end closes, and paragraphs that end each other, do not
+    // nest: a long page of them is no deep nesting, and Tidy still checks it.
+    const QString text =
+        head +
+        QStringLiteral("<p>Ein <b>offenes Tag</p>\r\n<p>Absatz\r\n<ul><li>a<li>b</ul>\r\n")
+            .repeated(1000) +
+        QStringLiteral("<p>x</i></p>") + tail;
+    const QStringList rows = check(text);
+    QVERIFY(rows.filter(QStringLiteral("Ebenen")).isEmpty());
+    QVERIFY2(rows.value(0) == QStringLiteral("3:7+3 Warnung Fehlendes </b> vor </p>"),
+             qPrintable(rows.value(0)));
+}
+
 void TstPageCheck::localLinks_data()
 {
     QTest::addColumn<QString>("link");
@@ -199,7 +215,9 @@ void TstPageCheck::badInput_data()
     QTest::newRow("NUL") << QStringLiteral("<p>a") + QChar(0) + QStringLiteral("<b>b</p>\r\n<i>");
     QTest::newRow("10 MB on one line")
         << QStringLiteral("<p class=x>Text <b>fett &amp;</b> <img src=a.gif>").repeated(200000);
-    QTest::newRow("100 000 levels") << QStringLiteral("<table><tr><td>").repeated(100000);
+    QTest::newRow("100 000 levels of tables") << QStringLiteral("<table><tr><td>").repeated(100000);
+    QTest::newRow("100 000 levels of lists") << QStringLiteral("<ul><li>").repeated(100000);
+    QTest::newRow("100 000 levels of blocks") << QStringLiteral("<div><span>").repeated(100000);
     QTest::newRow("malformed entities")
         << QStringLiteral("&#; &#x; &#xFFFFFFFFFF; &#99999999; &; &&; &a&b; &#55296; &\r\n")
                .repeated(100);
