@@ -6,6 +6,7 @@
 
 #include "editor/PageCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

@@ -42,7 +42,7 @@ bool isNameChar(QChar c)
 
 bool same(QStringView a, QStringView b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // Visits every start and end tag of the text in order, as a browser's tokenizer would find them:

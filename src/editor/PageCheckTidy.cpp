@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <cstring>
 #include <mutex>
 #include <tidy/tidy.h>
 #include <tidy/tidybuffio.h>
@@ -79,28 +80,45 @@ bool tidyHasGerman()
 class ColumnWalker
 {
 public:
-    ColumnWalker(QStringView text, const LineIndex& lines) : m_text(text), m_lines(lines) {}
+    ColumnWalker(QStringView text, const LineIndex& lines)
+        : m_text(reinterpret_cast<const char16_t*>(text.utf16())), m_size(text.size()),
+          m_lines(lines)
+    {
+    }
+    // Tidy reports roughly in order: the walk goes on from the last place, either way, so a
+    // long line is not walked again for every message.
     qsizetype offset(int line, int column)
     {
         if (line < 0 || line >= m_lines.lineCount())
-            return line < 0 ? 0 : m_text.size();
-        if (line != m_line || column < m_column) {
+            return line < 0 ? 0 : m_size;
+        const qsizetype start = m_lines.lineStart(line);
+        const qsizetype end = m_lines.lineEnd(line);
+        if (line != m_line) {
             m_line = line;
             m_column = 0;
-            m_offset = m_lines.lineStart(line);
+            m_offset = start;
         }
-        const qsizetype end = m_lines.lineEnd(line);
         while (m_column < column && m_offset < end) {
-            const bool pair = m_text[m_offset].isHighSurrogate() && m_offset + 1 < end &&
-                              m_text[m_offset + 1].isLowSurrogate();
+            const bool pair =
+                isHigh(m_text[m_offset]) && m_offset + 1 < end && isLow(m_text[m_offset + 1]);
             m_offset += pair ? 2 : 1;
             ++m_column;
+        }
+        while (m_column > column && m_offset > start) {
+            const bool pair = isLow(m_text[m_offset - 1]) && m_offset - 2 >= start &&
+                              isHigh(m_text[m_offset - 2]);
+            m_offset -= pair ? 2 : 1;
+            --m_column;
         }
         return m_offset;
     }
 
 private:
-    QStringView m_text;
+    static bool isHigh(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
+    static bool isLow(char16_t c) { return c >= 0xDC00 && c < 0xE000; }
+
+    const char16_t* m_text;
+    qsizetype m_size;
     const LineIndex& m_lines;
     int m_line = -1;
     int m_column = 0;
@@ -174,12 +192,13 @@ QString argumentText(TidyMessage message, TidyMessageArgument* argument)
 
 QString germanMessage(TidyMessage message, bool tidyIsGerman)
 {
-    const QString own = QString::fromUtf8(tidyGetMessage(message));
+    const auto own = [message] { return QString::fromUtf8(tidyGetMessage(message)); };
     if (tidyIsGerman)
-        return own;
-    const char* text = germanTexts().value(QByteArray(tidyGetMessageKey(message)));
+        return own();
+    const char* text = germanTexts().value(QByteArray::fromRawData(
+        tidyGetMessageKey(message), qsizetype(std::strlen(tidyGetMessageKey(message)))));
     if (!text)
-        return own;
+        return own();
     QStringList arguments;
     for (TidyIterator it = tidyGetMessageArguments(message); it;) {
         TidyMessageArgument argument = tidyGetNextMessageArgument(message, &it);
@@ -192,7 +211,7 @@ QString germanMessage(TidyMessage message, bool tidyIsGerman)
             wanted = n;
     // A text that wants more than Tidy gave is not the text of this message.
     if (wanted > arguments.size())
-        return own;
+        return own();
     // One pass, so an argument that holds "%2" stays as it is.
     switch (wanted) {
     case 0:
