@@ -2,6 +2,7 @@
 #include "editor/LineNumberGutter.h"
 
 #include "editor/LineEnds.h"
+#include "editor/PageCheckDocument.h"
 #include "editor/TextControl.h"
 #include "editor/TextMarks.h"
 
@@ -59,9 +60,15 @@ void LineNumberGutter::paintEvent(QPaintEvent* event)
         if (const TextMarks* marks = m_edit->marks()) {
             const QList<TextMarks::Mark> found =
                 marks->marksIn(block.position(), block.position() + block.length() - 1);
-            if (!found.isEmpty())
-                painter.fillRect(QRectF(0, box.top() + 1, 3, box.height() - 2),
-                                 found.first().colour);
+            if (!found.isEmpty()) {
+                // An error's colour wins over a warning's, and that over the rest.
+                QColor colour = found.first().colour;
+                for (PageCheck::Kind kind : {PageCheck::Kind::Warning, PageCheck::Kind::Error})
+                    for (const TextMarks::Mark& mark : found)
+                        if (mark.colour == PageChecker::colour(kind))
+                            colour = mark.colour;
+                painter.fillRect(QRectF(0, box.top() + 1, 3, box.height() - 2), colour);
+            }
         }
         if (cut)
             continue;

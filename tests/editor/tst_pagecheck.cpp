@@ -301,6 +301,19 @@ void TstPageCheck::rowJumpsToThePlace()
     command->trigger();
     QTRY_COMPARE(results->summaryText(), QStringLiteral("Keine Probleme gefunden."));
     QCOMPARE(results->list()->topLevelItemCount(), 0);
+
+    // Escape closes the window and gives the document the keyboard; its place is kept.
+    results->list()->setFocus();
+    QTest::keyClick(results->list(), Qt::Key_Escape);
+    QVERIFY(!frame->pageCheckDock()->isVisible());
+    QTRY_VERIFY(child->TextMemo->hasFocus());
+    frame->pageCheckDock()->show();
+    frame->addDockWidget(Qt::LeftDockWidgetArea, frame->pageCheckDock());
+    frame->close();
+    closeFrameQuietly(frame);
+    frame = std::make_unique<TMainForm>(StartOptions{});
+    QVERIFY(frame->pageCheckDock()->isVisibleTo(frame.get()));
+    QCOMPARE(frame->dockWidgetArea(frame->pageCheckDock()), Qt::LeftDockWidgetArea);
     closeFrameQuietly(frame);
     m_env.reset();
 }
