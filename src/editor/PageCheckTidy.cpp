@@ -142,7 +142,8 @@ struct Run {
 // Tidy works on so large pages for long, and some pathological markup makes it slow: after this
 // much time it is fed no more.
 constexpr qint64 TimeBudgetMs = 30000;
-constexpr qsizetype MaxFindings = 2000;
+// More than this many messages of Tidy help no one: the list shows the first, and a note.
+constexpr qsizetype MaxFindings = 500;
 
 int getByte(void* data)
 {

@@ -59,6 +59,8 @@ class TstPageCheck : public QObject
 private slots:
     void findings_data();
     void findings();
+    void declaredCharset_data();
+    void declaredCharset();
     void openTagsClosedByTheirParagraph();
     void localLinks_data();
     void localLinks();
@@ -132,6 +134,36 @@ void TstPageCheck::findings()
     QFETCH(QString, text);
     QFETCH(QStringList, rows);
     QCOMPARE(check(text), rows);
+}
+
+void TstPageCheck::declaredCharset_data()
+{
+    QTest::addColumn<QString>("meta");
+    QTest::addColumn<int>("encoding");
+    QTest::addColumn<QStringList>("rows");
+    const QString mismatch = QStringLiteral("1:%1+%2 Fehler Die Seite gibt den Zeichensatz %3 an, "
+                                            "das Dokument ist aber %4 kodiert");
+    QTest::newRow("UTF-8 declared, Windows-1252 written")
+        << "<meta charset=\"UTF-8\">" << int(TextFileFormat::Encoding::Windows1252)
+        << QStringList{mismatch.arg(42).arg(5).arg("UTF-8", "Windows-1252")};
+    QTest::newRow("Latin-1 declared, UTF-8 written")
+        << "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">"
+        << int(TextFileFormat::Encoding::Utf8)
+        << QStringList{mismatch.arg(87).arg(10).arg("iso-8859-1", "UTF-8")};
+    QTest::newRow("agreeing") << "<meta charset=\"utf-8\">"
+                              << int(TextFileFormat::Encoding::Utf8Bom) << QStringList{};
+    QTest::newRow("nothing declared")
+        << "" << int(TextFileFormat::Encoding::Windows1252) << QStringList{};
+}
+
+void TstPageCheck::declaredCharset()
+{
+    QFETCH(QString, meta);
+    QFETCH(int, encoding);
+    QFETCH(QStringList, rows);
+    const QString text = QStringLiteral("<!DOCTYPE html><html><head>") + meta +
+                         QStringLiteral("<title>t</title></head><body><p>ä</p></body></html>");
+    QCOMPARE(check(text, QString(), TextFileFormat::Encoding(encoding)), rows);
 }
 
 void TstPageCheck::openTagsClosedByTheirParagraph()
