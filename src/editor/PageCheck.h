@@ -64,7 +64,7 @@ private:
     QList<qsizetype> m_ends;
 };
 
-// The places Tidy reports, and Tidy's own messages in German (internal, shared with the tests).
+// The two halves check() puts together: findings at offsets of the checked text.
 struct RawFinding {
     qsizetype offset = 0; // in the checked text
     int length = 0;
