@@ -151,7 +151,8 @@ QString attributeValue(QStringView text, const Attribute& attribute)
 // A name in a message stays on the message's one line.
 QString shown(QString name)
 {
-    return name.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return name.replace(QLatin1Char('\n'), QLatin1Char(' '))
+        .replace(QChar(0), QChar::ReplacementCharacter);
 }
 
 QString percentDecoded(const QString& text)
@@ -320,6 +321,10 @@ private:
         if (m_page.folder.isEmpty())
             return Outcome{Kind::Note, QStringLiteral("Das Dokument ist noch nicht gespeichert: "
                                                       "lokale Verweise werden nicht geprüft")};
+        // No file name holds a NUL, and the file system must not be asked about one.
+        if (path.contains(QChar(0)))
+            return Outcome{Kind::Error,
+                           QStringLiteral("Datei nicht gefunden: %1").arg(shown(path))};
         const QFileInfo file(QDir(m_page.folder).absoluteFilePath(path));
         if (!file.exists())
             return Outcome{Kind::Error,
