@@ -11,8 +11,10 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QRandomGenerator>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -93,31 +95,36 @@ void timeCheck(const QString& dir, qsizetype size, int runs, const char* name, d
 void progressAndStop(const QString& dir)
 {
     const QString text = generatePage(10 * MB);
-    PageCheckRun run;
-    int reports = 0;
-    int last = -1;
-    bool done = false;
-    QObject::connect(&run, &PageCheckRun::progress, [&](int percent) {
-        ++reports;
-        last = percent;
-    });
-    QObject::connect(&run, &PageCheckRun::finished, [&] { done = true; });
-    QElapsedTimer timer;
-    timer.start();
-    run.start({text, dir, TextFileFormat::Encoding::Utf8}, 1);
-    while (!done)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    print("10 MB in the worker, to its findings", msSince(timer), "ms");
-    std::printf("  %-62s %10d (last %d %%)\n", "progress reports on the way", reports, last);
+    // The first run in a thread of its own also pays for that thread's fresh memory.
+    for (const char* name : {"10 MB in the worker, to its findings (first run)",
+                             "10 MB in the worker, to its findings (second run)"}) {
+        PageCheckRun run;
+        int reports = 0;
+        int last = -1;
+        QEventLoop loop; // waits as the program's own loop does, without spinning
+        QObject::connect(&run, &PageCheckRun::progress, [&](int percent) {
+            ++reports;
+            last = percent;
+        });
+        QObject::connect(&run, &PageCheckRun::finished, &loop, &QEventLoop::quit);
+        QElapsedTimer timer;
+        timer.start();
+        run.start({text, dir, TextFileFormat::Encoding::Utf8}, 1);
+        loop.exec();
+        print(name, msSince(timer), "ms");
+        std::printf("  %-62s %10d (last %d %%)\n", "progress reports on the way", reports, last);
+    }
 
     // Stopped a second in, the thread must end soon after.
     auto other = std::make_unique<PageCheckRun>();
     other->start({text, dir, TextFileFormat::Encoding::Utf8}, 2);
-    QElapsedTimer wait;
-    wait.start();
-    while (wait.elapsed() < 1000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    timer.restart();
+    {
+        QEventLoop loop;
+        QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    QElapsedTimer timer;
+    timer.start();
     other->stop();
     other.reset(); // waits for the stopped thread
     print("10 MB stopped after 1 s: time until its thread has ended", msSince(timer), "ms");
