@@ -3,7 +3,7 @@
 set -euo pipefail
 # clang with compiler-rt builds the sanitizer suite and the fuzz targets; llvm brings the
 # symbolizer that turns their reports into file and line.
-packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins libqt6svg6 breeze-icon-theme libgl-dev fonts-dejavu-core xdg-utils clang libclang-rt-14-dev llvm)
+packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins libqt6svg6 breeze-icon-theme libgl-dev libtidy-dev fonts-dejavu-core xdg-utils clang libclang-rt-14-dev llvm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

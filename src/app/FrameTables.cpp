@@ -140,6 +140,8 @@ const ToolButtonSpec toolButtons[] = {
     {3, "SBtnBrowser1", "HTML Datei mit Browser 1 testen", "", "B1", &F::SBtnBrowser1Click, false},
     {3, "SBtnBrowser2", "HTML Datei mit Browser 2 testen", "", "B2", &F::SBtnBrowser2Click, false},
     {7, "SBtnURL", "Ruft die URL-Liste auf", "", "URLs", &F::SBtnURLClick, false},
+    {9, "SBtnPageCheck", "Seite prüfen|Prüft Markup, lokale Verweise, Anker und Bilder der Seite",
+     "", "✔", &F::SBtnPageCheckClick, true},
 };
 
 // Buttons and drop-down items that run a named command of the active document (a simple

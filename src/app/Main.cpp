@@ -52,6 +52,7 @@ TMainForm::TMainForm(const StartOptions& options, QWidget* parent) : QMainWindow
     buildStatusBar();
     buildMenuBar();
     buildToolBars();
+    buildPageCheckDock();
     FormCreate(options);
 }
 
@@ -361,6 +362,7 @@ void TMainForm::FormCreate(const StartOptions& options)
         placeToolBars(this, entries, toolbarStore);
         m_state.readToolBarVisibility(toolbarStore);
     }
+    placePageCheckDock();
     for (int i = 0; i < m_toolBars.size(); ++i) {
         m_toolBars.at(i)->setVisible(m_state.toolBarVisible[i]);
         control(QString::fromLatin1(specs[i].switchItem))->setChecked(m_state.toolBarVisible[i]);
@@ -504,6 +506,7 @@ int TMainForm::documentCount() const
 TMDIChild* TMainForm::createChild()
 {
     auto* child = new TMDIChild(this);
+    connectPageCheck(child);
     QMdiSubWindow* window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // The window menu of a document window must not take Ctrl+F4 and friends from the frame's
@@ -537,6 +540,7 @@ void TMainForm::subWindowActivated(QMdiSubWindow* window)
     if (!child && m_mdiArea->currentSubWindow())
         return; // the frame lost the focus; the current document stays merged
     mergeMenus(child);
+    showPageCheckOf(child);
     if (child)
         child->FormActivate();
 }
@@ -683,6 +687,7 @@ void TMainForm::FormClose()
         m_state.writeToolBarVisibility(toolbarStore);
         storeToolBarPlaces(this, m_toolBars, toolbarStore);
     }
+    storePageCheckDock();
     SettingsStore store;
     const QRect bounds = (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
                              ? normalGeometry()

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QMainWindow>
 
+class PageCheckResults;
+class QDockWidget;
 class QFileDialog;
 class QMdiArea;
 class QMdiSubWindow;
@@ -137,6 +139,10 @@ public:
     void SBtnCopyClick();
     void SBtnPasteClick();
     void SBtnSelectAllClick();
+    // The page check of the active document, and the window with its findings.
+    void SBtnPageCheckClick();
+    QDockWidget* pageCheckDock() const { return m_checkDock; }
+    PageCheckResults* pageCheckResults() const { return m_checkResults; }
 
     // The docks' context menu: the toolbar switches.
     QMenu* createPopupMenu() override;
@@ -168,6 +174,11 @@ private:
     void toggleToolBar(int index);
     void fillWindowMenu();
     void subWindowActivated(QMdiSubWindow* window);
+    void buildPageCheckDock();
+    void connectPageCheck(TMDIChild* child);
+    void showPageCheckOf(TMDIChild* child);
+    void placePageCheckDock();
+    void storePageCheckDock();
 
     ShellState m_state;
     QMdiArea* m_mdiArea = nullptr;
@@ -182,4 +193,6 @@ private:
     bool m_clipboardHasText = false;
     bool m_closing = false;
     bool m_shownOnce = false;
+    QDockWidget* m_checkDock = nullptr;
+    PageCheckResults* m_checkResults = nullptr;
 };

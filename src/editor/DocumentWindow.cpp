@@ -17,6 +17,7 @@
 #include "editor/FileDrop.h"
 #include "editor/FindReplace.h"
 #include "editor/GoToLine.h"
+#include "editor/PageCheckDocument.h"
 #include "editor/Rtf.h"
 #include "editor/Ruler.h"
 #include "editor/SimpleCommands.h"
@@ -176,6 +177,16 @@ TMDIChild::TMDIChild(DocumentHost* host, QWidget* parent) : QWidget(parent), m_h
 
     applyViewSwitches();
     connect(&ViewSwitches::instance(), &ViewSwitches::changed, this, &TMDIChild::applyViewSwitches);
+    m_pageCheck = new PageChecker(
+        TextMemo, [this] { return FileName == Untitled ? QString() : FileName; },
+        [this] { return m_format.encoding; }, this);
+    const auto applyPageCheckSwitch = [this] {
+        const bool on = PageCheckSwitch::whileTyping();
+        m_pageCheck->setWhileTyping(on);
+        twin("SeitebeimTippenprfen1")->setChecked(on);
+    };
+    applyPageCheckSwitch();
+    connect(&PageCheckSwitch::instance(), &PageCheckSwitch::changed, this, applyPageCheckSwitch);
     if (THintStatusBar* bar = m_host ? m_host->hintStatusBar() : nullptr) {
         connect(bar, &THintStatusBar::panelClicked, this,
                 [this](const QString& name, const QPoint& pos) {
@@ -640,6 +651,16 @@ void TMDIChild::Zeilennummern1Click()
 void TMDIChild::GehezuZeile1Click()
 {
     GoToLine::ask(TextMemo, this);
+}
+
+void TMDIChild::Seiteprfen1Click()
+{
+    m_pageCheck->checkNow();
+}
+
+void TMDIChild::SeitebeimTippenprfen1Click()
+{
+    PageCheckSwitch::instance().setWhileTyping(twin("SeitebeimTippenprfen1")->isChecked());
 }
 
 void TMDIChild::showEncoding()

@@ -13,6 +13,7 @@
 
 class DiskWatch;
 class DocumentHost;
+class PageChecker;
 class QFileDialog;
 class QMenu;
 class QPrinter;
@@ -105,6 +106,10 @@ public:
     void FarbigeTags1Click();
     void Zeilennummern1Click();
     void GehezuZeile1Click();
+    // The page check: on command, and after typing while the switch is on.
+    void Seiteprfen1Click();
+    void SeitebeimTippenprfen1Click();
+    PageChecker* pageChecker() const { return m_pageCheck; }
 
     // The encoding and main line end the next save writes; both mark the document modified.
     // Windows-1252 is refused (with a message) while the text holds a character it lacks.
@@ -187,4 +192,5 @@ private:
     // A main line end chosen by the user: every line is written with it.
     bool m_unifyLineEnds = false;
     QWidget* m_rulerIndent = nullptr;
+    PageChecker* m_pageCheck = nullptr;
 };

@@ -2,7 +2,9 @@
 #include "editor/LineNumberGutter.h"
 
 #include "editor/LineEnds.h"
+#include "editor/PageCheckDocument.h"
 #include "editor/TextControl.h"
+#include "editor/TextMarks.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -52,7 +54,23 @@ void LineNumberGutter::paintEvent(QPaintEvent* event)
         const QRectF box = m_edit->blockBoundingGeometry(block).translated(offset);
         if (box.top() > event->rect().bottom())
             break;
-        if (cut || box.bottom() < event->rect().top() || !block.isVisible())
+        if (box.bottom() < event->rect().top() || !block.isVisible())
+            continue;
+        // A bar at the left edge beside every piece of line that carries a mark.
+        if (const TextMarks* marks = m_edit->marks()) {
+            const QList<TextMarks::Mark> found =
+                marks->marksIn(block.position(), block.position() + block.length() - 1);
+            if (!found.isEmpty()) {
+                // An error's colour wins over a warning's, and that over the rest.
+                QColor colour = found.first().colour;
+                for (PageCheck::Kind kind : {PageCheck::Kind::Warning, PageCheck::Kind::Error})
+                    for (const TextMarks::Mark& mark : found)
+                        if (mark.colour == PageChecker::colour(kind))
+                            colour = mark.colour;
+                painter.fillRect(QRectF(0, box.top() + 1, 3, box.height() - 2), colour);
+            }
+        }
+        if (cut)
             continue;
         painter.drawText(QRectF(0, box.top(), width() - 6, lineHeight),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(line + 1));
