@@ -17,6 +17,7 @@ class QFileDialog;
 class QMenu;
 class QPrinter;
 struct SimpleCommand;
+class SpellChecker;
 class TExtRich;
 class TFileDrag;
 class TFindReplace;
@@ -104,6 +105,10 @@ public:
     // The view switches of every document window, kept in the settings store.
     void FarbigeTags1Click();
     void Zeilennummern1Click();
+    // The spelling switch (kept in the settings store) and the walk to the next unknown word.
+    void Rechtschreibungprfen1Click();
+    void NchsterFehler1Click();
+    SpellChecker* spelling() const { return m_spelling; }
     void GehezuZeile1Click();
 
     // The encoding and main line end the next save writes; both mark the document modified.
@@ -187,4 +192,5 @@ private:
     // A main line end chosen by the user: every line is written with it.
     bool m_unifyLineEnds = false;
     QWidget* m_rulerIndent = nullptr;
+    SpellChecker* m_spelling = nullptr;
 };

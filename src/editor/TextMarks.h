@@ -37,6 +37,13 @@ public:
     QList<Mark> marksIn(int from, int to) const;
     // The tips of the marks at a position, one per line.
     QString tipAt(int position) const;
+    // The layer's marks that start in [from, to) give way to marks (which start there too).
+    // Returns whether the layer changed.
+    bool replaceMarks(Layer layer, int from, int to, QList<Mark> marks);
+    // The layer's first mark that covers position (its end counts), if any.
+    const Mark* markAt(Layer layer, int position) const;
+    // The layer's first mark that starts at or behind position, if any.
+    const Mark* firstFrom(Layer layer, int position) const;
 
     // The text changed: marks behind the change move with it, marks the change touched go
     // (their owner marks anew after its next look at the text).
