@@ -250,6 +250,9 @@ QLayout* spellLanguageChoice(TDialog* dialog, QWidget* page)
         languages->setEnabled(false);
     }
     languages->setCurrentIndex(std::max(0, languages->findData(dictionary.language())));
+    // The page is as wide as an 800 pixel screen allows; the open list shows the whole names.
+    languages->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    languages->setMinimumContentsLength(12);
     dialog->setHint(languages, "Das Wörterbuch der Rechtschreibprüfung");
     auto* column = new QVBoxLayout;
     column->addWidget(dialog->labelFor("&Wörterbuch", languages));

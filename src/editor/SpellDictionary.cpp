@@ -187,12 +187,10 @@ std::string SpellDictionary::encoded(const QString& word, bool* ok) const
 
 bool SpellDictionary::isCorrect(const QString& word)
 {
-    if (word.isEmpty())
+    if (word.isEmpty() || !load())
         return true;
     if (const auto it = m_cache.constFind(word); it != m_cache.cend())
         return *it;
-    if (!load())
-        return true;
     bool correct = false;
     if (m_ignored.contains(word)) {
         correct = true;

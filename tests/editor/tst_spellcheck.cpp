@@ -169,8 +169,10 @@ void TstSpellCheck::suggestionKeepsTheDocumentsWriting_data()
     QTest::addColumn<bool>("autoUmlauts");
     QTest::addColumn<QString>("written");
     QTest::newRow("characters stay characters") << "Die Grösse." << false << "Die Größe.";
-    QTest::newRow("entities stay entities") << "Die Gr&ouml;sse." << false << "Die Gr&ouml;&szlig;e.";
-    QTest::newRow("auto umlauts write entities") << "Die Grösse." << true << "Die Gr&ouml;&szlig;e.";
+    QTest::newRow("entities stay entities")
+        << "Die Gr&ouml;sse." << false << "Die Gr&ouml;&szlig;e.";
+    QTest::newRow("auto umlauts write entities")
+        << "Die Grösse." << true << "Die Gr&ouml;&szlig;e.";
 }
 
 void TstSpellCheck::suggestionKeepsTheDocumentsWriting()
@@ -183,12 +185,14 @@ void TstSpellCheck::suggestionKeepsTheDocumentsWriting()
         child->action(QStringLiteral("AutoUmlaute1"))->trigger();
     showText(child, page);
     QMenu* menu = contextMenuAt(child, 6);
-    QAction* suggestion = menuItem(menu, QStringLiteral("SpellSuggestion"), QStringLiteral("Größe"));
+    QAction* suggestion =
+        menuItem(menu, QStringLiteral("SpellSuggestion"), QStringLiteral("Größe"));
     QVERIFY(suggestion);
     // The suggestions come first, the word commands behind them, the usual items after.
     QCOMPARE(menu->actions().first()->objectName(), QStringLiteral("SpellSuggestion"));
     QVERIFY(menuItem(menu, QStringLiteral("SpellIgnore"), QStringLiteral("&Ignorieren")));
-    QVERIFY(menuItem(menu, QStringLiteral("SpellAddWord"), QStringLiteral("Zum &Wörterbuch hinzufügen")));
+    QVERIFY(menuItem(menu, QStringLiteral("SpellAddWord"),
+                     QStringLiteral("Zum &Wörterbuch hinzufügen")));
     QVERIFY(menuItem(menu, QStringLiteral("Rckgngig1")));
     menu->close();
     suggestion->trigger();
@@ -255,7 +259,8 @@ void TstSpellCheck::badPersonalListIsReportedOnce()
         QVERIFY(QDir().mkpath(path));
     } else {
         bytes = kind == QLatin1String("binary")   ? QByteArray("Orvantoo\n\0\1\2\3", 13)
-                : kind == QLatin1String("latin1") ? QByteArray("Orvantoo\nGr\xf6\xdf" "e\n")
+                : kind == QLatin1String("latin1") ? QByteArray("Orvantoo\nGr\xf6\xdf"
+                                                               "e\n")
                                                   : QByteArray("Orvantoo\n").repeated(200000);
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -381,8 +386,8 @@ void TstSpellCheck::marksMatchAFreshReadingThroughEdits()
 {
     // Long lines are held as pieces; words across the cuts, tags over lines and edits anywhere
     // must leave the marks a reading of the whole text from scratch would give.
-    const QString words[] = {"Wortt", "Haus", "<b>", "Gr&ouml;sse", "<!--", "-->", "<img alt=\"",
-                             "\">", "Bildd", "\n", "xqzv", "Größe"};
+    const QString words[] = {"Wortt",       "Haus", "<b>",   "Gr&ouml;sse", "<!--", "-->",
+                             "<img alt=\"", "\">",  "Bildd", "\n",          "xqzv", "Größe"};
     QRandomGenerator random(17);
     QString page;
     while (page.size() < 30000) {
@@ -399,8 +404,9 @@ void TstSpellCheck::marksMatchAFreshReadingThroughEdits()
             QTextCursor cursor(memo->document());
             const int at = random.bounded(memo->document()->characterCount() - 1);
             cursor.setPosition(at);
-            cursor.setPosition(std::min(at + random.bounded(6), memo->document()->characterCount() - 1),
-                               QTextCursor::KeepAnchor);
+            cursor.setPosition(
+                std::min(at + random.bounded(6), memo->document()->characterCount() - 1),
+                QTextCursor::KeepAnchor);
             cursor.insertText(words[random.bounded(int(std::size(words)))]);
             memo->viewport()->repaint();
         }
