@@ -135,7 +135,7 @@ void TextMarks::textChanged(int from, int removed, int added)
 {
     // Marks in front of the change stay as they are; only those that may reach it are looked
     // at, and the rest moves in place, so an edit costs little even with many marks behind it.
-    bool touched = false;
+    // The control draws the changed text again anyway: no signal asks for more.
     for (std::size_t i = 0; i < m_layers.size(); ++i) {
         QList<Mark>& layer = m_layers[i];
         if (layer.isEmpty())
@@ -146,12 +146,9 @@ void TextMarks::textChanged(int from, int removed, int added)
         Mark* marks = layer.data();
         for (qsizetype k = firstIndex; k < count; ++k) {
             Mark& mark = marks[k];
-            if (mark.end() <= from) {
-            } else if (mark.start >= from + removed) {
+            if (mark.start >= from + removed && mark.end() > from) {
                 mark.start += added - removed;
-                touched = touched || added != removed;
-            } else {
-                touched = true;
+            } else if (mark.end() > from) {
                 continue;
             }
             if (kept != k)
@@ -162,8 +159,6 @@ void TextMarks::textChanged(int from, int removed, int added)
             layer.resize(kept);
         // The longest length stays an upper bound when marks go.
     }
-    if (touched)
-        emit changed();
 }
 
 bool TextMarks::isEmpty() const

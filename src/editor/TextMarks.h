@@ -46,7 +46,8 @@ public:
     const Mark* firstFrom(Layer layer, int position) const;
 
     // The text changed: marks behind the change move with it, marks the change touched go
-    // (their owner marks anew after its next look at the text).
+    // (their owner marks anew after its next look at the text). The control draws the changed
+    // text again itself, so this emits no changed().
     void textChanged(int from, int removed, int added);
 
     bool isEmpty() const;
