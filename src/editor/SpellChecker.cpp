@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QSignalBlocker>
@@ -98,6 +99,17 @@ SpellChecker::SpellChecker(TExtRich* memo) : QObject(memo), m_memo(memo), m_doc(
     m_slice.setInterval(0);
     connect(&m_slice, &QTimer::timeout, this, &SpellChecker::idleSlice);
     connect(m_doc, &QTextDocument::contentsChange, this, &SpellChecker::contentsChanged);
+    connect(memo, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (m_typedAt < 0 || m_memo->textCursor().position() == m_typedAt)
+            return;
+        m_typedAt = -1;
+        if (m_spareBlock >= 0 && m_spareBlock < m_blockCount) {
+            m_checked[std::size_t(m_spareBlock)] = 0;
+            m_memo->viewport()->update(blocksArea(m_spareBlock, m_spareBlock));
+        }
+        m_spareBlock = -1;
+    });
+    memo->installEventFilter(this);
     connect(&SpellDictionary::instance(), &SpellDictionary::wordsChanged, this,
             &SpellChecker::wordsChanged);
     memo->viewport()->installEventFilter(this);
@@ -158,10 +170,11 @@ void SpellChecker::wordsChanged()
 
 void SpellChecker::contentsChanged(int from, int removed, int added)
 {
-    Q_UNUSED(removed);
     if (m_memo->highlighter()->reportsOwnChange())
         return;
     restAgain();
+    m_typedAt = m_keyTyping && removed + added > 0 ? from + added : -1;
+    m_keyTyping = false;
     const int count = m_doc->blockCount();
     const int delta = count - m_blockCount;
     if (from == 0 && added >= m_doc->characterCount() - 1) {
@@ -254,11 +267,17 @@ bool SpellChecker::readBlocks(int first, int last, bool words)
     SpellDictionary& dictionary = SpellDictionary::instance();
     QList<TextMarks::Mark> marks;
     const QColor colour = markColour();
+    const int typed =
+        m_typedAt >= 0 && m_memo->textCursor().position() == m_typedAt ? m_typedAt : -1;
     for (const SpellWords::Word& word : found) {
-        if (dictionary.isCorrect(word.text))
-            continue;
         const int start = run.position(word.start);
         const int end = run.endPosition(word.start + word.length);
+        if (typed >= start && typed <= end) {
+            m_spareBlock = m_doc->findBlock(start).blockNumber();
+            continue;
+        }
+        if (dictionary.isCorrect(word.text))
+            continue;
         marks.append({start, end - start, colour, Tip});
     }
     std::fill(m_checked.begin() + first, m_checked.begin() + last + 1, 1);
@@ -360,6 +379,11 @@ void SpellChecker::checkShown(QPaintEvent* event)
 
 bool SpellChecker::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && watched == m_memo) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        m_keyTyping = !key->text().isEmpty() || key->key() == Qt::Key_Backspace ||
+                      key->key() == Qt::Key_Delete;
+    }
     if (event->type() == QEvent::Paint && watched == m_memo->viewport())
         checkShown(static_cast<QPaintEvent*>(event));
     return QObject::eventFilter(watched, event);

@@ -20,6 +20,7 @@ class QTextBlock;
 class QTextDocument;
 class TExtRich;
 
+// The word the caret stands in while the user types it is underlined once the caret leaves it.
 // Like the colours, words are checked only where they are about to be shown: the blocks on
 // screen just before they are drawn. Once the text has rested a moment, the rest is checked in
 // short slices, so a jump finds its marks ready. Every block keeps the reader's state at its
@@ -105,4 +106,9 @@ private:
     QTimer m_rest;
     QTimer m_slice;
     QList<QAction*> m_menuActions;
+    // The word being typed is left alone until the caret leaves it: a key typed text that ended
+    // at m_typedAt, and the block whose word was left unmarked for it.
+    bool m_keyTyping = false;
+    int m_typedAt = -1;
+    int m_spareBlock = -1;
 };
