@@ -1,7 +1,6 @@
 // TextMarks: wavy underlines with a tooltip each over stretches of the text, in layers.
 #include "editor/TextMarks.h"
 
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextBlock>
@@ -172,13 +171,6 @@ void TextMarks::paintBlock(QPainter* painter, const QTextBlock& block, QPointF t
 {
     const QTextLayout* layout = block.layout();
     if (!block.isVisible() || layout->lineCount() == 0)
-        return;
-    // Placing a wave lays its line's glyphs out: blocks outside the area being drawn are spared.
-    const QPaintEngine* engine = painter->paintEngine();
-    const QRegion drawn = engine ? engine->systemClip() : QRegion();
-    if (!drawn.isEmpty() &&
-        !drawn.intersects(
-            layout->boundingRect().translated(topLeft).toAlignedRect().adjusted(0, 0, 0, 4)))
         return;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);

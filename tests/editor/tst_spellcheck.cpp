@@ -82,6 +82,7 @@ private slots:
 
     void marksFollowTheHtmlRules_data();
     void marksFollowTheHtmlRules();
+    void openedPageIsMarkedWhole();
     void suggestionKeepsTheDocumentsWriting_data();
     void suggestionKeepsTheDocumentsWriting();
     void ignoredAndPersonalWords();
@@ -161,6 +162,23 @@ void TstSpellCheck::marksFollowTheHtmlRules()
     QCOMPARE(markedSources(child->TextMemo), marked);
     for (const TextMarks::Mark& mark : child->TextMemo->marks()->marks(Spelling))
         QCOMPARE(mark.tip, SpellChecker::Tip);
+}
+
+void TstSpellCheck::openedPageIsMarkedWhole()
+{
+    const QString path = m_env->path(QStringLiteral("seite.html"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<!DOCTYPE html>\n<html><head><title>Unsere Seite</title>\n<meta name=\"description\" "
+               "content=\"Eine Beschreibungg\">\n</head><body>\n<h1>Willkommen auf der Seitte</h1>\n"
+               "<p>Die Gr&ouml;&szlig;e und die Gr\xc3\xb6sse.</p>\n<img alt=\"Bildd\">\n</body></html>\n");
+    file.close();
+    TMDIChild* child = m_frame->openDocument(path);
+    QVERIFY(child);
+    runIdle();
+    child->TextMemo->viewport()->repaint();
+    QCOMPARE(markedSources(child->TextMemo),
+             (QStringList{"Beschreibungg", "Seitte", "Gr\u00F6sse", "Bildd"}));
 }
 
 void TstSpellCheck::suggestionKeepsTheDocumentsWriting_data()
