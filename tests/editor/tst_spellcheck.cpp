@@ -460,5 +460,5 @@ void TstSpellCheck::marksMatchAFreshReadingThroughEdits()
     }
 }
 
-QTEST_MAIN(TstSpellCheck)
+TESSALINE_TEST_MAIN(TstSpellCheck)
 #include "tst_spellcheck.moc"
