@@ -161,6 +161,19 @@ void TextMarks::textChanged(int from, int removed, int added)
     }
 }
 
+bool TextMarks::reaches(const QTextBlock& block) const
+{
+    // Most blocks on screen carry no mark: they cost a look into each layer, nothing more.
+    const int blockStart = block.position();
+    const int blockEnd = blockStart + block.length() - 1;
+    for (std::size_t i = 0; i < m_layers.size(); ++i)
+        for (auto it = firstReaching(m_layers[i], m_longest[i], blockStart);
+             it != m_layers[i].cend() && it->start <= blockEnd; ++it)
+            if (it->end() >= blockStart)
+                return true;
+    return false;
+}
+
 bool TextMarks::isEmpty() const
 {
     return std::all_of(m_layers.cbegin(), m_layers.cend(),
@@ -170,7 +183,7 @@ bool TextMarks::isEmpty() const
 void TextMarks::paintBlock(QPainter* painter, const QTextBlock& block, QPointF topLeft) const
 {
     const QTextLayout* layout = block.layout();
-    if (!block.isVisible() || layout->lineCount() == 0)
+    if (!block.isVisible() || layout->lineCount() == 0 || !reaches(block))
         return;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);

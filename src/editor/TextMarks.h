@@ -59,6 +59,8 @@ signals:
 
 private:
     static constexpr std::size_t index(Layer layer) { return std::size_t(layer); }
+    // Whether a mark of any layer touches the block.
+    bool reaches(const QTextBlock& block) const;
     std::array<QList<Mark>, 2> m_layers;
     // Per layer the longest mark's length, which bounds how far back a search must look.
     std::array<int, 2> m_longest{};
