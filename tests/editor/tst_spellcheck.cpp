@@ -6,6 +6,7 @@
 #include "core/SettingsStore.h"
 #include "editor/DocumentWindow.h"
 #include "editor/FrameFixture.h"
+#include "editor/ShownEdit.h"
 #include "editor/SpellChecker.h"
 #include "editor/SpellDictionary.h"
 #include "editor/SpellWords.h"
@@ -83,6 +84,7 @@ private slots:
     void marksFollowTheHtmlRules_data();
     void marksFollowTheHtmlRules();
     void openedPageIsMarkedWhole();
+    void wavesShowOnEveryLine();
     void suggestionKeepsTheDocumentsWriting_data();
     void suggestionKeepsTheDocumentsWriting();
     void ignoredAndPersonalWords();
@@ -169,9 +171,11 @@ void TstSpellCheck::openedPageIsMarkedWhole()
     const QString path = m_env->path(QStringLiteral("seite.html"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("<!DOCTYPE html>\n<html><head><title>Unsere Seite</title>\n<meta name=\"description\" "
-               "content=\"Eine Beschreibungg\">\n</head><body>\n<h1>Willkommen auf der Seitte</h1>\n"
-               "<p>Die Gr&ouml;&szlig;e und die Gr\xc3\xb6sse.</p>\n<img alt=\"Bildd\">\n</body></html>\n");
+    file.write(
+        "<!DOCTYPE html>\n<html><head><title>Unsere Seite</title>\n<meta name=\"description\" "
+        "content=\"Eine Beschreibungg\">\n</head><body>\n<h1>Willkommen auf der Seitte</h1>\n"
+        "<p>Die Gr&ouml;&szlig;e und die Gr\xc3\xb6sse.</p>\n<img "
+        "alt=\"Bildd\">\n</body></html>\n");
     file.close();
     TMDIChild* child = m_frame->openDocument(path);
     QVERIFY(child);
@@ -179,6 +183,22 @@ void TstSpellCheck::openedPageIsMarkedWhole()
     child->TextMemo->viewport()->repaint();
     QCOMPARE(markedSources(child->TextMemo),
              (QStringList{"Beschreibungg", "Seitte", "Gr\u00F6sse", "Bildd"}));
+}
+
+void TstSpellCheck::wavesShowOnEveryLine()
+{
+    // A wave on the first and on the eighth line of a document inside the frame.
+    TMDIChild* child = newDocument();
+    showText(child, QStringLiteral("Fehlerr\n\n\n\n\n\n\nWortt"));
+    QCOMPARE(markedSources(child->TextMemo), (QStringList{"Fehlerr", "Wortt"}));
+    const QImage shown = shownImage(child->TextMemo);
+    for (const int position : {1, 16}) {
+        const QRect line = child->TextMemo->cursorRect(
+            QTextCursor(child->TextMemo->document()->findBlock(position)));
+        const QImage strip = shown.copy(QRect(0, line.top(), shown.width(), line.height() + 4));
+        QVERIFY2(pixelsNear(strip, QColor(220, 0, 0), 60) > 5,
+                 qPrintable(QString::number(position)));
+    }
 }
 
 void TstSpellCheck::suggestionKeepsTheDocumentsWriting_data()
