@@ -5,10 +5,12 @@
 #include "app/ProgramChoice.h"
 #include "core/ColorText.h"
 #include "editor/EntityKeyFilter.h"
+#include "editor/SpellDictionary.h"
 #include "widgets/ColorGrid.h"
 #include "widgets/DialogHints.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -221,6 +224,44 @@ QWidget* TEinstellungen::buildUserPage()
     return page;
 }
 
+namespace
+{
+
+// "de_DE (Deutsch, Deutschland)": the code as Hunspell names the dictionary, and the language.
+QString languageCaption(const QString& code)
+{
+    const QLocale locale(code);
+    if (locale.language() == QLocale::C)
+        return code;
+    return QStringLiteral("%1 (%2, %3)")
+        .arg(code, locale.nativeLanguageName(), locale.nativeTerritoryName());
+}
+
+// The drop-down of the installed spelling dictionaries; OK stores the choice.
+QLayout* spellLanguageChoice(TDialog* dialog, QWidget* page)
+{
+    auto* languages = new QComboBox(page);
+    languages->setObjectName(QStringLiteral("CBSpellLanguage"));
+    SpellDictionary& dictionary = SpellDictionary::instance();
+    for (const QString& code : dictionary.installedLanguages())
+        languages->addItem(languageCaption(code), code);
+    if (languages->count() == 0) {
+        languages->addItem(QStringLiteral("(kein Wörterbuch installiert)"));
+        languages->setEnabled(false);
+    }
+    languages->setCurrentIndex(std::max(0, languages->findData(dictionary.language())));
+    // The page is as wide as an 800 pixel screen allows; the open list shows the whole names.
+    languages->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    languages->setMinimumContentsLength(12);
+    dialog->setHint(languages, "Das Wörterbuch der Rechtschreibprüfung");
+    auto* column = new QVBoxLayout;
+    column->addWidget(dialog->labelFor("&Wörterbuch", languages));
+    column->addWidget(languages);
+    return column;
+}
+
+} // namespace
+
 QWidget* TEinstellungen::buildEditorPage()
 {
     auto* page = new QWidget;
@@ -295,6 +336,7 @@ QWidget* TEinstellungen::buildEditorPage()
     layout->addWidget(MFontColorGrid, 3, 2);
     layout->addWidget(style, 4, 0);
     layout->addWidget(align, 4, 1);
+    layout->addLayout(spellLanguageChoice(this, page), 4, 2, Qt::AlignTop);
     layout->addWidget(RichEdit1, 5, 0, 1, 3);
     return page;
 }

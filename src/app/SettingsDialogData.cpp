@@ -3,10 +3,12 @@
 #include "app/SettingsDialog.h"
 #include "core/ColorText.h"
 #include "core/SettingsStore.h"
+#include "editor/ViewSwitches.h"
 #include "widgets/ColorGrid.h"
 #include "widgets/NameLists.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -204,5 +206,10 @@ void TEinstellungen::BitBtn1Click()
     m_state.plugInDir = Edit13->text();
     m_state.urlListDir = Edit14->text();
     m_state.backupDir = EPfadBackUp->text();
+    // The spelling dictionary: written only when the choice differs from the one in use.
+    const auto* languages = findChild<QComboBox*>(QStringLiteral("CBSpellLanguage"));
+    const QString language = languages ? languages->currentData().toString() : QString();
+    if (!language.isEmpty() && language != ViewSwitches::spellLanguage())
+        ViewSwitches::instance().setSpellLanguage(language);
     accept();
 }

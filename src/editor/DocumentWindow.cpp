@@ -22,6 +22,8 @@
 #include "editor/Ruler.h"
 #include "editor/SimpleCommands.h"
 #include "editor/SpecialCharacterPalette.h"
+#include "editor/SpellChecker.h"
+#include "editor/SpellDictionary.h"
 #include "editor/TextControl.h"
 #include "editor/ViewSwitches.h"
 #include "platform/ErrorReport.h"
@@ -156,6 +158,7 @@ TMDIChild::TMDIChild(DocumentHost* host, QWidget* parent) : QWidget(parent), m_h
     TextMemo->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(TextMemo, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         Edit1Click();
+        m_spelling->prepareMenu(m_memoPopUp, pos);
         m_memoPopUp->popup(TextMemo->viewport()->mapToGlobal(pos));
     });
     TextMemo->viewport()->installEventFilter(this);
@@ -174,6 +177,8 @@ TMDIChild::TMDIChild(DocumentHost* host, QWidget* parent) : QWidget(parent), m_h
     });
 
     EntityKeyFilter::attach(TextMemo, [this] { return twin("AutoUmlaute1")->isChecked(); });
+    m_spelling = new SpellChecker(TextMemo);
+    m_spelling->setEntityWriting([this] { return twin("AutoUmlaute1")->isChecked(); });
 
     applyViewSwitches();
     connect(&ViewSwitches::instance(), &ViewSwitches::changed, this, &TMDIChild::applyViewSwitches);
@@ -635,6 +640,9 @@ void TMDIChild::applyViewSwitches()
     TextMemo->setLineNumbersShown(numbers);
     twin("FarbigeTags1")->setChecked(colours);
     twin("Zeilennummern1")->setChecked(numbers);
+    const bool spelling = ViewSwitches::spelling() && SpellDictionary::instance().isAvailable();
+    m_spelling->setEnabled(spelling);
+    twin("Rechtschreibungprfen1")->setChecked(spelling);
 }
 
 void TMDIChild::FarbigeTags1Click()
@@ -646,6 +654,49 @@ void TMDIChild::FarbigeTags1Click()
 void TMDIChild::Zeilennummern1Click()
 {
     ViewSwitches::instance().setLineNumbers(twin("Zeilennummern1")->isChecked());
+}
+
+namespace
+{
+
+// Without a dictionary the spelling commands say so and change nothing.
+bool dictionaryInstalled(QWidget* parent)
+{
+    if (SpellDictionary::instance().isAvailable())
+        return true;
+    QMessageBox::information(parent, QStringLiteral("Hinweis"),
+                             QStringLiteral("Für die Rechtschreibprüfung ist kein Wörterbuch "
+                                            "installiert.\nDas deutsche Wörterbuch bringt das "
+                                            "Paket hunspell-de-de."));
+    return false;
+}
+
+} // namespace
+
+void TMDIChild::Rechtschreibungprfen1Click()
+{
+    // The item has flipped its mark already.
+    QAction* item = twin("Rechtschreibungprfen1");
+    if (!dictionaryInstalled(this)) {
+        item->setChecked(false);
+        return;
+    }
+    ViewSwitches::instance().setSpelling(item->isChecked());
+}
+
+void TMDIChild::NchsterFehler1Click()
+{
+    if (!dictionaryInstalled(this))
+        return;
+    if (!m_spelling->isEnabled()) {
+        QMessageBox::information(this, QStringLiteral("Hinweis"),
+                                 QStringLiteral("Die Rechtschreibprüfung ist ausgeschaltet "
+                                                "(\"Rechtschreibung prüfen\" im Menü Optionen)."));
+        return;
+    }
+    if (!m_spelling->selectNextError())
+        QMessageBox::information(this, QStringLiteral("Hinweis"),
+                                 QStringLiteral("Der Text enthält keine unbekannten Wörter."));
 }
 
 void TMDIChild::GehezuZeile1Click()

@@ -18,6 +18,7 @@ class QFileDialog;
 class QMenu;
 class QPrinter;
 struct SimpleCommand;
+class SpellChecker;
 class TExtRich;
 class TFileDrag;
 class TFindReplace;
@@ -105,6 +106,10 @@ public:
     // The view switches of every document window, kept in the settings store.
     void FarbigeTags1Click();
     void Zeilennummern1Click();
+    // The spelling switch (kept in the settings store) and the walk to the next unknown word.
+    void Rechtschreibungprfen1Click();
+    void NchsterFehler1Click();
+    SpellChecker* spelling() const { return m_spelling; }
     void GehezuZeile1Click();
     // The page check: on command, and after typing while the switch is on.
     void Seiteprfen1Click();
@@ -193,4 +198,5 @@ private:
     bool m_unifyLineEnds = false;
     QWidget* m_rulerIndent = nullptr;
     PageChecker* m_pageCheck = nullptr;
+    SpellChecker* m_spelling = nullptr;
 };

@@ -60,13 +60,16 @@ void TExtRich::paintMarks()
     if (m_marks->isEmpty())
         return;
     QPainter painter(viewport());
-    const QPointF offset = contentOffset();
     const int bottom = viewport()->height();
-    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
-        const QRectF bounds = blockBoundingGeometry(block).translated(offset);
-        if (bounds.top() > bottom)
+    // Each block stands below the one before: asking the control for every block's geometry
+    // would walk from the first shown block each time.
+    const QTextBlock first = firstVisibleBlock();
+    QPointF topLeft = blockBoundingGeometry(first).translated(contentOffset()).topLeft();
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (topLeft.y() > bottom)
             break;
-        m_marks->paintBlock(&painter, block, bounds.topLeft());
+        m_marks->paintBlock(&painter, block, topLeft);
+        topLeft.ry() += blockBoundingRect(block).height();
     }
 }
 

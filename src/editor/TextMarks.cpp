@@ -86,28 +86,92 @@ QString TextMarks::tipAt(int position) const
     return tips.join(QLatin1Char('\n'));
 }
 
+bool TextMarks::replaceMarks(Layer layer, int from, int to, QList<Mark> marks)
+{
+    std::stable_sort(marks.begin(), marks.end(),
+                     [](const Mark& a, const Mark& b) { return a.start < b.start; });
+    QList<Mark>& own = m_layers[index(layer)];
+    const auto byStart = [](const Mark& mark, int pos) { return mark.start < pos; };
+    const qsizetype first =
+        std::lower_bound(own.cbegin(), own.cend(), from, byStart) - own.cbegin();
+    const qsizetype last =
+        std::lower_bound(own.cbegin() + first, own.cend(), to, byStart) - own.cbegin();
+    if (std::equal(own.cbegin() + first, own.cbegin() + last, marks.cbegin(), marks.cend()))
+        return false;
+    // Equal counts overwrite in place; otherwise the tail moves once.
+    const qsizetype common = std::min(last - first, marks.size());
+    std::copy(marks.cbegin(), marks.cbegin() + common, own.begin() + first);
+    if (last - first > common)
+        own.remove(first + common, last - first - common);
+    else if (marks.size() > common)
+        own.insert(first + common, marks.size() - common, Mark());
+    std::move(marks.begin() + common, marks.end(), own.begin() + first + common);
+    int& longest = m_longest[index(layer)];
+    for (const Mark& mark : std::as_const(marks))
+        longest = std::max(longest, mark.length);
+    emit changed();
+    return true;
+}
+
+const TextMarks::Mark* TextMarks::markAt(Layer layer, int position) const
+{
+    const QList<Mark>& own = m_layers[index(layer)];
+    for (auto it = firstReaching(own, m_longest[index(layer)], position);
+         it != own.cend() && it->start <= position; ++it)
+        if (it->end() >= position)
+            return &*it;
+    return nullptr;
+}
+
+const TextMarks::Mark* TextMarks::firstFrom(Layer layer, int position) const
+{
+    const QList<Mark>& own = m_layers[index(layer)];
+    const auto it = std::lower_bound(own.cbegin(), own.cend(), position,
+                                     [](const Mark& mark, int pos) { return mark.start < pos; });
+    return it == own.cend() ? nullptr : &*it;
+}
+
 void TextMarks::textChanged(int from, int removed, int added)
 {
-    bool touched = false;
-    for (QList<Mark>& layer : m_layers) {
+    // Marks in front of the change stay as they are; only those that may reach it are looked
+    // at, and the rest moves in place, so an edit costs little even with many marks behind it.
+    // The control draws the changed text again anyway: no signal asks for more.
+    for (std::size_t i = 0; i < m_layers.size(); ++i) {
+        QList<Mark>& layer = m_layers[i];
         if (layer.isEmpty())
             continue;
-        QList<Mark> kept;
-        kept.reserve(layer.size());
-        for (Mark mark : layer) {
-            if (mark.end() <= from) {
-                kept.append(mark);
-            } else if (mark.start >= from + removed) {
+        const qsizetype firstIndex = firstReaching(layer, m_longest[i], from) - layer.cbegin();
+        qsizetype kept = firstIndex;
+        const qsizetype count = layer.size();
+        Mark* marks = layer.data();
+        for (qsizetype k = firstIndex; k < count; ++k) {
+            Mark& mark = marks[k];
+            if (mark.start >= from + removed && mark.end() > from) {
                 mark.start += added - removed;
-                kept.append(mark);
+            } else if (mark.end() > from) {
+                continue;
             }
+            if (kept != k)
+                marks[kept] = std::move(mark);
+            ++kept;
         }
-        touched = touched || kept.size() != layer.size() || added != removed;
-        layer = std::move(kept);
-        m_longest[std::size_t(&layer - m_layers.data())] = longestOf(layer);
+        if (kept < count)
+            layer.resize(kept);
+        // The longest length stays an upper bound when marks go.
     }
-    if (touched)
-        emit changed();
+}
+
+bool TextMarks::reaches(const QTextBlock& block) const
+{
+    // Most blocks on screen carry no mark: they cost a look into each layer, nothing more.
+    const int blockStart = block.position();
+    const int blockEnd = blockStart + block.length() - 1;
+    for (std::size_t i = 0; i < m_layers.size(); ++i)
+        for (auto it = firstReaching(m_layers[i], m_longest[i], blockStart);
+             it != m_layers[i].cend() && it->start <= blockEnd; ++it)
+            if (it->end() >= blockStart)
+                return true;
+    return false;
 }
 
 bool TextMarks::isEmpty() const
@@ -119,7 +183,7 @@ bool TextMarks::isEmpty() const
 void TextMarks::paintBlock(QPainter* painter, const QTextBlock& block, QPointF topLeft) const
 {
     const QTextLayout* layout = block.layout();
-    if (!block.isVisible() || layout->lineCount() == 0)
+    if (!block.isVisible() || layout->lineCount() == 0 || !reaches(block))
         return;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);

@@ -37,9 +37,17 @@ public:
     QList<Mark> marksIn(int from, int to) const;
     // The tips of the marks at a position, one per line.
     QString tipAt(int position) const;
+    // The layer's marks that start in [from, to) give way to marks (which start there too).
+    // Returns whether the layer changed.
+    bool replaceMarks(Layer layer, int from, int to, QList<Mark> marks);
+    // The layer's first mark that covers position (its end counts), if any.
+    const Mark* markAt(Layer layer, int position) const;
+    // The layer's first mark that starts at or behind position, if any.
+    const Mark* firstFrom(Layer layer, int position) const;
 
     // The text changed: marks behind the change move with it, marks the change touched go
-    // (their owner marks anew after its next look at the text).
+    // (their owner marks anew after its next look at the text). The control draws the changed
+    // text again itself, so this emits no changed().
     void textChanged(int from, int removed, int added);
 
     bool isEmpty() const;
@@ -51,6 +59,8 @@ signals:
 
 private:
     static constexpr std::size_t index(Layer layer) { return std::size_t(layer); }
+    // Whether a mark of any layer touches the block.
+    bool reaches(const QTextBlock& block) const;
     std::array<QList<Mark>, 2> m_layers;
     // Per layer the longest mark's length, which bounds how far back a search must look.
     std::array<int, 2> m_longest{};

@@ -1,4 +1,5 @@
-// ViewSwitches: the document windows' colour and line-number switches, kept in the settings store.
+// ViewSwitches: the document windows' colour, line-number and spelling switches, kept in the
+// settings store.
 #include "editor/ViewSwitches.h"
 
 #include "core/SettingsStore.h"
@@ -9,6 +10,8 @@ namespace
 const QString section = QStringLiteral("Optionen");
 const QString coloursName = QStringLiteral("SyntaxColors");
 const QString numbersName = QStringLiteral("LineNumbers");
+const QString spellingName = QStringLiteral("SpellCheck");
+const QString languageName = QStringLiteral("SpellLanguage");
 
 } // namespace
 
@@ -38,5 +41,28 @@ void ViewSwitches::setSyntaxColours(bool on)
 void ViewSwitches::setLineNumbers(bool on)
 {
     SettingsStore().writeBool(section, numbersName, on);
+    emit changed();
+}
+
+bool ViewSwitches::spelling()
+{
+    return SettingsStore().readBoolOption(section, spellingName, true, true);
+}
+
+QString ViewSwitches::spellLanguage()
+{
+    const QString language = SettingsStore().readString(section, languageName, QString()).trimmed();
+    return language.isEmpty() ? QStringLiteral("de_DE") : language;
+}
+
+void ViewSwitches::setSpelling(bool on)
+{
+    SettingsStore().writeBool(section, spellingName, on);
+    emit changed();
+}
+
+void ViewSwitches::setSpellLanguage(const QString& language)
+{
+    SettingsStore().writeString(section, languageName, language);
     emit changed();
 }
