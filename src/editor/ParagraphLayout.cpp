@@ -21,6 +21,12 @@ constexpr qreal widestLine = qreal(INT_MAX / 256);
 constexpr qreal tolerance = 1.0 / 32;
 // Indents wider than the text still leave room for a few characters per line.
 constexpr qreal narrowestLine = 16;
+// A piece whose row start lies further back than this many pieces that were never laid out
+// starts a row of its own until those are laid out, so that a jump deep into a very long line
+// does not lay out all of it.
+constexpr int mostPiecesLaidOutAhead = 32;
+// How much of the text behind a cut is enough to fill the rest of a row.
+constexpr int rowLookAhead = 1024;
 
 bool hasParagraphFormat(const QTextBlockFormat& format)
 {
@@ -103,43 +109,195 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
 {
     QTextDocument* doc = document();
     QTextLayout* layout = block.layout();
+    const bool cutLine = inCutLine(block);
+    // The pieces in front are laid out before this one's layout is touched.
+    const RowEnd entry = cutLine && LineEnds::isCut(block) ? entryOf(block) : RowEnd();
     ColouredGlyphs::forget(block);
     QTextOption option = doc->defaultTextOption();
     option.setAlignment(geometry.alignment);
     layout->setTextOption(option);
 
+    const bool wrapped = option.wrapMode() != QTextOption::NoWrap;
+    const bool followed = LineEnds::isCut(block.next());
+    const bool continues = entry.rowHeight > 0 && (!wrapped || entry.carried > 0);
+    const int textLength = block.length() - 1;
+    const QString text = followed && wrapped ? block.text() : QString();
+
     qreal height = 0;
     qreal widest = 0;
+    qreal rowWidth = 0;
+    int carried = 0;
     layout->beginLayout();
-    for (bool first = true;; first = false) {
+    for (int index = 0;; ++index) {
         QTextLine line = layout->createLine();
         if (!line.isValid())
             break;
         line.setLeadingIncluded(true);
-        line.setLineWidth(first ? geometry.firstWidth : geometry.otherWidth);
-        line.setPosition(QPointF(first ? geometry.firstX : geometry.otherX, height));
+        const bool inRow = index == 0 && continues;
+        const bool first = index == 0;
+        rowWidth = inRow ? entry.rowWidth : first ? geometry.firstWidth : geometry.otherWidth;
+        const qreal room =
+            inRow ? std::max(entry.rowX + entry.rowWidth - entry.endX, 0.0) : rowWidth;
+        line.setLineWidth(wrapped ? room : rowWidth);
+        if (inRow && wrapped && line.textLength() != std::min(entry.carried, textLength))
+            line.setNumColumns(std::min(entry.carried, textLength), room);
+        // The row at the cut ends where the uncut line would end it: a word that goes on
+        // behind the cut and does not fit moves to the next row as a whole.
+        if (wrapped && followed && line.textStart() + line.textLength() >= textLength) {
+            const QString before = inRow ? entry.rowText : QString();
+            const QString rowText = before + text.mid(line.textStart());
+            const int fit = rowBreak(rowText, rowWidth, block.next());
+            const int own = fit - int(before.size());
+            if (fit < rowText.size() && own > 0)
+                line.setNumColumns(own, room);
+            else
+                carried = std::max(fit - int(rowText.size()), 0);
+        }
+        if (inRow) {
+            line.setPosition(QPointF(entry.endX, -entry.rowHeight));
+        } else {
+            line.setPosition(QPointF(first ? geometry.firstX : geometry.otherX, height));
+            height += line.height();
+            if (line.leading() < 0)
+                height += std::ceil(line.leading());
+        }
         widest = std::max(widest, line.x() + line.naturalTextWidth());
-        height += line.height();
-        if (line.leading() < 0)
-            height += std::ceil(line.leading());
     }
     layout->endLayout();
 
     const int linesBefore = doc->lineCount();
-    QTextBlock(block).setLineCount(block.isVisible() ? layout->lineCount() : 0);
+    const int lines = layout->lineCount() - (continues && layout->lineCount() > 0 ? 1 : 0);
+    QTextBlock(block).setLineCount(block.isVisible() ? lines : 0);
     widest += doc->documentMargin();
     const bool wider = widest > m_widest;
     m_widest = std::max(m_widest, widest);
+
+    if (cutLine) {
+        RowEnd exit;
+        if (followed && layout->lineCount() > 0)
+            exit = exitOf(block, continues ? entry : RowEnd(), layout, rowWidth);
+        exit.carried = carried;
+        Record& record = m_records[block.fragmentIndex()];
+        record = Record{block.length(),
+                        block.revision(),
+                        geometry.otherX,
+                        geometry.otherWidth,
+                        wrapped,
+                        entry,
+                        exit};
+        // A piece behind laid out from another row end is laid out anew when next asked for.
+        if (followed) {
+            const auto next = m_records.find(block.next().fragmentIndex());
+            if (next != m_records.end() && !(next->second.entry == exit))
+                forget(block.next());
+        }
+    }
     if (doc->lineCount() != linesBefore || wider)
         emit documentSizeChanged(documentSize());
+}
+
+ParagraphLayout::RowEnd ParagraphLayout::exitOf(const QTextBlock& block, const RowEnd& entry,
+                                                QTextLayout* layout, qreal lastLineWidth)
+{
+    const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+    const bool inRow = layout->lineCount() == 1 && entry.rowHeight > 0;
+    RowEnd exit;
+    exit.rowX = inRow ? entry.rowX : last.x();
+    exit.rowWidth = inRow ? entry.rowWidth : lastLineWidth;
+    exit.endX = last.cursorToX(last.textStart() + last.textLength());
+    exit.rowHeight = inRow ? entry.rowHeight : std::ceil(last.height());
+    if (layout->textOption().wrapMode() != QTextOption::NoWrap)
+        exit.rowText = (inRow ? entry.rowText : QString()) + block.text().mid(last.textStart());
+    return exit;
+}
+
+int ParagraphLayout::rowBreak(const QString& rowText, qreal width, const QTextBlock& behind) const
+{
+    QString text = rowText;
+    const qsizetype wanted = rowText.size() + rowLookAhead;
+    for (QTextBlock piece = behind; piece.isValid() && text.size() < wanted; piece = piece.next()) {
+        if (piece != behind && !LineEnds::isCut(piece))
+            break;
+        text += piece.text().left(wanted - text.size());
+    }
+    QTextLayout row(text, document()->defaultFont(), paintDevice());
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(Qt::AlignLeft);
+    row.setTextOption(option);
+    row.beginLayout();
+    QTextLine line = row.createLine();
+    line.setLeadingIncluded(true);
+    line.setLineWidth(width);
+    const int fit = line.textLength();
+    row.endLayout();
+    return fit;
+}
+
+bool ParagraphLayout::inCutLine(const QTextBlock& block) const
+{
+    return LineEnds::isCut(block) || LineEnds::isCut(block.next());
+}
+
+bool ParagraphLayout::continuesRow(const QTextBlock& block)
+{
+    const QTextLayout* layout = block.layout();
+    return layout && layout->lineCount() > 0 && layout->lineAt(0).y() < 0;
+}
+
+const ParagraphLayout::Record* ParagraphLayout::validRecord(const QTextBlock& block,
+                                                            const Geometry& geometry) const
+{
+    const auto found = m_records.find(block.fragmentIndex());
+    if (found == m_records.end())
+        return nullptr;
+    const Record& record = found->second;
+    const bool wrapped = document()->defaultTextOption().wrapMode() != QTextOption::NoWrap;
+    if (record.length != block.length() || record.revision != block.revision() ||
+        record.wrapped != wrapped || !near(record.otherX, geometry.otherX) ||
+        !near(record.otherWidth, geometry.otherWidth))
+        return nullptr;
+    return &record;
+}
+
+ParagraphLayout::RowEnd ParagraphLayout::entryOf(const QTextBlock& block)
+{
+    // The pieces in front whose row ends are not known, nearest first.
+    std::vector<QTextBlock> unknown;
+    for (QTextBlock before = block.previous(); before.isValid(); before = before.previous()) {
+        if (validRecord(before, geometryOf(before)))
+            break;
+        if (int(unknown.size()) == mostPiecesLaidOutAhead)
+            return RowEnd();
+        unknown.push_back(before);
+        if (!LineEnds::isCut(before))
+            break;
+    }
+    for (auto it = unknown.crbegin(); it != unknown.crend(); ++it)
+        layOut(*it, geometryOf(*it));
+    const QTextBlock before = block.previous();
+    const Record* record = validRecord(before, geometryOf(before));
+    return record ? record->exit : RowEnd();
+}
+
+void ParagraphLayout::forget(const QTextBlock& block)
+{
+    // The row ends behind follow from this one: they go too, up to one that was never kept.
+    for (QTextBlock piece = block; piece.isValid(); piece = piece.next()) {
+        if (piece != block && !LineEnds::isCut(piece))
+            break;
+        if (m_records.erase(piece.fragmentIndex()) == 0 && piece != block)
+            break;
+    }
 }
 
 void ParagraphLayout::documentChanged(int from, int removed, int added)
 {
     Q_UNUSED(removed);
     QTextDocument* doc = document();
-    if (from == 0 && added >= doc->characterCount() - 1)
+    if (from == 0 && added >= doc->characterCount() - 1) {
         m_widest = 0;
+        m_records.clear();
+    }
     // The base layout would take the removed and the added characters together as the stretch
     // of new text to lay out again, which reaches into blocks behind the change; only the added
     // ones stand there.
@@ -148,18 +306,59 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
     if (block.isValid() && block.isVisible() && block == doc->findBlock(from + span - 1) &&
         doc->blockCount() == m_blockCount) {
         // A change inside one block: laid out again here at once, drawn again alone unless its
-        // height changed. A block whose lines were dropped (new colours do that) is laid out
-        // once only; its line count then tells whether it grew.
+        // height changed or it shares a row with another piece of its line. A block whose lines
+        // were dropped (new colours do that) is laid out once only; its line count then tells
+        // whether it grew.
         const bool laidOut = block.layout()->lineCount() > 0;
         const qreal before = laidOut ? blockBoundingRect(block).height() : 0;
         const int linesBefore = block.lineCount();
-        layOut(block, geometryOf(block));
-        if (laidOut ? blockBoundingRect(block).height() == before
-                    : block.lineCount() == linesBefore)
+        bool shared = false;
+        if (inCutLine(block)) {
+            const auto kept = m_records.find(block.fragmentIndex());
+            const RowEnd exitBefore = kept != m_records.end() ? kept->second.exit : RowEnd();
+            shared = continuesRow(block) || exitBefore.rowHeight > 0;
+            m_records.erase(block.fragmentIndex());
+            // The row in front ends with this piece's first words: it may break elsewhere now.
+            const QTextBlock front = block.previous();
+            const Record* frontRecord =
+                LineEnds::isCut(block) ? validRecord(front, geometryOf(front)) : nullptr;
+            if (frontRecord && frontRecord->wrapped) {
+                const RowEnd& end = frontRecord->exit;
+                const int fit = rowBreak(end.rowText, end.rowWidth, block);
+                if (fit - end.rowText.size() != end.carried) {
+                    layOut(front, geometryOf(front));
+                    shared = true;
+                }
+            }
+            layOut(block, geometryOf(block));
+            const auto now = m_records.find(block.fragmentIndex());
+            if (now != m_records.end() && !(now->second.exit == exitBefore) &&
+                LineEnds::isCut(block.next()))
+                forget(block.next());
+            shared = shared || continuesRow(block);
+        } else {
+            layOut(block, geometryOf(block));
+        }
+        if (!shared && (laidOut ? blockBoundingRect(block).height() == before
+                                : block.lineCount() == linesBefore))
             emit updateBlock(block);
         else
             emit update(QRectF(0., -doc->documentMargin(), 1000000000., 1000000000.));
         return;
+    }
+    if (!m_records.empty() && block.isValid()) {
+        // Every piece the change touched, the one in front (whose row end reads this one's
+        // text) and the ones behind (which go on from it) are laid out anew.
+        QTextBlock last = doc->findBlock(from + span - 1);
+        if (!last.isValid())
+            last = doc->lastBlock();
+        QTextBlock first = LineEnds::isCut(block) ? block.previous() : block;
+        for (QTextBlock piece = first; piece.isValid(); piece = piece.next()) {
+            m_records.erase(piece.fragmentIndex());
+            if (piece == last)
+                break;
+        }
+        forget(last.next());
     }
     m_blockCount = doc->blockCount();
     QPlainTextDocumentLayout::documentChanged(from, 0, span);
@@ -171,6 +370,9 @@ QRectF ParagraphLayout::blockBoundingRect(const QTextBlock& block) const
         auto* self = const_cast<ParagraphLayout*>(this);
         if (!linesCoverText(block)) {
             self->layOut(block, geometryOf(block));
+        } else if (inCutLine(block)) {
+            if (!laidOutInRow(block))
+                self->layOut(block, geometryOf(block));
         } else if (hasParagraphFormat(block.blockFormat())) {
             const Geometry geometry = geometryOf(block);
             if (!laidOutAs(block, geometry))
@@ -178,6 +380,19 @@ QRectF ParagraphLayout::blockBoundingRect(const QTextBlock& block) const
         }
     }
     return QPlainTextDocumentLayout::blockBoundingRect(block);
+}
+
+bool ParagraphLayout::laidOutInRow(const QTextBlock& block) const
+{
+    const Record* record = validRecord(block, geometryOf(block));
+    if (!record)
+        return false;
+    if (!LineEnds::isCut(block))
+        return true;
+    // Laid out from the row end in front, or on a row of its own while that is not known.
+    const QTextBlock front = block.previous();
+    const Record* frontRecord = validRecord(front, geometryOf(front));
+    return frontRecord ? frontRecord->exit == record->entry : record->entry.rowHeight == 0;
 }
 
 QSizeF ParagraphLayout::documentSize() const

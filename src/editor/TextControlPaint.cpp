@@ -47,8 +47,9 @@ void TExtRich::paintEvent(QPaintEvent* event)
             break;
     }
     m_glyphs->keepShown(first, last);
-    // The placeholder of an empty text is the base's to draw.
-    if (!coloured || document()->isEmpty())
+    // The placeholder of an empty text is the base's to draw. The base would leave out the part
+    // of a row that a piece of a cut line draws above its own block.
+    if ((!coloured && m_cuts.isEmpty()) || document()->isEmpty())
         QPlainTextEdit::paintEvent(event);
     else
         paintColoured(event);
@@ -105,8 +106,11 @@ void TExtRich::paintColoured(QPaintEvent* event)
     QTextBlock block = firstVisibleBlock();
     while (block.isValid()) {
         const QRectF bounds = blockBoundingRect(block).translated(offset);
-        if (block.isVisible() && bounds.bottom() >= area.top() && bounds.top() <= area.bottom()) {
-            QTextLayout* layout = block.layout();
+        QTextLayout* layout = block.layout();
+        // A piece of a cut line may begin in the row above its block.
+        const qreal top =
+            bounds.top() + std::min<qreal>(0, layout->lineCount() > 0 ? layout->lineAt(0).y() : 0);
+        if (block.isVisible() && bounds.bottom() >= area.top() && top <= area.bottom()) {
             const QBrush background = block.blockFormat().background();
             if (background != Qt::NoBrush) {
                 QRectF behind = bounds;
