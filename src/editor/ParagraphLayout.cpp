@@ -24,9 +24,10 @@ constexpr qreal narrowestLine = 16;
 // A piece whose row start lies further back than this many pieces that were never laid out
 // starts a row of its own until those are laid out, so that a jump deep into a very long line
 // does not lay out all of it.
-constexpr int mostPiecesLaidOutAhead = 32;
-// How much of the text behind a cut is enough to fill the rest of a row.
-constexpr int rowLookAhead = 1024;
+constexpr int mostPiecesLaidOutAhead = 8;
+// Characters behind a cut, beyond those that fill the rest of its row, that can still decide
+// where the row breaks (the rest of a word that does not fit).
+constexpr int wordLookAhead = 256;
 
 bool hasParagraphFormat(const QTextBlockFormat& format)
 {
@@ -110,6 +111,10 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
     QTextDocument* doc = document();
     QTextLayout* layout = block.layout();
     const bool cutLine = inCutLine(block);
+    // The pieces laid out in front of this one tell the view of their new size once, after
+    // this one, so that it does not ask for this one while it is being laid out.
+    ++m_depth;
+    const int linesBefore = doc->lineCount();
     // The pieces in front are laid out before this one's layout is touched.
     const RowEnd entry = cutLine && LineEnds::isCut(block) ? entryOf(block) : RowEnd();
     ColouredGlyphs::forget(block);
@@ -146,7 +151,13 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
         if (wrapped && followed && line.textStart() + line.textLength() >= textLength) {
             const QString before = inRow ? entry.rowText : QString();
             const QString rowText = before + text.mid(line.textStart());
-            const int fit = rowBreak(rowText, rowWidth, block.next());
+            // The same row text as last time ends where it ended then, unless the text behind
+            // the cut changed, which drops this record.
+            const auto kept = m_records.find(block.fragmentIndex());
+            const bool same = kept != m_records.end() && kept->second.exit.rowText == rowText &&
+                              near(kept->second.exit.rowWidth, rowWidth);
+            const int fit = same ? int(rowText.size()) + kept->second.exit.carried
+                                 : rowBreak(rowText, rowWidth, block.next());
             const int own = fit - int(before.size());
             if (fit < rowText.size() && own > 0)
                 line.setNumColumns(own, room);
@@ -165,7 +176,6 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
     }
     layout->endLayout();
 
-    const int linesBefore = doc->lineCount();
     const int lines = layout->lineCount() - (continues && layout->lineCount() > 0 ? 1 : 0);
     QTextBlock(block).setLineCount(block.isVisible() ? lines : 0);
     widest += doc->documentMargin();
@@ -185,15 +195,20 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
                         wrapped,
                         entry,
                         exit};
-        // A piece behind laid out from another row end is laid out anew when next asked for.
+        // A piece behind laid out from another row end is laid out anew when next asked for;
+        // one that started a row of its own is laid out again when it is drawn.
         if (followed) {
             const auto next = m_records.find(block.next().fragmentIndex());
-            if (next != m_records.end() && !(next->second.entry == exit))
+            if (next != m_records.end() && next->second.entry.rowHeight > 0 &&
+                !(next->second.entry == exit))
                 forget(block.next());
         }
     }
-    if (doc->lineCount() != linesBefore || wider)
+    m_sizeChanged = m_sizeChanged || doc->lineCount() != linesBefore || wider;
+    if (--m_depth == 0 && m_sizeChanged) {
+        m_sizeChanged = false;
         emit documentSizeChanged(documentSize());
+    }
 }
 
 ParagraphLayout::RowEnd ParagraphLayout::exitOf(const QTextBlock& block, const RowEnd& entry,
@@ -214,7 +229,9 @@ ParagraphLayout::RowEnd ParagraphLayout::exitOf(const QTextBlock& block, const R
 int ParagraphLayout::rowBreak(const QString& rowText, qreal width, const QTextBlock& behind) const
 {
     QString text = rowText;
-    const qsizetype wanted = rowText.size() + rowLookAhead;
+    const QFontMetricsF metrics(document()->defaultFont(), paintDevice());
+    const qreal narrowest = std::max(1.0, metrics.horizontalAdvance(QLatin1Char('.')) / 2);
+    const qsizetype wanted = rowText.size() + qsizetype(width / narrowest) + wordLookAhead;
     for (QTextBlock piece = behind; piece.isValid() && text.size() < wanted; piece = piece.next()) {
         if (piece != behind && !LineEnds::isCut(piece))
             break;
@@ -317,15 +334,16 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
             const auto kept = m_records.find(block.fragmentIndex());
             const RowEnd exitBefore = kept != m_records.end() ? kept->second.exit : RowEnd();
             shared = continuesRow(block) || exitBefore.rowHeight > 0;
-            m_records.erase(block.fragmentIndex());
             // The row in front ends with this piece's first words: it may break elsewhere now.
             const QTextBlock front = block.previous();
             const Record* frontRecord =
                 LineEnds::isCut(block) ? validRecord(front, geometryOf(front)) : nullptr;
-            if (frontRecord && frontRecord->wrapped) {
+            if (frontRecord && frontRecord->wrapped &&
+                from - block.position() <= frontRecord->exit.carried + wordLookAhead) {
                 const RowEnd& end = frontRecord->exit;
                 const int fit = rowBreak(end.rowText, end.rowWidth, block);
                 if (fit - end.rowText.size() != end.carried) {
+                    m_records.erase(front.fragmentIndex());
                     layOut(front, geometryOf(front));
                     shared = true;
                 }
@@ -389,10 +407,26 @@ bool ParagraphLayout::laidOutInRow(const QTextBlock& block) const
         return false;
     if (!LineEnds::isCut(block))
         return true;
-    // Laid out from the row end in front, or on a row of its own while that is not known.
+    // Laid out from the row end in front, or on a row of its own while that was not known
+    // (which settle() mends when the block is drawn).
+    if (record->entry.rowHeight == 0)
+        return true;
     const QTextBlock front = block.previous();
     const Record* frontRecord = validRecord(front, geometryOf(front));
-    return frontRecord ? frontRecord->exit == record->entry : record->entry.rowHeight == 0;
+    return frontRecord && frontRecord->exit == record->entry;
+}
+
+void ParagraphLayout::settle(const QTextBlock& block)
+{
+    if (!block.isValid() || !LineEnds::isCut(block))
+        return;
+    const Record* record = validRecord(block, geometryOf(block));
+    if (!record || record->entry.rowHeight > 0)
+        return;
+    const QTextBlock front = block.previous();
+    const Record* frontRecord = validRecord(front, geometryOf(front));
+    if (frontRecord && frontRecord->exit.rowHeight > 0)
+        layOut(block, geometryOf(block));
 }
 
 QSizeF ParagraphLayout::documentSize() const

@@ -30,6 +30,11 @@ public:
     QRectF blockBoundingRect(const QTextBlock& block) const override;
     QSizeF documentSize() const override;
 
+    // A piece of a cut line that started a row of its own while the pieces in front were not
+    // laid out goes on in the row of the one in front once that one is: called before a block
+    // is drawn, in order from the top.
+    void settle(const QTextBlock& block);
+
     // Whether block's first line goes on in the row of the block before it.
     static bool continuesRow(const QTextBlock& block);
 
@@ -87,6 +92,10 @@ private:
     // Drops the records of a changed block, and of the pieces whose rows depend on it.
     void forget(const QTextBlock& block);
     std::unordered_map<int, Record> m_records;
+    // Nesting of layOut (the pieces in front are laid out inside it), and whether the document
+    // size changed meanwhile.
+    int m_depth = 0;
+    bool m_sizeChanged = false;
 
     QPointer<QWidget> m_view;
     // The widest line laid out since the whole text was last replaced, margins included.

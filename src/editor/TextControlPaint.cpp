@@ -3,6 +3,7 @@
 #include "editor/ColouredGlyphs.h"
 #include "editor/GlyphCache.h"
 #include "editor/HtmlHighlighter.h"
+#include "editor/ParagraphLayout.h"
 #include "editor/TextControl.h"
 #include "editor/TextMarks.h"
 
@@ -40,7 +41,10 @@ void TExtRich::paintEvent(QPaintEvent* event)
     const QTextBlock first = firstVisibleBlock();
     QTextBlock last = first;
     qreal bottom = blockBoundingGeometry(first).top() + contentOffset().y();
+    auto* layout = qobject_cast<ParagraphLayout*>(document()->documentLayout());
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (layout && !m_cuts.isEmpty())
+            layout->settle(block);
         last = block;
         bottom += blockBoundingRect(block).height();
         if (bottom >= viewport()->height())
