@@ -200,14 +200,30 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
         if (followed) {
             const auto next = m_records.find(block.next().fragmentIndex());
             if (next != m_records.end() && next->second.entry.rowHeight > 0 &&
-                !(next->second.entry == exit))
-                forget(block.next());
+                !(next->second.entry == exit)) {
+                RowEnd moved = next->second.entry;
+                moved.endX = exit.endX;
+                // Unwrapped, the pieces behind only move sideways.
+                if (!wrapped && moved == exit) {
+                    const qreal reach = shiftRow(block.next(), exit.endX - next->second.entry.endX);
+                    m_sizeChanged = m_sizeChanged || reach > m_widest;
+                    m_widest = std::max(m_widest, reach);
+                } else {
+                    forget(block.next());
+                }
+            }
         }
     }
     m_sizeChanged = m_sizeChanged || doc->lineCount() != linesBefore || wider;
-    if (--m_depth == 0 && m_sizeChanged) {
-        m_sizeChanged = false;
-        emit documentSizeChanged(documentSize());
+    // The view answers a new size by asking for blocks, which may be laid out and change the
+    // size again: told once more after it answered, never from inside its answer.
+    if (--m_depth == 0 && !m_telling) {
+        m_telling = true;
+        while (m_sizeChanged) {
+            m_sizeChanged = false;
+            emit documentSizeChanged(documentSize());
+        }
+        m_telling = false;
     }
 }
 
@@ -279,11 +295,14 @@ const ParagraphLayout::Record* ParagraphLayout::validRecord(const QTextBlock& bl
 ParagraphLayout::RowEnd ParagraphLayout::entryOf(const QTextBlock& block)
 {
     // The pieces in front whose row ends are not known, nearest first.
+    const bool wrapped = document()->defaultTextOption().wrapMode() != QTextOption::NoWrap;
     std::vector<QTextBlock> unknown;
     for (QTextBlock before = block.previous(); before.isValid(); before = before.previous()) {
         if (validRecord(before, geometryOf(before)))
             break;
-        if (int(unknown.size()) == mostPiecesLaidOutAhead)
+        // Unwrapped pieces in front never change the height of anything, so a row that starts
+        // far back is laid out all along rather than guessed.
+        if (int(unknown.size()) == mostPiecesLaidOutAhead && wrapped)
             return RowEnd();
         unknown.push_back(before);
         if (!LineEnds::isCut(before))
@@ -294,6 +313,27 @@ ParagraphLayout::RowEnd ParagraphLayout::entryOf(const QTextBlock& block)
     const QTextBlock before = block.previous();
     const Record* record = validRecord(before, geometryOf(before));
     return record ? record->exit : RowEnd();
+}
+
+qreal ParagraphLayout::shiftRow(const QTextBlock& block, qreal by)
+{
+    qreal widest = 0;
+    for (QTextBlock piece = block; piece.isValid() && LineEnds::isCut(piece);
+         piece = piece.next()) {
+        const auto found = m_records.find(piece.fragmentIndex());
+        if (found == m_records.end())
+            break;
+        found->second.entry.endX += by;
+        found->second.exit.endX += by;
+        QTextLayout* layout = piece.layout();
+        if (layout->lineCount() == 0)
+            continue;
+        ColouredGlyphs::forget(piece);
+        QTextLine line = layout->lineAt(0);
+        line.setPosition(line.position() + QPointF(by, 0));
+        widest = std::max(widest, line.x() + line.naturalTextWidth());
+    }
+    return widest + document()->documentMargin();
 }
 
 void ParagraphLayout::forget(const QTextBlock& block)

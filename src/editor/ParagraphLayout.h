@@ -89,6 +89,8 @@ private:
     // How many characters of the row that starts with rowText fit in width with the text
     // behind the cut at block (the piece behind a cut).
     int rowBreak(const QString& rowText, qreal width, const QTextBlock& behind) const;
+    // Moves the unwrapped pieces from block on sideways; returns how far the furthest reaches.
+    qreal shiftRow(const QTextBlock& block, qreal by);
     // Drops the records of a changed block, and of the pieces whose rows depend on it.
     void forget(const QTextBlock& block);
     std::unordered_map<int, Record> m_records;
@@ -96,6 +98,7 @@ private:
     // size changed meanwhile.
     int m_depth = 0;
     bool m_sizeChanged = false;
+    bool m_telling = false;
 
     QPointer<QWidget> m_view;
     // The widest line laid out since the whole text was last replaced, margins included.
