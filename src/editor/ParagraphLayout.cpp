@@ -124,6 +124,9 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
 
     const bool wrapped = option.wrapMode() != QTextOption::NoWrap;
     const bool followed = LineEnds::isCut(block.next());
+    // A block that left its cut line keeps nothing that was laid out for it there.
+    if (!cutLine && !m_records.empty())
+        m_records.erase(block.fragmentIndex());
     const bool continues = entry.rowHeight > 0 && (!wrapped || entry.carried > 0);
     const int textLength = block.length() - 1;
     const QString text = followed && wrapped ? block.text() : QString();
@@ -188,13 +191,7 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
             exit = exitOf(block, continues ? entry : RowEnd(), layout, rowWidth);
         exit.carried = carried;
         Record& record = m_records[block.fragmentIndex()];
-        record = Record{block.length(),
-                        block.revision(),
-                        geometry.otherX,
-                        geometry.otherWidth,
-                        wrapped,
-                        entry,
-                        exit};
+        record = Record{block.length(), geometry.otherX, geometry.otherWidth, wrapped, entry, exit};
         // A piece behind laid out from another row end is laid out anew when next asked for;
         // one that started a row of its own is laid out again when it is drawn.
         if (followed) {
@@ -244,26 +241,39 @@ ParagraphLayout::RowEnd ParagraphLayout::exitOf(const QTextBlock& block, const R
 
 int ParagraphLayout::rowBreak(const QString& rowText, qreal width, const QTextBlock& behind) const
 {
-    QString text = rowText;
+    // Shaping costs by the character: the text behind the cut is taken as far as the rest of
+    // the row and a word beyond may reach, and further only when that did not fill the row.
     const QFontMetricsF metrics(document()->defaultFont(), paintDevice());
-    const qreal narrowest = std::max(1.0, metrics.horizontalAdvance(QLatin1Char('.')) / 2);
-    const qsizetype wanted = rowText.size() + qsizetype(width / narrowest) + wordLookAhead;
-    for (QTextBlock piece = behind; piece.isValid() && text.size() < wanted; piece = piece.next()) {
-        if (piece != behind && !LineEnds::isCut(piece))
-            break;
-        text += piece.text().left(wanted - text.size());
+    qsizetype ahead = qsizetype(width / std::max(1.0, metrics.averageCharWidth())) + wordLookAhead;
+    for (;;) {
+        QString text = rowText;
+        const qsizetype wanted = rowText.size() + ahead;
+        bool more = false;
+        for (QTextBlock piece = behind; piece.isValid(); piece = piece.next()) {
+            if (piece != behind && !LineEnds::isCut(piece))
+                break;
+            const QString own = piece.text();
+            const qsizetype room = wanted - text.size();
+            text += QStringView(own).left(room);
+            if (own.size() >= room) {
+                more = true;
+                break;
+            }
+        }
+        QTextLayout row(text, document()->defaultFont(), paintDevice());
+        QTextOption option = document()->defaultTextOption();
+        option.setAlignment(Qt::AlignLeft);
+        row.setTextOption(option);
+        row.beginLayout();
+        QTextLine line = row.createLine();
+        line.setLeadingIncluded(true);
+        line.setLineWidth(width);
+        const int fit = line.textLength();
+        row.endLayout();
+        if (fit < text.size() || !more)
+            return fit;
+        ahead *= 2;
     }
-    QTextLayout row(text, document()->defaultFont(), paintDevice());
-    QTextOption option = document()->defaultTextOption();
-    option.setAlignment(Qt::AlignLeft);
-    row.setTextOption(option);
-    row.beginLayout();
-    QTextLine line = row.createLine();
-    line.setLeadingIncluded(true);
-    line.setLineWidth(width);
-    const int fit = line.textLength();
-    row.endLayout();
-    return fit;
 }
 
 bool ParagraphLayout::inCutLine(const QTextBlock& block) const
@@ -285,9 +295,8 @@ const ParagraphLayout::Record* ParagraphLayout::validRecord(const QTextBlock& bl
         return nullptr;
     const Record& record = found->second;
     const bool wrapped = document()->defaultTextOption().wrapMode() != QTextOption::NoWrap;
-    if (record.length != block.length() || record.revision != block.revision() ||
-        record.wrapped != wrapped || !near(record.otherX, geometry.otherX) ||
-        !near(record.otherWidth, geometry.otherWidth))
+    if (record.length != block.length() || record.wrapped != wrapped ||
+        !near(record.otherX, geometry.otherX) || !near(record.otherWidth, geometry.otherWidth))
         return nullptr;
     return &record;
 }
@@ -369,11 +378,11 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
         const bool laidOut = block.layout()->lineCount() > 0;
         const qreal before = laidOut ? blockBoundingRect(block).height() : 0;
         const int linesBefore = block.lineCount();
-        bool shared = false;
+        // Whatever moved beyond the block's own rows is drawn again in full.
+        bool moved = false;
         if (inCutLine(block)) {
             const auto kept = m_records.find(block.fragmentIndex());
             const RowEnd exitBefore = kept != m_records.end() ? kept->second.exit : RowEnd();
-            shared = continuesRow(block) || exitBefore.rowHeight > 0;
             // The row in front ends with this piece's first words: it may break elsewhere now.
             const QTextBlock front = block.previous();
             const Record* frontRecord =
@@ -385,22 +394,30 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
                 if (fit - end.rowText.size() != end.carried) {
                     m_records.erase(front.fragmentIndex());
                     layOut(front, geometryOf(front));
-                    shared = true;
+                    moved = true;
                 }
             }
+            // The pieces behind follow a new row end of this one as they are laid out.
             layOut(block, geometryOf(block));
             const auto now = m_records.find(block.fragmentIndex());
-            if (now != m_records.end() && !(now->second.exit == exitBefore) &&
-                LineEnds::isCut(block.next()))
-                forget(block.next());
-            shared = shared || continuesRow(block);
+            moved = moved || now == m_records.end() || !(now->second.exit == exitBefore) ||
+                    (continuesRow(block) && !now->second.wrapped);
         } else {
             layOut(block, geometryOf(block));
         }
-        if (!shared && (laidOut ? blockBoundingRect(block).height() == before
-                                : block.lineCount() == linesBefore))
+        // A cut that became a line end (or went) leaves the block behind on a row of its own.
+        const QTextBlock behind = block.next();
+        if (continuesRow(behind) && !LineEnds::isCut(behind)) {
+            layOut(behind, geometryOf(behind));
+            moved = true;
+        }
+        if (!moved && (laidOut ? blockBoundingRect(block).height() == before
+                               : block.lineCount() == linesBefore)) {
+            // The first row of a piece stands in the box of the one in front.
+            if (continuesRow(block))
+                emit updateBlock(block.previous());
             emit updateBlock(block);
-        else
+        } else
             emit update(QRectF(0., -doc->documentMargin(), 1000000000., 1000000000.));
         return;
     }
@@ -431,6 +448,8 @@ QRectF ParagraphLayout::blockBoundingRect(const QTextBlock& block) const
         } else if (inCutLine(block)) {
             if (!laidOutInRow(block))
                 self->layOut(block, geometryOf(block));
+        } else if (continuesRow(block)) {
+            self->layOut(block, geometryOf(block));
         } else if (hasParagraphFormat(block.blockFormat())) {
             const Geometry geometry = geometryOf(block);
             if (!laidOutAs(block, geometry))

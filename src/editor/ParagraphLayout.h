@@ -69,7 +69,6 @@ private:
     // What was laid out for a block of a cut line, kept while the block's lines are given back.
     struct Record {
         int length = 0;
-        int revision = 0;
         qreal otherX = 0;
         qreal otherWidth = 0;
         bool wrapped = false;

@@ -114,7 +114,11 @@ void TExtRich::paintColoured(QPaintEvent* event)
         // A piece of a cut line may begin in the row above its block.
         const qreal top =
             bounds.top() + std::min<qreal>(0, layout->lineCount() > 0 ? layout->lineAt(0).y() : 0);
-        if (block.isVisible() && bounds.bottom() >= area.top() && top <= area.bottom()) {
+        // Pieces of an unwrapped cut line left or right of the area are not drawn.
+        const QRectF extent = layout->boundingRect().translated(offset);
+        const bool across = layout->lineCount() != 1 ||
+                            (extent.right() >= area.left() && extent.left() <= area.right());
+        if (block.isVisible() && bounds.bottom() >= area.top() && top <= area.bottom() && across) {
             const QBrush background = block.blockFormat().background();
             if (background != Qt::NoBrush) {
                 QRectF behind = bounds;

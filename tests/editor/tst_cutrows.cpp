@@ -1,6 +1,7 @@
 // Tests of a line held as several pieces on screen: wrapped, its rows end where the same text
 // uncut would end them; unwrapped, it is one row; clicks and Up/Down find the piece at a place.
 #include "editor/LineEnds.h"
+#include "editor/ParagraphLayout.h"
 #include "editor/ShownEdit.h"
 #include "editor/TextControl.h"
 #include "support/TestSupport.h"
@@ -112,6 +113,8 @@ private slots:
     void unwrappedLineIsOneRow_data();
     void unwrappedLineIsOneRow();
     void clickAndArrowsFindThePieceInARow();
+    void returnAtACutStartsARow_data();
+    void returnAtACutStartsARow();
 
 private:
     TExtRich* shownEdit(const QString& text, QSize size)
@@ -245,6 +248,48 @@ void TstCutRows::clickAndArrowsFindThePieceInARow()
     QCOMPARE(edit->cursorRect().top(), rowAbove + spot.height());
     QTest::keyClick(edit, Qt::Key_Up);
     QCOMPARE(edit->textCursor().position(), start);
+}
+
+void TstCutRows::returnAtACutStartsARow_data()
+{
+    QTest::addColumn<bool>("wrap");
+    QTest::newRow("word wrap") << true;
+    QTest::newRow("no word wrap") << false;
+}
+
+void TstCutRows::returnAtACutStartsARow()
+{
+    QFETCH(bool, wrap);
+    const QString text = longLine(QStringLiteral("prose"), 3000);
+    TExtRich* edit = shownEdit(text, QSize(420, 600));
+    QVERIFY(edit);
+    edit->setWordWrap(wrap);
+    edit->viewport()->repaint();
+    QTextDocument* doc = edit->document();
+    const QTextBlock behind = doc->begin().next();
+    QVERIFY(LineEnds::isCut(behind));
+    QVERIFY(ParagraphLayout::continuesRow(behind));
+    const int rows = doc->lineCount();
+    QTextCursor cursor(behind);
+    edit->setTextCursor(cursor);
+    QTest::keyClick(edit, Qt::Key_Return);
+    edit->viewport()->repaint();
+    QCOMPARE(edit->lineCount(), 2);
+    QVERIFY(!LineEnds::isCut(behind));
+    QVERIFY(!ParagraphLayout::continuesRow(behind));
+    // The rows are those of the two lines on their own.
+    const QString first = text.left(behind.position());
+    if (wrap) {
+        QCOMPARE(doc->lineCount(),
+                 uncutRows(edit, first).size() + uncutRows(edit, text.mid(first.size())).size());
+    } else {
+        QCOMPARE(doc->lineCount(), 2);
+    }
+    edit->undoLast();
+    edit->viewport()->repaint();
+    QCOMPARE(edit->lineCount(), 1);
+    QVERIFY(ParagraphLayout::continuesRow(behind));
+    QCOMPARE(doc->lineCount(), rows);
 }
 
 QTEST_MAIN(TstCutRows)
