@@ -231,6 +231,18 @@ void openTenMegabytes(const QString& dir)
     Conversions::entitiesToUmlauts(memo);
     settle(memo);
     print("HTML zu Umlauten on it", msSince(timer), "ms");
+    // Unwrapped, the whole line is one row: what it costs to show its end.
+    memo->setSelStart(0);
+    timer.restart();
+    memo->setWordWrap(false);
+    settle(memo);
+    print("word wrap off, at the start", msSince(timer), "ms");
+    timer.restart();
+    memo->setSelStart(memo->textLength());
+    settle(memo);
+    print("word wrap off, caret to the end and shown", msSince(timer), "ms");
+    print("keystroke in the middle, word wrap off (median of 21)", scenario.keystrokes(memo, 21),
+          "ms");
     print("peak memory of the process", peakMemoryMb(), "MB");
 }
 

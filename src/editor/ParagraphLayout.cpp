@@ -232,7 +232,8 @@ ParagraphLayout::RowEnd ParagraphLayout::exitOf(const QTextBlock& block, const R
     RowEnd exit;
     exit.rowX = inRow ? entry.rowX : last.x();
     exit.rowWidth = inRow ? entry.rowWidth : lastLineWidth;
-    exit.endX = last.cursorToX(last.textStart() + last.textLength());
+    // Where the next character would stand, known without shaping the line again.
+    exit.endX = last.x() + last.horizontalAdvance();
     exit.rowHeight = inRow ? entry.rowHeight : std::ceil(last.height());
     if (layout->textOption().wrapMode() != QTextOption::NoWrap)
         exit.rowText = (inRow ? entry.rowText : QString()) + block.text().mid(last.textStart());

@@ -199,6 +199,8 @@ private:
                         const QList<QTextLayout::FormatRange>& selections, const QRect& area,
                         const QColor& text);
     void paintMarks();
+    // The first block from block on that is no piece behind a cut.
+    QTextBlock pastCutRow(QTextBlock block) const;
     // The document position at a viewport point in a row that pieces of a cut line share,
     // where the plain-text edit would find another; -1 elsewhere.
     int rowPositionAt(const QPointF& point) const;

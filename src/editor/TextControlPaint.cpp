@@ -42,6 +42,7 @@ void TExtRich::paintEvent(QPaintEvent* event)
     QTextBlock last = first;
     qreal bottom = blockBoundingGeometry(first).top() + contentOffset().y();
     auto* layout = qobject_cast<ParagraphLayout*>(document()->documentLayout());
+    const int right = viewport()->width() - int(contentOffset().x());
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         if (layout && !m_cuts.isEmpty())
             layout->settle(block);
@@ -49,6 +50,12 @@ void TExtRich::paintEvent(QPaintEvent* event)
         bottom += blockBoundingRect(block).height();
         if (bottom >= viewport()->height())
             break;
+        const QTextLayout* lines = block.layout();
+        if (!wordWrap() && LineEnds::isCut(block.next()) && lines->lineCount() > 0 &&
+            lines->lineAt(0).x() > right) {
+            block = pastCutRow(block.next()).previous();
+            last = block;
+        }
     }
     m_glyphs->keepShown(first, last);
     // The placeholder of an empty text is the base's to draw. The base would leave out the part
@@ -58,6 +65,13 @@ void TExtRich::paintEvent(QPaintEvent* event)
     else
         paintColoured(event);
     paintMarks();
+}
+
+QTextBlock TExtRich::pastCutRow(QTextBlock block) const
+{
+    while (block.isValid() && LineEnds::isCut(block))
+        block = block.next();
+    return block;
 }
 
 void TExtRich::paintMarks()
@@ -170,6 +184,9 @@ void TExtRich::paintColoured(QPaintEvent* event)
         if (offset.y() > shown.height())
             break;
         block = block.next();
+        // The rest of an unwrapped cut line right of the area stays unseen, in its row.
+        if (!wordWrap() && LineEnds::isCut(block) && extent.left() > area.right())
+            block = pastCutRow(block);
     }
     if (backgroundVisible() && !block.isValid() && offset.y() <= area.bottom() &&
         (centerOnScroll() || verticalScrollBar()->maximum() == verticalScrollBar()->minimum()))
