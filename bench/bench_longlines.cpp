@@ -231,6 +231,18 @@ void openTenMegabytes(const QString& dir)
     Conversions::entitiesToUmlauts(memo);
     settle(memo);
     print("HTML zu Umlauten on it", msSince(timer), "ms");
+    // Unwrapped, the whole line is one row: what it costs to show its end.
+    memo->setSelStart(0);
+    timer.restart();
+    memo->setWordWrap(false);
+    settle(memo);
+    print("word wrap off, at the start", msSince(timer), "ms");
+    timer.restart();
+    memo->setSelStart(memo->textLength());
+    settle(memo);
+    print("word wrap off, caret to the end and shown", msSince(timer), "ms");
+    print("keystroke in the middle, word wrap off (median of 21)", scenario.keystrokes(memo, 21),
+          "ms");
     print("peak memory of the process", peakMemoryMb(), "MB");
 }
 
@@ -295,13 +307,45 @@ void convertTwoLongLines(const QString& dir)
           "ms");
 }
 
+// A page whose paragraph is one line of 5 000 characters of prose, typed in with word wrap on
+// and off.
+void typeInParagraph(const QString& dir)
+{
+    static const char* const words[] = {"Seite", "und",   "Tabelle", "mit", "<b>Verweis</b>",
+                                        "eine",  "lange", "Zeile",   "im",  "Absatz"};
+    QRandomGenerator random(815);
+    QString paragraph = QStringLiteral("<p>");
+    while (paragraph.size() < 5000) {
+        paragraph += QLatin1String(words[random.bounded(int(std::size(words)))]);
+        paragraph += QLatin1Char(' ');
+    }
+    paragraph.truncate(4996);
+    paragraph += QStringLiteral("</p>");
+    const QString page =
+        QStringLiteral("<html><body>\r\n") + paragraph + QStringLiteral("\r\n</body></html>\r\n");
+    const QString path = dir + QStringLiteral("/absatz.htm");
+    writeFile(path, page.toUtf8());
+    Scenario scenario;
+    double idleMs = 0;
+    TMDIChild* child = scenario.open(path, &idleMs);
+    TExtRich* memo = child->TextMemo;
+    print("open a page with a 5 000-character paragraph, to idle", idleMs, "ms");
+    print("keystroke in the paragraph, word wrap on (median of 41)", scenario.keystrokes(memo, 41),
+          "ms");
+    memo->setWordWrap(false);
+    settle(memo);
+    print("keystroke in the paragraph, word wrap off (median of 41)", scenario.keystrokes(memo, 41),
+          "ms");
+}
+
 // Each scenario runs in a process of its own, so that a hang shows as a timeout and each
 // memory peak is its own.
 int runScenarios(const QString& program)
 {
-    const QStringList names = {QStringLiteral("two-lines"), QStringLiteral("ten"),
-                               QStringLiteral("twenty")};
-    const QStringList titles = {QStringLiteral("Two lines of 32 000 characters"),
+    const QStringList names = {QStringLiteral("paragraph"), QStringLiteral("two-lines"),
+                               QStringLiteral("ten"), QStringLiteral("twenty")};
+    const QStringList titles = {QStringLiteral("Paragraph of 5 000 characters"),
+                                QStringLiteral("Two lines of 32 000 characters"),
                                 QStringLiteral("10 MB page in one line"),
                                 QStringLiteral("20 MB page in one line")};
     for (int i = 0; i < names.size(); ++i) {
@@ -341,6 +385,8 @@ int main(int argc, char** argv)
         openTenMegabytes(dir.path());
     else if (scenario == QLatin1String("twenty"))
         openTwentyMegabytes(dir.path());
+    else if (scenario == QLatin1String("paragraph"))
+        typeInParagraph(dir.path());
     else if (scenario == QLatin1String("two-lines"))
         convertTwoLongLines(dir.path());
     else

@@ -21,6 +21,13 @@ constexpr qreal widestLine = qreal(INT_MAX / 256);
 constexpr qreal tolerance = 1.0 / 32;
 // Indents wider than the text still leave room for a few characters per line.
 constexpr qreal narrowestLine = 16;
+// A piece whose row start lies further back than this many pieces that were never laid out
+// starts a row of its own until those are laid out, so that a jump deep into a very long line
+// does not lay out all of it.
+constexpr int mostPiecesLaidOutAhead = 8;
+// Characters behind a cut, beyond those that fill the rest of its row, that can still decide
+// where the row breaks (the rest of a word that does not fit).
+constexpr int wordLookAhead = 256;
 
 // Block formats from files may hold anything; text never moves left of the edit rectangle.
 qreal sane(qreal pixels)
@@ -95,43 +102,261 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
 {
     QTextDocument* doc = document();
     QTextLayout* layout = block.layout();
+    const bool cutLine = inCutLine(block);
+    // The pieces laid out in front of this one tell the view of their new size once, after
+    // this one, so that it does not ask for this one while it is being laid out.
+    ++m_depth;
+    const int linesBefore = doc->lineCount();
+    // The pieces in front are laid out before this one's layout is touched.
+    const RowEnd entry = cutLine && LineEnds::isCut(block) ? entryOf(block) : RowEnd();
     ColouredGlyphs::forget(block);
     QTextOption option = doc->defaultTextOption();
     option.setAlignment(geometry.alignment);
     layout->setTextOption(option);
 
+    const bool wrapped = option.wrapMode() != QTextOption::NoWrap;
+    const bool followed = LineEnds::isCut(block.next());
+    // A block that left its cut line keeps nothing that was laid out for it there.
+    if (!cutLine && !m_records.empty())
+        m_records.erase(block.fragmentIndex());
+    const bool continues = entry.rowHeight > 0 && (!wrapped || entry.carried > 0);
+    const int textLength = block.length() - 1;
+    const QString text = followed && wrapped ? block.text() : QString();
+
     qreal height = 0;
     qreal widest = 0;
+    qreal rowWidth = 0;
+    int carried = 0;
     layout->beginLayout();
-    for (bool first = true;; first = false) {
+    for (int index = 0;; ++index) {
         QTextLine line = layout->createLine();
         if (!line.isValid())
             break;
         line.setLeadingIncluded(true);
-        line.setLineWidth(first ? geometry.firstWidth : geometry.otherWidth);
-        line.setPosition(QPointF(first ? geometry.firstX : geometry.otherX, height));
+        const bool inRow = index == 0 && continues;
+        const bool first = index == 0;
+        rowWidth = inRow ? entry.rowWidth : first ? geometry.firstWidth : geometry.otherWidth;
+        const qreal room =
+            inRow ? std::max(entry.rowX + entry.rowWidth - entry.endX, 0.0) : rowWidth;
+        line.setLineWidth(wrapped ? room : rowWidth);
+        if (inRow && wrapped && line.textLength() != std::min(entry.carried, textLength))
+            line.setNumColumns(std::min(entry.carried, textLength), room);
+        // The row at the cut ends where the uncut line would end it: a word that goes on
+        // behind the cut and does not fit moves to the next row as a whole.
+        if (wrapped && followed && line.textStart() + line.textLength() >= textLength) {
+            const QString before = inRow ? entry.rowText : QString();
+            const QString rowText = before + text.mid(line.textStart());
+            // The same row text as last time ends where it ended then, unless the text behind
+            // the cut changed, which drops this record.
+            const auto kept = m_records.find(block.fragmentIndex());
+            const bool same = kept != m_records.end() && kept->second.exit.rowText == rowText &&
+                              near(kept->second.exit.rowWidth, rowWidth);
+            const int fit = same ? int(rowText.size()) + kept->second.exit.carried
+                                 : rowBreak(rowText, rowWidth, block.next());
+            const int own = fit - int(before.size());
+            if (fit < rowText.size() && own > 0)
+                line.setNumColumns(own, room);
+            else
+                carried = std::max(fit - int(rowText.size()), 0);
+        }
+        if (inRow) {
+            line.setPosition(QPointF(entry.endX, -entry.rowHeight));
+        } else {
+            line.setPosition(QPointF(first ? geometry.firstX : geometry.otherX, height));
+            height += line.height();
+            if (line.leading() < 0)
+                height += std::ceil(line.leading());
+        }
         widest = std::max(widest, line.x() + line.naturalTextWidth());
-        height += line.height();
-        if (line.leading() < 0)
-            height += std::ceil(line.leading());
     }
     layout->endLayout();
 
-    const int linesBefore = doc->lineCount();
-    QTextBlock(block).setLineCount(block.isVisible() ? layout->lineCount() : 0);
+    const int lines = layout->lineCount() - (continues && layout->lineCount() > 0 ? 1 : 0);
+    QTextBlock(block).setLineCount(block.isVisible() ? lines : 0);
     widest += doc->documentMargin();
     const bool wider = widest > m_widest;
     m_widest = std::max(m_widest, widest);
-    if (doc->lineCount() != linesBefore || wider)
-        emit documentSizeChanged(documentSize());
+
+    if (cutLine) {
+        RowEnd exit;
+        if (followed && layout->lineCount() > 0)
+            exit = exitOf(block, continues ? entry : RowEnd(), layout, rowWidth);
+        exit.carried = carried;
+        Record& record = m_records[block.fragmentIndex()];
+        record = Record{block.length(), geometry.otherX, geometry.otherWidth, wrapped, entry, exit};
+        // A piece behind laid out from another row end is laid out anew when next asked for;
+        // one that started a row of its own is laid out again when it is drawn.
+        if (followed) {
+            const auto next = m_records.find(block.next().fragmentIndex());
+            if (next != m_records.end() && next->second.entry.rowHeight > 0 &&
+                !(next->second.entry == exit)) {
+                RowEnd moved = next->second.entry;
+                moved.endX = exit.endX;
+                // Unwrapped, the pieces behind only move sideways.
+                if (!wrapped && moved == exit) {
+                    const qreal reach = shiftRow(block.next(), exit.endX - next->second.entry.endX);
+                    m_sizeChanged = m_sizeChanged || reach > m_widest;
+                    m_widest = std::max(m_widest, reach);
+                } else {
+                    forget(block.next());
+                }
+            }
+        }
+    }
+    m_sizeChanged = m_sizeChanged || doc->lineCount() != linesBefore || wider;
+    // The view answers a new size by asking for blocks, which may be laid out and change the
+    // size again: told once more after it answered, never from inside its answer.
+    if (--m_depth == 0 && !m_telling) {
+        m_telling = true;
+        while (m_sizeChanged) {
+            m_sizeChanged = false;
+            emit documentSizeChanged(documentSize());
+        }
+        m_telling = false;
+    }
+}
+
+ParagraphLayout::RowEnd ParagraphLayout::exitOf(const QTextBlock& block, const RowEnd& entry,
+                                                QTextLayout* layout, qreal lastLineWidth)
+{
+    const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+    const bool inRow = layout->lineCount() == 1 && entry.rowHeight > 0;
+    RowEnd exit;
+    exit.rowX = inRow ? entry.rowX : last.x();
+    exit.rowWidth = inRow ? entry.rowWidth : lastLineWidth;
+    // Where the next character would stand, known without shaping the line again.
+    exit.endX = last.x() + last.horizontalAdvance();
+    exit.rowHeight = inRow ? entry.rowHeight : std::ceil(last.height());
+    if (layout->textOption().wrapMode() != QTextOption::NoWrap)
+        exit.rowText = (inRow ? entry.rowText : QString()) + block.text().mid(last.textStart());
+    return exit;
+}
+
+int ParagraphLayout::rowBreak(const QString& rowText, qreal width, const QTextBlock& behind) const
+{
+    // Shaping costs by the character: the text behind the cut is taken as far as the rest of
+    // the row and a word beyond may reach, and further only when that did not fill the row.
+    const QFontMetricsF metrics(document()->defaultFont(), paintDevice());
+    qsizetype ahead = qsizetype(width / std::max(1.0, metrics.averageCharWidth())) + wordLookAhead;
+    for (;;) {
+        QString text = rowText;
+        const qsizetype wanted = rowText.size() + ahead;
+        bool more = false;
+        for (QTextBlock piece = behind; piece.isValid(); piece = piece.next()) {
+            if (piece != behind && !LineEnds::isCut(piece))
+                break;
+            const QString own = piece.text();
+            const qsizetype room = wanted - text.size();
+            text += QStringView(own).left(room);
+            if (own.size() >= room) {
+                more = true;
+                break;
+            }
+        }
+        QTextLayout row(text, document()->defaultFont(), paintDevice());
+        QTextOption option = document()->defaultTextOption();
+        option.setAlignment(Qt::AlignLeft);
+        row.setTextOption(option);
+        row.beginLayout();
+        QTextLine line = row.createLine();
+        line.setLeadingIncluded(true);
+        line.setLineWidth(width);
+        const int fit = line.textLength();
+        row.endLayout();
+        if (fit < text.size() || !more)
+            return fit;
+        ahead *= 2;
+    }
+}
+
+bool ParagraphLayout::inCutLine(const QTextBlock& block) const
+{
+    return LineEnds::isCut(block) || LineEnds::isCut(block.next());
+}
+
+bool ParagraphLayout::continuesRow(const QTextBlock& block)
+{
+    const QTextLayout* layout = block.layout();
+    return layout && layout->lineCount() > 0 && layout->lineAt(0).y() < 0;
+}
+
+const ParagraphLayout::Record* ParagraphLayout::validRecord(const QTextBlock& block,
+                                                            const Geometry& geometry) const
+{
+    const auto found = m_records.find(block.fragmentIndex());
+    if (found == m_records.end())
+        return nullptr;
+    const Record& record = found->second;
+    const bool wrapped = document()->defaultTextOption().wrapMode() != QTextOption::NoWrap;
+    if (record.length != block.length() || record.wrapped != wrapped ||
+        !near(record.otherX, geometry.otherX) || !near(record.otherWidth, geometry.otherWidth))
+        return nullptr;
+    return &record;
+}
+
+ParagraphLayout::RowEnd ParagraphLayout::entryOf(const QTextBlock& block)
+{
+    // The pieces in front whose row ends are not known, nearest first.
+    const bool wrapped = document()->defaultTextOption().wrapMode() != QTextOption::NoWrap;
+    std::vector<QTextBlock> unknown;
+    for (QTextBlock before = block.previous(); before.isValid(); before = before.previous()) {
+        if (validRecord(before, geometryOf(before)))
+            break;
+        // Unwrapped pieces in front never change the height of anything, so a row that starts
+        // far back is laid out all along rather than guessed.
+        if (int(unknown.size()) == mostPiecesLaidOutAhead && wrapped)
+            return RowEnd();
+        unknown.push_back(before);
+        if (!LineEnds::isCut(before))
+            break;
+    }
+    for (auto it = unknown.crbegin(); it != unknown.crend(); ++it)
+        layOut(*it, geometryOf(*it));
+    const QTextBlock before = block.previous();
+    const Record* record = validRecord(before, geometryOf(before));
+    return record ? record->exit : RowEnd();
+}
+
+qreal ParagraphLayout::shiftRow(const QTextBlock& block, qreal by)
+{
+    qreal widest = 0;
+    for (QTextBlock piece = block; piece.isValid() && LineEnds::isCut(piece);
+         piece = piece.next()) {
+        const auto found = m_records.find(piece.fragmentIndex());
+        if (found == m_records.end())
+            break;
+        found->second.entry.endX += by;
+        found->second.exit.endX += by;
+        QTextLayout* layout = piece.layout();
+        if (layout->lineCount() == 0)
+            continue;
+        ColouredGlyphs::forget(piece);
+        QTextLine line = layout->lineAt(0);
+        line.setPosition(line.position() + QPointF(by, 0));
+        widest = std::max(widest, line.x() + line.naturalTextWidth());
+    }
+    return widest + document()->documentMargin();
+}
+
+void ParagraphLayout::forget(const QTextBlock& block)
+{
+    // The row ends behind follow from this one: they go too, up to one that was never kept.
+    for (QTextBlock piece = block; piece.isValid(); piece = piece.next()) {
+        if (piece != block && !LineEnds::isCut(piece))
+            break;
+        if (m_records.erase(piece.fragmentIndex()) == 0 && piece != block)
+            break;
+    }
 }
 
 void ParagraphLayout::documentChanged(int from, int removed, int added)
 {
     Q_UNUSED(removed);
     QTextDocument* doc = document();
-    if (from == 0 && added >= doc->characterCount() - 1)
+    if (from == 0 && added >= doc->characterCount() - 1) {
         m_widest = 0;
+        m_records.clear();
+    }
     // The base layout would take the removed and the added characters together as the stretch
     // of new text to lay out again, which reaches into blocks behind the change; only the added
     // ones stand there.
@@ -140,18 +365,68 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
     if (block.isValid() && block.isVisible() && block == doc->findBlock(from + span - 1) &&
         doc->blockCount() == m_blockCount) {
         // A change inside one block: laid out again here at once, drawn again alone unless its
-        // height changed. A block whose lines were dropped (new colours do that) is laid out
-        // once only; its line count then tells whether it grew.
+        // height changed or it shares a row with another piece of its line. A block whose lines
+        // were dropped (new colours do that) is laid out once only; its line count then tells
+        // whether it grew.
         const bool laidOut = block.layout()->lineCount() > 0;
         const qreal before = laidOut ? blockBoundingRect(block).height() : 0;
         const int linesBefore = block.lineCount();
-        layOut(block, geometryOf(block));
-        if (laidOut ? blockBoundingRect(block).height() == before
-                    : block.lineCount() == linesBefore)
+        // Whatever moved beyond the block's own rows is drawn again in full.
+        bool moved = false;
+        if (inCutLine(block)) {
+            const auto kept = m_records.find(block.fragmentIndex());
+            const RowEnd exitBefore = kept != m_records.end() ? kept->second.exit : RowEnd();
+            // The row in front ends with this piece's first words: it may break elsewhere now.
+            const QTextBlock front = block.previous();
+            const Record* frontRecord =
+                LineEnds::isCut(block) ? validRecord(front, geometryOf(front)) : nullptr;
+            if (frontRecord && frontRecord->wrapped &&
+                from - block.position() <= frontRecord->exit.carried + wordLookAhead) {
+                const RowEnd& end = frontRecord->exit;
+                const int fit = rowBreak(end.rowText, end.rowWidth, block);
+                if (fit - end.rowText.size() != end.carried) {
+                    m_records.erase(front.fragmentIndex());
+                    layOut(front, geometryOf(front));
+                    moved = true;
+                }
+            }
+            // The pieces behind follow a new row end of this one as they are laid out.
+            layOut(block, geometryOf(block));
+            const auto now = m_records.find(block.fragmentIndex());
+            moved = moved || now == m_records.end() || !(now->second.exit == exitBefore) ||
+                    (continuesRow(block) && !now->second.wrapped);
+        } else {
+            layOut(block, geometryOf(block));
+        }
+        // A cut that became a line end (or went) leaves the block behind on a row of its own.
+        const QTextBlock behind = block.next();
+        if (continuesRow(behind) && !LineEnds::isCut(behind)) {
+            layOut(behind, geometryOf(behind));
+            moved = true;
+        }
+        if (!moved && (laidOut ? blockBoundingRect(block).height() == before
+                               : block.lineCount() == linesBefore)) {
+            // The first row of a piece stands in the box of the one in front.
+            if (continuesRow(block))
+                emit updateBlock(block.previous());
             emit updateBlock(block);
-        else
+        } else
             emit update(QRectF(0., -doc->documentMargin(), 1000000000., 1000000000.));
         return;
+    }
+    if (!m_records.empty() && block.isValid()) {
+        // Every piece the change touched, the one in front (whose row end reads this one's
+        // text) and the ones behind (which go on from it) are laid out anew.
+        QTextBlock last = doc->findBlock(from + span - 1);
+        if (!last.isValid())
+            last = doc->lastBlock();
+        QTextBlock first = LineEnds::isCut(block) ? block.previous() : block;
+        for (QTextBlock piece = first; piece.isValid(); piece = piece.next()) {
+            m_records.erase(piece.fragmentIndex());
+            if (piece == last)
+                break;
+        }
+        forget(last.next());
     }
     m_blockCount = doc->blockCount();
     QPlainTextDocumentLayout::documentChanged(from, 0, span);
@@ -163,11 +438,49 @@ QRectF ParagraphLayout::blockBoundingRect(const QTextBlock& block) const
         auto* self = const_cast<ParagraphLayout*>(this);
         // A block laid out for another width (the view was resized since) is laid out anew
         // when it is needed, instead of every block of the document at the resize.
-        const Geometry geometry = geometryOf(block);
-        if (!linesCoverText(block) || !laidOutAs(block, geometry))
-            self->layOut(block, geometry);
+        if (!linesCoverText(block)) {
+            self->layOut(block, geometryOf(block));
+        } else if (inCutLine(block)) {
+            if (!laidOutInRow(block))
+                self->layOut(block, geometryOf(block));
+        } else if (continuesRow(block)) {
+            self->layOut(block, geometryOf(block));
+        } else {
+            const Geometry geometry = geometryOf(block);
+            if (!laidOutAs(block, geometry))
+                self->layOut(block, geometry);
+        }
     }
     return QPlainTextDocumentLayout::blockBoundingRect(block);
+}
+
+bool ParagraphLayout::laidOutInRow(const QTextBlock& block) const
+{
+    const Record* record = validRecord(block, geometryOf(block));
+    if (!record)
+        return false;
+    if (!LineEnds::isCut(block))
+        return true;
+    // Laid out from the row end in front, or on a row of its own while that was not known
+    // (which settle() mends when the block is drawn).
+    if (record->entry.rowHeight == 0)
+        return true;
+    const QTextBlock front = block.previous();
+    const Record* frontRecord = validRecord(front, geometryOf(front));
+    return frontRecord && frontRecord->exit == record->entry;
+}
+
+void ParagraphLayout::settle(const QTextBlock& block)
+{
+    if (!block.isValid() || !LineEnds::isCut(block))
+        return;
+    const Record* record = validRecord(block, geometryOf(block));
+    if (!record || record->entry.rowHeight > 0)
+        return;
+    const QTextBlock front = block.previous();
+    const Record* frontRecord = validRecord(front, geometryOf(front));
+    if (frontRecord && frontRecord->exit.rowHeight > 0)
+        layOut(block, geometryOf(block));
 }
 
 QSizeF ParagraphLayout::documentSize() const

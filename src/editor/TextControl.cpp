@@ -1008,8 +1008,21 @@ void TExtRich::reportPosition()
 void TExtRich::mousePressEvent(QMouseEvent* event)
 {
     QPlainTextEdit::mousePressEvent(event);
+    placeCaretInRow(event, RowPlacement::Press);
     if (event->button() == Qt::LeftButton)
         reportPosition();
+}
+
+void TExtRich::mouseMoveEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseMoveEvent(event);
+    placeCaretInRow(event, RowPlacement::Drag);
+}
+
+void TExtRich::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    placeCaretInRow(event, RowPlacement::Word);
 }
 
 void TExtRich::mouseReleaseEvent(QMouseEvent* event)
@@ -1099,8 +1112,23 @@ void TExtRich::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    if (!m_cuts.isEmpty())
+    if (!m_cuts.isEmpty()) {
         stepOverCuts(event);
+        // Up and Down go by screen rows, which the pieces of a cut line share.
+        const bool down = event->matches(QKeySequence::MoveToNextLine) ||
+                          event->matches(QKeySequence::SelectNextLine);
+        const bool up = event->matches(QKeySequence::MoveToPreviousLine) ||
+                        event->matches(QKeySequence::SelectPreviousLine);
+        if (up || down) {
+            const int rowBefore = cursorRect().top();
+            QPlainTextEdit::keyPressEvent(event);
+            const bool selecting = event->matches(QKeySequence::SelectNextLine) ||
+                                   event->matches(QKeySequence::SelectPreviousLine);
+            moveAcrossCutRows(down, selecting ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor,
+                              rowBefore);
+            return;
+        }
+    }
     // A piece grown this long by typing is cut again, in the same undo step as the key.
     if (m_plainText && typesText(event) && !isReadOnly() &&
         textCursor().block().length() > LineEnds::RecutLength) {

@@ -149,6 +149,8 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     // Plain-text mode takes and gives only plain text through the clipboard and drops.
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -197,6 +199,15 @@ private:
                         const QList<QTextLayout::FormatRange>& selections, const QRect& area,
                         const QColor& text);
     void paintMarks();
+    // The first block from block on that is no piece behind a cut.
+    QTextBlock pastCutRow(QTextBlock block) const;
+    // The document position at a viewport point in a row that pieces of a cut line share,
+    // where the plain-text edit would find another; -1 elsewhere.
+    int rowPositionAt(const QPointF& point) const;
+    enum class RowPlacement { Press, Drag, Word };
+    void placeCaretInRow(const QMouseEvent* event, RowPlacement placement);
+    // After Up or Down: the caret in the next row, in the piece that stands at its x.
+    void moveAcrossCutRows(bool down, QTextCursor::MoveMode mode, int rowBefore);
 
     bool m_plainText = true;
     QList<QKeySequence> m_commandKeys;

@@ -3,6 +3,7 @@
 #include "editor/ColouredGlyphs.h"
 #include "editor/GlyphCache.h"
 #include "editor/HtmlHighlighter.h"
+#include "editor/ParagraphLayout.h"
 #include "editor/TextControl.h"
 #include "editor/TextMarks.h"
 
@@ -40,19 +41,37 @@ void TExtRich::paintEvent(QPaintEvent* event)
     const QTextBlock first = firstVisibleBlock();
     QTextBlock last = first;
     qreal bottom = blockBoundingGeometry(first).top() + contentOffset().y();
+    auto* layout = qobject_cast<ParagraphLayout*>(document()->documentLayout());
+    const int right = viewport()->width() - int(contentOffset().x());
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (layout && !m_cuts.isEmpty())
+            layout->settle(block);
         last = block;
         bottom += blockBoundingRect(block).height();
         if (bottom >= viewport()->height())
             break;
+        const QTextLayout* lines = block.layout();
+        if (!wordWrap() && LineEnds::isCut(block.next()) && lines->lineCount() > 0 &&
+            lines->lineAt(0).x() > right) {
+            block = pastCutRow(block.next()).previous();
+            last = block;
+        }
     }
     m_glyphs->keepShown(first, last);
-    // The placeholder of an empty text is the base's to draw.
-    if (!coloured || document()->isEmpty())
+    // The placeholder of an empty text is the base's to draw. The base would leave out the part
+    // of a row that a piece of a cut line draws above its own block.
+    if ((!coloured && m_cuts.isEmpty()) || document()->isEmpty())
         QPlainTextEdit::paintEvent(event);
     else
         paintColoured(event);
     paintMarks();
+}
+
+QTextBlock TExtRich::pastCutRow(QTextBlock block) const
+{
+    while (block.isValid() && LineEnds::isCut(block))
+        block = block.next();
+    return block;
 }
 
 void TExtRich::paintMarks()
@@ -108,8 +127,15 @@ void TExtRich::paintColoured(QPaintEvent* event)
     QTextBlock block = firstVisibleBlock();
     while (block.isValid()) {
         const QRectF bounds = blockBoundingRect(block).translated(offset);
-        if (block.isVisible() && bounds.bottom() >= area.top() && bounds.top() <= area.bottom()) {
-            QTextLayout* layout = block.layout();
+        QTextLayout* layout = block.layout();
+        // A piece of a cut line may begin in the row above its block.
+        const qreal top =
+            bounds.top() + std::min<qreal>(0, layout->lineCount() > 0 ? layout->lineAt(0).y() : 0);
+        // Pieces of an unwrapped cut line left or right of the area are not drawn.
+        const QRectF extent = layout->boundingRect().translated(offset);
+        const bool across = layout->lineCount() != 1 ||
+                            (extent.right() >= area.left() && extent.left() <= area.right());
+        if (block.isVisible() && bounds.bottom() >= area.top() && top <= area.bottom() && across) {
             const QBrush background = block.blockFormat().background();
             if (background != Qt::NoBrush) {
                 QRectF behind = bounds;
@@ -161,6 +187,9 @@ void TExtRich::paintColoured(QPaintEvent* event)
         if (offset.y() > shown.height())
             break;
         block = block.next();
+        // The rest of an unwrapped cut line right of the area stays unseen, in its row.
+        if (!wordWrap() && LineEnds::isCut(block) && extent.left() > area.right())
+            block = pastCutRow(block);
     }
     if (backgroundVisible() && !block.isValid() && offset.y() <= area.bottom() &&
         (centerOnScroll() || verticalScrollBar()->maximum() == verticalScrollBar()->minimum()))

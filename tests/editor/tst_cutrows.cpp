@@ -1,0 +1,296 @@
+// Tests of a line held as several pieces on screen: wrapped, its rows end where the same text
+// uncut would end them; unwrapped, it is one row; clicks and Up/Down find the piece at a place.
+#include "editor/LineEnds.h"
+#include "editor/ParagraphLayout.h"
+#include "editor/ShownEdit.h"
+#include "editor/TextControl.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <memory>
+
+namespace
+{
+
+struct Row {
+    int start = 0; // characters of the line in front of the row
+    qreal y = 0;
+};
+
+// A line of about length characters; prose has blanks, markup breaks mostly behind its tags,
+// and a data stretch has nowhere to break.
+QString longLine(const QString& kind, int length)
+{
+    static const char* const words[] = {"Seite",
+                                        "und",
+                                        "Tabelle",
+                                        "mit",
+                                        "Verweis",
+                                        "eine",
+                                        "lange",
+                                        "Zeile",
+                                        "im",
+                                        "Absatz",
+                                        "ein",
+                                        "Wort",
+                                        "Donaudampfschifffahrt"};
+    QRandomGenerator random(4711);
+    QString line;
+    while (line.size() < length) {
+        const QString word = QLatin1String(words[random.bounded(int(std::size(words)))]);
+        if (kind == QLatin1String("prose"))
+            line += word + QLatin1Char(' ');
+        else if (kind == QLatin1String("markup"))
+            line += QStringLiteral("<td class=\"x\">") + word + QStringLiteral("</td>");
+        else
+            line += QStringLiteral("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mNk");
+    }
+    return line;
+}
+
+// The rows of the edit's text (one line), as the blocks stack and their lines stand in them.
+QList<Row> shownRows(TExtRich* edit)
+{
+    QAbstractTextDocumentLayout* layout = edit->document()->documentLayout();
+    QList<Row> rows;
+    qreal top = 0;
+    int offset = 0;
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+        const QRectF box = layout->blockBoundingRect(block);
+        const QTextLayout* lines = block.layout();
+        for (int i = 0; i < lines->lineCount(); ++i) {
+            const QTextLine line = lines->lineAt(i);
+            const qreal y = top + line.y();
+            if (!rows.isEmpty() && qAbs(rows.last().y - y) < 0.5)
+                continue;
+            rows.append({offset + line.textStart(), y});
+        }
+        top += box.height();
+        offset += block.length() - 1;
+    }
+    return rows;
+}
+
+// The rows of the same text laid out in one piece, as wide as the edit's lines.
+QList<Row> uncutRows(TExtRich* edit, const QString& text)
+{
+    const QTextDocument* doc = edit->document();
+    QTextLayout layout(text, doc->defaultFont(), edit->viewport());
+    layout.setTextOption(doc->defaultTextOption());
+    QList<Row> rows;
+    qreal y = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLeadingIncluded(true);
+        line.setLineWidth(edit->viewport()->width() - 2 * doc->documentMargin());
+        rows.append({line.textStart(), y});
+        y += line.height();
+    }
+    layout.endLayout();
+    return rows;
+}
+
+} // namespace
+
+class TstCutRows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { m_env = std::make_unique<TestEnvironment>(); }
+    void cleanup()
+    {
+        m_edit.reset();
+        m_env.reset();
+    }
+
+    void wrappedRowsAsUncut_data();
+    void wrappedRowsAsUncut();
+    void unwrappedLineIsOneRow_data();
+    void unwrappedLineIsOneRow();
+    void clickAndArrowsFindThePieceInARow();
+    void returnAtACutStartsARow_data();
+    void returnAtACutStartsARow();
+
+private:
+    TExtRich* shownEdit(const QString& text, QSize size)
+    {
+        m_edit = showEdit(text, size);
+        return m_edit.get();
+    }
+    std::unique_ptr<TestEnvironment> m_env;
+    std::unique_ptr<TExtRich> m_edit;
+};
+
+void TstCutRows::wrappedRowsAsUncut_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("width");
+    for (const char* kind : {"prose", "markup", "data"}) {
+        for (const int width : {420, 733})
+            QTest::addRow("%s, %d pixels", kind, width) << QString::fromLatin1(kind) << width;
+    }
+}
+
+void TstCutRows::wrappedRowsAsUncut()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, width);
+    const QString text = longLine(kind, 5000);
+    TExtRich* edit = shownEdit(text, QSize(width, 400));
+    QVERIFY(edit);
+    QVERIFY(edit->wordWrap());
+    QVERIFY(edit->document()->blockCount() >= 5);
+    const QList<Row> shown = shownRows(edit);
+    const QList<Row> uncut = uncutRows(edit, text);
+    QCOMPARE(edit->document()->lineCount(), uncut.size());
+    QCOMPARE(shown.size(), uncut.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        QCOMPARE(shown[i].start, uncut[i].start);
+        // Blocks stack at whole pixels.
+        QVERIFY2(qAbs(shown[i].y - uncut[i].y) < 1 + i * 0.01,
+                 qPrintable(QStringLiteral("row %1 at %2, uncut at %3")
+                                .arg(i)
+                                .arg(shown[i].y)
+                                .arg(uncut[i].y)));
+    }
+    // Typing at a cut keeps the rows as the uncut text's.
+    const QTextBlock second = edit->document()->findBlockByNumber(1);
+    QTextCursor cursor(second);
+    cursor.insertText(QStringLiteral("Einschub "));
+    QString typed = text;
+    typed.insert(second.position() - 1, QStringLiteral("Einschub "));
+    edit->viewport()->repaint();
+    const QList<Row> after = shownRows(edit);
+    const QList<Row> uncutAfter = uncutRows(edit, typed);
+    QCOMPARE(after.size(), uncutAfter.size());
+    for (qsizetype i = 0; i < after.size(); ++i)
+        QCOMPARE(after[i].start, uncutAfter[i].start);
+}
+
+void TstCutRows::unwrappedLineIsOneRow_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("prose") << QStringLiteral("prose");
+    QTest::newRow("markup") << QStringLiteral("markup");
+}
+
+void TstCutRows::unwrappedLineIsOneRow()
+{
+    QFETCH(QString, kind);
+    const QString text =
+        QStringLiteral("<p>davor</p>\n") + longLine(kind, 5000) + QStringLiteral("\n<p>danach</p>");
+    TExtRich* edit = shownEdit(text, QSize(500, 300));
+    QVERIFY(edit);
+    edit->setWordWrap(false);
+    edit->viewport()->repaint();
+    QTextDocument* doc = edit->document();
+    QVERIFY(doc->blockCount() >= 7);
+    QCOMPARE(doc->lineCount(), 3);
+    QCOMPARE(shownRows(edit).size(), 3);
+    // Each piece goes on where the one in front ended.
+    QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    for (QTextBlock block = doc->begin().next().next(); LineEnds::isCut(block);
+         block = block.next()) {
+        layout->blockBoundingRect(block);
+        const QTextLine front = block.previous().layout()->lineAt(0);
+        QCOMPARE(block.layout()->lineCount(), 1);
+        QCOMPARE(block.layout()->lineAt(0).x(), front.cursorToX(front.textLength()));
+    }
+    // The line behind comes right under it, and the last piece's end is as far as a line
+    // reaches sideways.
+    QCOMPARE(edit->cursorRect(QTextCursor(doc->lastBlock())).top() -
+                 edit->cursorRect(QTextCursor(doc->begin())).top(),
+             2 * (edit->cursorRect(QTextCursor(doc->begin().next())).top() -
+                  edit->cursorRect(QTextCursor(doc->begin())).top()));
+    const QTextBlock lastPiece = doc->lastBlock().previous();
+    layout->blockBoundingRect(lastPiece);
+    const QTextLine end = lastPiece.layout()->lineAt(0);
+    QVERIFY(layout->documentSize().width() >= end.x() + end.naturalTextWidth());
+}
+
+void TstCutRows::clickAndArrowsFindThePieceInARow()
+{
+    TExtRich* edit = shownEdit(longLine(QStringLiteral("prose"), 3000), QSize(420, 600));
+    QVERIFY(edit);
+    QTextDocument* doc = edit->document();
+    // A piece whose first line goes on in the last row of the piece in front.
+    QTextBlock behind = doc->begin().next();
+    QVERIFY(LineEnds::isCut(behind));
+    QTextLine first = behind.layout()->lineAt(0);
+    QVERIFY(first.y() < 0);
+    QVERIFY(first.textLength() > 4);
+    const int inBehind = behind.position() + 2;
+    QTextCursor target(doc);
+    target.setPosition(inBehind);
+    const QRect spot = edit->cursorRect(target);
+
+    // A click there puts the caret there, not at the end of the piece in front.
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, spot.center());
+    QCOMPARE(edit->textCursor().position(), inBehind);
+
+    // Down from the row above lands in that row at the same x, Down again one row lower, and
+    // Up twice comes back.
+    QTextCursor above = edit->cursorForPosition(spot.center() - QPoint(0, spot.height()));
+    edit->setTextCursor(above);
+    const int start = above.position();
+    const int rowAbove = edit->cursorRect().top();
+    QTest::keyClick(edit, Qt::Key_Down);
+    QCOMPARE(edit->textCursor().block(), behind);
+    QCOMPARE(edit->cursorRect().top(), rowAbove + spot.height());
+    QTest::keyClick(edit, Qt::Key_Down);
+    QCOMPARE(edit->cursorRect().top(), rowAbove + 2 * spot.height());
+    QTest::keyClick(edit, Qt::Key_Up);
+    QCOMPARE(edit->cursorRect().top(), rowAbove + spot.height());
+    QTest::keyClick(edit, Qt::Key_Up);
+    QCOMPARE(edit->textCursor().position(), start);
+}
+
+void TstCutRows::returnAtACutStartsARow_data()
+{
+    QTest::addColumn<bool>("wrap");
+    QTest::newRow("word wrap") << true;
+    QTest::newRow("no word wrap") << false;
+}
+
+void TstCutRows::returnAtACutStartsARow()
+{
+    QFETCH(bool, wrap);
+    const QString text = longLine(QStringLiteral("prose"), 3000);
+    TExtRich* edit = shownEdit(text, QSize(420, 600));
+    QVERIFY(edit);
+    edit->setWordWrap(wrap);
+    edit->viewport()->repaint();
+    QTextDocument* doc = edit->document();
+    const QTextBlock behind = doc->begin().next();
+    QVERIFY(LineEnds::isCut(behind));
+    QVERIFY(ParagraphLayout::continuesRow(behind));
+    const int rows = doc->lineCount();
+    QTextCursor cursor(behind);
+    edit->setTextCursor(cursor);
+    QTest::keyClick(edit, Qt::Key_Return);
+    edit->viewport()->repaint();
+    QCOMPARE(edit->lineCount(), 2);
+    QVERIFY(!LineEnds::isCut(behind));
+    QVERIFY(!ParagraphLayout::continuesRow(behind));
+    // The rows are those of the two lines on their own.
+    const QString first = text.left(behind.position());
+    if (wrap) {
+        QCOMPARE(doc->lineCount(),
+                 uncutRows(edit, first).size() + uncutRows(edit, text.mid(first.size())).size());
+    } else {
+        QCOMPARE(doc->lineCount(), 2);
+    }
+    edit->undoLast();
+    edit->viewport()->repaint();
+    QCOMPARE(edit->lineCount(), 1);
+    QVERIFY(ParagraphLayout::continuesRow(behind));
+    QCOMPARE(doc->lineCount(), rows);
+}
+
+QTEST_MAIN(TstCutRows)
+#include "tst_cutrows.moc"
