@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPaintEvent>
 #include <QSignalBlocker>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
@@ -35,6 +36,10 @@ constexpr qsizetype RunChars = 32 * 1024;
 constexpr qsizetype PaintBudget = 1024 * 1024;
 // Idle time stops marking the far parts of a page that is mostly unknown words.
 constexpr int MaxIdleMarks = 100000;
+// Idle time looks this many blocks above and below the screen only: a big page costs nothing
+// once that is done, and blocks farther away are checked when they are shown or when
+// "Nächster Fehler" passes them.
+constexpr int IdleReach = 2000;
 // A change can decide whether a meta tag this far in front of it has its content read.
 constexpr int MetaReach = 1100;
 
@@ -99,6 +104,9 @@ SpellChecker::SpellChecker(TExtRich* memo) : QObject(memo), m_memo(memo), m_doc(
     m_slice.setInterval(0);
     connect(&m_slice, &QTimer::timeout, this, &SpellChecker::idleSlice);
     connect(m_doc, &QTextDocument::contentsChange, this, &SpellChecker::contentsChanged);
+    // Far from where idle time last looked, the neighbourhood of the new place is looked at.
+    connect(memo->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { restAgain(); });
     connect(memo, &QPlainTextEdit::cursorPositionChanged, this, [this] {
         if (m_typedAt < 0 || m_memo->textCursor().position() == m_typedAt)
             return;
@@ -393,17 +401,23 @@ bool SpellChecker::idleStep()
 {
     if (!active())
         return false;
-    // First the states all the way down, which tells which marks still hold.
-    if (m_known < m_blockCount) {
-        ensureStates(m_blockCount - 1, RunChars);
+    const int shown = m_memo->cursorForPosition(QPoint(0, 0)).block().blockNumber();
+    const int low = std::max(0, shown - IdleReach);
+    const int high = std::min(m_blockCount - 1, shown + IdleReach);
+    // First the states down to the end of the reach, which tells which marks still hold.
+    if (m_known <= high) {
+        ensureStates(high, RunChars);
         return true;
     }
-    if (m_memo->marks()->marks(Layer).size() > MaxIdleMarks)
+    if (m_memo->marks()->marks(Layer).size() > MaxIdleMarks || high < low ||
+        m_checked.size() <= std::size_t(high))
         return false;
-    const auto from = m_checked.begin() + std::min(std::size_t(m_idleFrom), m_checked.size());
-    auto next = std::find(from, m_checked.end(), 0);
-    if (next == m_checked.end()) {
-        next = std::find(m_checked.begin(), from, 0);
+    const auto begin = m_checked.begin() + low;
+    const auto end = m_checked.begin() + high + 1;
+    const auto from = m_checked.begin() + std::clamp(m_idleFrom, low, high + 1);
+    auto next = std::find(from, end, 0);
+    if (next == end) {
+        next = std::find(begin, from, 0);
         if (next == from)
             return false;
     }
@@ -411,7 +425,7 @@ bool SpellChecker::idleStep()
     int last = first;
     QTextBlock block = m_doc->findBlockByNumber(first);
     qsizetype chars = block.length();
-    for (block = block.next(); block.isValid() && last + 1 < m_blockCount &&
+    for (block = block.next(); block.isValid() && last + 1 <= high &&
                                !m_checked[std::size_t(last + 1)] && chars < RunChars;
          block = block.next()) {
         chars += block.length();
