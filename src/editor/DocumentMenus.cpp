@@ -47,6 +47,8 @@ const ChildRow editRows[] = {
      &C::Ersetzen2Click},
     {R::Item, "GehezuZeile1", "Gehe zu &Zeile...", "Ctrl+Shift+G",
      "Setzt die Schreibmarke an den Anfang einer Zeile", &C::GehezuZeile1Click},
+    cmd("InDateiensuchen1", "In &Dateien suchen...", "Ctrl+Shift+F", "InDateiensuchen1Click",
+        "Sucht und ersetzt in allen Dateien eines Ordners"),
     Sep,
     {R::Item, "mZAnsiOem", "A&NSI zu OEM ", "", "Wandelt Windows Text in DOS Text",
      &C::mZAnsiOemClick},
