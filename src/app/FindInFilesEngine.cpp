@@ -193,11 +193,9 @@ FileResult searchText(QStringView text, const TextMatcher& matcher, int maxListe
         ++result.hitCount;
         if (result.hits.size() >= maxListed)
             continue;
-        for (; counted < c; ++counted)
-            if (data[counted] == u'\n') {
-                ++line;
-                lineStart = counted + 1;
-            }
+        line += int(std::count(data + counted, data + c, u'\n'));
+        counted = c;
+        lineStart = c > 0 ? text.lastIndexOf(u'\n', c - 1) + 1 : 0;
         qsizetype lineEnd = text.indexOf(u'\n', c);
         if (lineEnd < 0)
             lineEnd = text.size();
@@ -427,8 +425,9 @@ FileReplacement replaceInFile(const QString& path, const TextMatcher& matcher,
         result.reason = replaced.reason;
         return result;
     }
+    // A file marked read-only stays as it is, even for a user the system would let write it.
     const QFileInfo info(path);
-    if (!info.isWritable()) {
+    if (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner)) {
         result.reason = QStringLiteral("schreibgeschützt");
         return result;
     }

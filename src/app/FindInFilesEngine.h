@@ -19,6 +19,7 @@ constexpr qint64 MaxFileBytes = 50ll * 1024 * 1024;
 constexpr qint64 MaxReplacedFileBytes = 512ll * 1024 * 1024;
 // Hits listed per file and for a whole search; the counts go on beyond them.
 constexpr int MaxListedHitsPerFile = 1000;
+constexpr int MaxListedHits = 20000;
 // The shown text of a hit's line around the hit.
 constexpr qsizetype MaxShownLine = 240;
 

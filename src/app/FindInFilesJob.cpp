@@ -19,6 +19,11 @@ namespace
 // How often the interface takes what the run found meanwhile.
 constexpr int PollMs = 100;
 
+int listedMax(const std::atomic_int& listable)
+{
+    return std::clamp(listable.load(), 0, MaxListedHitsPerFile);
+}
+
 } // namespace
 
 Job::Job(QObject* parent) : QObject(parent)
@@ -119,6 +124,8 @@ void Job::searchFiles(const Request& request)
     std::vector<std::optional<FileResult>> pending(size_t(files.size()));
     std::vector<QString> reasons(size_t(files.size()));
     std::atomic<qsizetype> next{0};
+    // Hits listed with their lines in all; beyond, only the counts go on.
+    std::atomic_int listable{MaxListedHits};
     qsizetype published = 0;
     auto work = [&] {
         for (;;) {
@@ -131,14 +138,15 @@ void Job::searchFiles(const Request& request)
             const QString canonical = QFileInfo(path).canonicalFilePath();
             if (const auto open = request.openTexts.constFind(canonical);
                 open != request.openTexts.constEnd()) {
-                result = searchText(*open, matcher, MaxListedHitsPerFile);
+                result = searchText(*open, matcher, listedMax(listable));
                 result.openDocument = true;
             } else {
                 DecodedText decoded;
                 reason = readForSearch(path, &decoded);
                 if (reason.isEmpty())
-                    result = searchText(decoded.text, matcher, MaxListedHitsPerFile);
+                    result = searchText(decoded.text, matcher, listedMax(listable));
             }
+            listable.fetch_sub(int(result.hits.size()));
             result.path = path;
             result.relative = folder.relativeFilePath(path);
             QMutexLocker lock(&m_mutex);

@@ -16,7 +16,7 @@ class TSuchergebnis : public QDockWidget
     Q_OBJECT
 public:
     // Rows of hits the list shows in all; the counts go on beyond them.
-    static constexpr int MaxListedHits = 20000;
+    static constexpr int MaxListedHits = FindInFiles::MaxListedHits;
     enum Role {
         PathRole = Qt::UserRole,
         LineRole,

@@ -154,8 +154,9 @@ void TMainForm::findInFiles(const FindInFilesValues& values, bool replaceAll)
         if (child->FileName == TMDIChild::Untitled || !child->TextMemo->isPlainTextMode())
             continue;
         const QString path = QFileInfo(child->FileName).canonicalFilePath();
+        LineBreaks ends;
         if (!path.isEmpty())
-            request.openTexts.insert(path, child->TextMemo->fileText(nullptr));
+            request.openTexts.insert(path, child->TextMemo->fileText(&ends));
     }
     m_findValues = std::make_unique<FindInFilesValues>(values);
     m_findRun = replaceAll ? FindRun::SearchToReplace : FindRun::Search;
