@@ -1,4 +1,5 @@
-// Benchmark of the search across files: a site of 2 000 pages (100 MB) searched from the disk cache.
+// Benchmark of the search across files: a site of 2 000 pages (100 MB) searched from the disk
+// cache.
 #include "BenchFigures.h"
 #include "BenchSandbox.h"
 #include "app/FindInFilesJob.h"

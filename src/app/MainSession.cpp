@@ -11,40 +11,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QTabBar>
 #include <QTimer>
-
-namespace
-{
-
-// Closes the tab under a middle click; the document asks about unsaved changes as always.
-class MiddleClickClose : public QObject
-{
-public:
-    MiddleClickClose(QTabBar* bar, QMdiArea* area) : QObject(bar), m_bar(bar), m_area(area) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_bar && event->type() == QEvent::MouseButtonRelease) {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            const int index = m_bar->tabAt(mouse->position().toPoint());
-            const QList<QMdiSubWindow*> windows = m_area->subWindowList(QMdiArea::CreationOrder);
-            if (mouse->button() == Qt::MiddleButton && index >= 0 && index < windows.size()) {
-                windows.at(index)->close();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QTabBar* m_bar;
-    QMdiArea* m_area;
-};
-
-} // namespace
 
 bool TMainForm::tabbedDocuments() const
 {
@@ -74,11 +42,9 @@ void TMainForm::applyTabMode(bool tabs)
         m_mdiArea->setDocumentMode(true);
         m_mdiArea->setTabsClosable(true);
         m_mdiArea->setTabsMovable(true);
-        if (auto* bar = m_mdiArea->findChild<QTabBar*>();
-            bar && !bar->findChild<MiddleClickClose*>()) {
+        // Qt's tab bar of the area closes a tab on a middle click by itself.
+        if (auto* bar = m_mdiArea->findChild<QTabBar*>())
             bar->setObjectName(QStringLiteral("DocumentTabs"));
-            bar->installEventFilter(new MiddleClickClose(bar, m_mdiArea));
-        }
         refreshTabs();
     } else {
         // Back in window mode the documents fill the area as they do when they open.

@@ -1,4 +1,5 @@
-// Tests of find and replace in files through the frame: hits, bytes kept, open documents, bad input.
+// Tests of find and replace in files through the frame: hits, bytes kept, open documents, bad
+// input.
 #include "app/FindInFilesDialog.h"
 #include "app/FindInFilesEngine.h"
 #include "app/FindInFilesJob.h"
@@ -120,16 +121,22 @@ void TestFindInFiles::matcherFindsWhatTheDocumentSearchFinds_data()
     QTest::addColumn<QString>("find");
     QTest::addColumn<bool>("matchCase");
     QTest::addColumn<bool>("wholeWord");
-    QTest::newRow("case folded") << "Alt alt ALT aLt" << "alt" << false << false;
-    QTest::newRow("case kept") << "Alt alt ALT aLt" << "alt" << true << false;
-    QTest::newRow("umlauts without case") << "Größe GRÖSSE größe GRÖßE" << "größe" << false
-                                          << false;
-    QTest::newRow("whole words") << "alt alter Salt alt-neu alt_x 2alt alt" << "alt" << false
-                                 << true;
-    QTest::newRow("umlaut ends a word") << "altä älta alt" << "alt" << false << true;
-    QTest::newRow("no overlap") << "aaaaa" << "aa" << true << false;
-    QTest::newRow("dotless i matches I") << "ıd Id id" << "ID" << false << false;
-    QTest::newRow("lines") << "alt\nalt\n\nalt" << "alt" << false << true;
+    QTest::newRow("case folded") << "Alt alt ALT aLt"
+                                 << "alt" << false << false;
+    QTest::newRow("case kept") << "Alt alt ALT aLt"
+                               << "alt" << true << false;
+    QTest::newRow("umlauts without case") << "Größe GRÖSSE größe GRÖßE"
+                                          << "größe" << false << false;
+    QTest::newRow("whole words") << "alt alter Salt alt-neu alt_x 2alt alt"
+                                 << "alt" << false << true;
+    QTest::newRow("umlaut ends a word") << "altä älta alt"
+                                        << "alt" << false << true;
+    QTest::newRow("no overlap") << "aaaaa"
+                                << "aa" << true << false;
+    QTest::newRow("dotless i matches I") << "ıd Id id"
+                                         << "ID" << false << false;
+    QTest::newRow("lines") << "alt\nalt\n\nalt"
+                           << "alt" << false << true;
 }
 
 void TestFindInFiles::matcherFindsWhatTheDocumentSearchFinds()
@@ -166,10 +173,9 @@ void TestFindInFiles::searchThroughTheDialogListsHits_data()
     QTest::addColumn<bool>("wholeWord");
     QTest::addColumn<bool>("subfolders");
     QTest::addColumn<QStringList>("hits");
-    QTest::newRow("any case, subfolders")
-        << "hallo" << false << false << true
-        << QStringList{"a.html:1:0", "a.html:2:0", "a.html:3:0", "a.html:4:4", "w.txt:1:6",
-                       "b.htm:1:3"};
+    QTest::newRow("any case, subfolders") << "hallo" << false << false << true
+                                          << QStringList{"a.html:1:0", "a.html:2:0", "a.html:3:0",
+                                                         "a.html:4:4", "w.txt:1:6",  "b.htm:1:3"};
     QTest::newRow("case") << "Hallo" << true << false << true
                           << QStringList{"a.html:1:0", "w.txt:1:6", "b.htm:1:3"};
     QTest::newRow("whole words") << "hallo" << false << true << true
@@ -189,7 +195,8 @@ void TestFindInFiles::searchThroughTheDialogListsHits()
     QFETCH(QStringList, hits);
     // CR LF, LF, a lone CR and U+2029 each end a line; Windows-1252 decodes; NUL means binary.
     QVERIFY(put(m_site + "/a.html", "Hallo Welt\r\nhallo welt\nHALLO\rWelthallo\xE2\x80\xA9x"));
-    QVERIFY(put(m_site + "/w.txt", "Gr\xFC\xDF" "e Hallo"));
+    QVERIFY(put(m_site + "/w.txt", "Gr\xFC\xDF"
+                                   "e Hallo"));
     QVERIFY(put(m_site + "/unter/b.htm", "<p>Hallo</p>"));
     QVERIFY(put(m_site + "/bild.html", QByteArray("Hallo\0binär", 12)));
     QVERIFY(put(m_site + "/andere.xyz", "Hallo"));
@@ -237,28 +244,42 @@ void TestFindInFiles::replaceKeepsEveryOtherByte_data()
     QTest::addColumn<bool>("wholeWord");
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("utf-8, every line end")
-        << QByteArray("alt\r\nalt\nx alt\ralt\xE2\x80\xA9" "Ende alt\r\n") << "alt" << "neu"
-        << false << false << QByteArray("neu\r\nneu\nx neu\rneu\xE2\x80\xA9" "Ende neu\r\n")
-        << "";
+    QTest::newRow("utf-8, every line end") << QByteArray("alt\r\nalt\nx alt\ralt\xE2\x80\xA9"
+                                                         "Ende alt\r\n")
+                                           << "alt"
+                                           << "neu" << false << false
+                                           << QByteArray("neu\r\nneu\nx neu\rneu\xE2\x80\xA9"
+                                                         "Ende neu\r\n")
+                                           << "";
     QTest::newRow("utf-8 with bom, longer text")
-        << QByteArray("\xEF\xBB\xBF<b>ALT</b> äöü\n") << "alt" << "Straße" << false << false
-        << QByteArray("\xEF\xBB\xBF<b>Straße</b> äöü\n") << "";
-    QTest::newRow("windows-1252 keeps its bytes")
-        << QByteArray("Gr\xFC\xDF" "e alt\r\nalt\n") << "alt" << "Größe" << true << false
-        << QByteArray("Gr\xFC\xDF" "e Gr\xF6\xDF" "e\r\nGr\xF6\xDF" "e\n") << "";
+        << QByteArray("\xEF\xBB\xBF<b>ALT</b> äöü\n") << "alt"
+        << "Straße" << false << false << QByteArray("\xEF\xBB\xBF<b>Straße</b> äöü\n") << "";
+    QTest::newRow("windows-1252 keeps its bytes") << QByteArray("Gr\xFC\xDF"
+                                                                "e alt\r\nalt\n")
+                                                  << "alt"
+                                                  << "Größe" << true << false
+                                                  << QByteArray("Gr\xFC\xDF"
+                                                                "e Gr\xF6\xDF"
+                                                                "e\r\nGr\xF6\xDF"
+                                                                "e\n")
+                                                  << "";
     QTest::newRow("windows-1252 lacks the character")
-        << QByteArray("Gr\xFC\xDF" "e alt") << "alt" << "Ω" << false << false
-        << QByteArray("Gr\xFC\xDF" "e alt")
+        << QByteArray("Gr\xFC\xDF"
+                      "e alt")
+        << "alt"
+        << "Ω" << false << false
+        << QByteArray("Gr\xFC\xDF"
+                      "e alt")
         << "Der Ersatztext enthält Zeichen, die in der Kodierung der Datei (Windows-1252) fehlen";
     QTest::newRow("lone cr before an emptied line")
-        << QByteArray("a\rX\nb") << "x" << "" << false << false << QByteArray("a\r\nb") << "";
+        << QByteArray("a\rX\nb") << "x"
+        << "" << false << false << QByteArray("a\r\nb") << "";
     QTest::newRow("whole words, case kept")
-        << QByteArray("alt alter Salt Alt alt") << "alt" << "neu" << true << true
-        << QByteArray("neu alter Salt Alt neu") << "";
+        << QByteArray("alt alter Salt Alt alt") << "alt"
+        << "neu" << true << true << QByteArray("neu alter Salt Alt neu") << "";
     QTest::newRow("umlaut found without case")
-        << QByteArray("GRÖSSE größe GRÖßE") << "größe" << "x" << false << false
-        << QByteArray("GRÖSSE x x") << "";
+        << QByteArray("GRÖSSE größe GRÖßE") << "größe"
+        << "x" << false << false << QByteArray("GRÖSSE x x") << "";
 }
 
 void TestFindInFiles::replaceKeepsEveryOtherByte()
