@@ -54,6 +54,7 @@ const HelpTopic topics[] = {
     {331, "Schriftart"},
     {332, "Alle Schrifteinstellungen"},
     {333, "Tool hinzufügen oder bearbeiten"},
+    {340, "In Dateien suchen"},
     {500, "Eine kleine Einführung in HTML"},
     {501, "Tastatur", &keyboardTableHtml},
     {600, "Tipps zur Arbeit mit Tessaline"},
