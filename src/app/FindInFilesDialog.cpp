@@ -132,6 +132,12 @@ TFindInFilesDialog::TFindInFilesDialog(const DialogEnv& env, const QString& find
         if (!chosen.isEmpty())
             FolderText->setEditText(chosen);
     });
+    // Tab walks the fields from the top, then the buttons in the order they stand.
+    QWidget* chain[] = {FindText,     ReplaceText,      FolderText,     FolderButton,
+                        TypesText,    SubfoldersBox,    MatchCaseBox,   WholeWordsBox,
+                        SearchButton, ReplaceAllButton, cancelButton(), helpButton()};
+    for (size_t i = 0; i + 1 < std::size(chain); ++i)
+        setTabOrder(chain[i], chain[i + 1]);
     FindText->setFocus();
     FindText->lineEdit()->selectAll();
 }

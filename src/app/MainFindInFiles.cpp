@@ -163,6 +163,8 @@ void TMainForm::findInFiles(const FindInFilesValues& values, bool replaceAll)
     m_findResults->begin(QStringLiteral("„%1“").arg(values.findText));
     m_findResults->show();
     m_findResults->raise();
+    // The keys go to the list: arrows walk the hits as they come, Return opens one.
+    m_findResults->list()->setFocus();
     m_findJob->startSearch(request);
 }
 
