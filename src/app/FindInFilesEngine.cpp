@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <memory>
 
@@ -72,29 +73,39 @@ int lineEndBytes(TextFileFormat::LineBreak end)
     }
 }
 
-// The byte offsets in the file of ascending character positions of its decoded text.
-QList<qint64> byteOffsets(const QByteArray& bytes, const DecodedText& decoded,
-                          const QList<qsizetype>& positions)
+// Walks a file's decoded text and its bytes side by side: the byte offset of each character
+// position, asked for in ascending order.
+class ByteWalker
 {
-    QList<qint64> offsets;
-    offsets.reserve(positions.size());
-    const bool utf8 = decoded.format.encoding != TextFileFormat::Encoding::Windows1252;
-    qint64 offset = decoded.format.encoding == TextFileFormat::Encoding::Utf8Bom ? 3 : 0;
-    const char16_t* text = reinterpret_cast<const char16_t*>(decoded.text.constData());
-    qsizetype i = 0;
-    qsizetype line = 0;
-    for (const qsizetype pos : positions) {
-        for (; i < pos; ++i) {
-            const char16_t c = text[i];
-            if (c == u'\n')
-                offset += lineEndBytes(decoded.lineEnds.value(line++));
-            else
-                offset += utf8 ? utf8Bytes(c) : 1;
-        }
-        offsets.append(std::min<qint64>(offset, bytes.size()));
+public:
+    ByteWalker(const QByteArray& bytes, const DecodedText& decoded)
+        : m_decoded(decoded), m_size(bytes.size()),
+          m_utf8(decoded.format.encoding != TextFileFormat::Encoding::Windows1252),
+          m_offset(decoded.format.encoding == TextFileFormat::Encoding::Utf8Bom ? 3 : 0),
+          m_text(reinterpret_cast<const char16_t*>(decoded.text.constData()))
+    {
     }
-    return offsets;
-}
+    qint64 offsetOf(qsizetype pos)
+    {
+        for (; m_index < pos; ++m_index) {
+            const char16_t c = m_text[m_index];
+            if (c == u'\n')
+                m_offset += lineEndBytes(m_decoded.lineEnds.value(m_line++));
+            else
+                m_offset += m_utf8 ? utf8Bytes(c) : 1;
+        }
+        return std::min<qint64>(m_offset, m_size);
+    }
+
+private:
+    const DecodedText& m_decoded;
+    qint64 m_size;
+    bool m_utf8;
+    qint64 m_offset;
+    const char16_t* m_text;
+    qsizetype m_index = 0;
+    qsizetype m_line = 0;
+};
 
 } // namespace
 
@@ -290,10 +301,14 @@ public:
             if (!matchesPatterns(entry.fileName(), m_patterns))
                 continue;
             if (entry.isFile()) {
-                const QString real = entry.canonicalFilePath();
+                // Only a link can lead to a file reached another way already.
+                const QString real = entry.isSymLink()
+                                         ? entry.canonicalFilePath()
+                                         : canonical + QLatin1Char('/') + entry.fileName();
                 if (!m_files.contains(real)) {
                     m_files.insert(real);
                     m_out.files.append(entry.filePath());
+                    m_out.canonicalFiles.append(real);
                 }
             } else if (entry.isSymLink() && !entry.exists()) {
                 m_out.skipped.append({entry.filePath(), QStringLiteral("Verknüpfung ohne Ziel")});
@@ -361,11 +376,10 @@ ByteReplacement replaceInBytes(const QByteArray& bytes, const DecodedText& decod
         result.reason = QStringLiteral("Der Ersatztext enthält einen Zeilenumbruch");
         return result;
     }
-    QList<qsizetype> positions;
     const QStringView text(decoded.text);
-    for (qsizetype c = matcher.find(text, 0); c >= 0; c = matcher.find(text, c + matcher.length()))
-        positions << c << c + matcher.length();
-    if (positions.isEmpty())
+    const qsizetype m = matcher.length();
+    qsizetype first = matcher.find(text, 0);
+    if (first < 0)
         return result;
     QByteArray replacementBytes;
     if (decoded.format.encoding == TextFileFormat::Encoding::Windows1252) {
@@ -379,25 +393,31 @@ ByteReplacement replaceInBytes(const QByteArray& bytes, const DecodedText& decod
     } else {
         replacementBytes = replacement.toUtf8();
     }
-    const QList<qint64> offsets = byteOffsets(bytes, decoded, positions);
-    const qint64 hits = offsets.size() / 2;
-    qint64 replaced = 0;
-    for (qsizetype i = 0; i < offsets.size(); i += 2)
-        replaced += offsets[i + 1] - offsets[i];
-    const qint64 newSize = qint64(bytes.size()) - replaced + hits * replacementBytes.size();
-    if (newSize > maxBytes) {
+    auto tooLarge = [&result, maxBytes](qint64 size) {
         result.reason = QStringLiteral("Die Datei würde mit %1 MB zu groß (höchstens %2 MB)")
-                            .arg((newSize + (1 << 20) - 1) >> 20)
+                            .arg((size + (1 << 20) - 1) >> 20)
                             .arg(maxBytes >> 20);
         return result;
-    }
+    };
+    // A hit takes at most three bytes a character: a replacement that grows the file past the
+    // limit even so is refused before anything is built.
+    qint64 hits = 0;
+    for (qsizetype c = first; c >= 0; c = matcher.find(text, c + m))
+        ++hits;
+    const qint64 least = qint64(bytes.size()) + hits * (replacementBytes.size() - 3 * m);
+    if (least > maxBytes)
+        return tooLarge(least);
     QByteArray out;
-    out.reserve(qsizetype(newSize));
+    out.reserve(qsizetype(std::min<qint64>(maxBytes, std::max<qint64>(least, bytes.size()))));
+    ByteWalker walker(bytes, decoded);
     qint64 done = 0;
-    for (qsizetype i = 0; i < offsets.size(); i += 2) {
-        out.append(bytes.constData() + done, qsizetype(offsets[i] - done));
+    for (qsizetype c = first; c >= 0; c = matcher.find(text, c + m)) {
+        const qint64 start = walker.offsetOf(c);
+        out.append(bytes.constData() + done, qsizetype(start - done));
         out.append(replacementBytes);
-        done = offsets[i + 1];
+        done = walker.offsetOf(c + m);
+        if (out.size() + (bytes.size() - done) > maxBytes)
+            return tooLarge(out.size() + (bytes.size() - done));
     }
     out.append(bytes.constData() + done, qsizetype(bytes.size() - done));
     // Bytes that now read as another encoding (a Windows-1252 file become valid UTF-8, a UTF-8
@@ -407,7 +427,7 @@ ByteReplacement replaceInBytes(const QByteArray& bytes, const DecodedText& decod
         return result;
     }
     result.bytes = std::move(out);
-    result.count = int(hits);
+    result.count = int(std::min<qint64>(hits, INT_MAX));
     return result;
 }
 

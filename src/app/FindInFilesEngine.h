@@ -78,6 +78,7 @@ bool matchesPatterns(const QString& fileName, const QList<QRegularExpression>& p
 
 struct FileListing {
     QStringList files;
+    QStringList canonicalFiles; // the same files without links or "..", for comparing
     QList<SkippedFile> skipped;
 };
 // The regular files below folder whose names match, sorted by name, subfolders after the

@@ -135,7 +135,7 @@ void Job::searchFiles(const Request& request)
             const QString& path = files.at(i);
             FileResult result;
             QString reason;
-            const QString canonical = QFileInfo(path).canonicalFilePath();
+            const QString& canonical = listing.canonicalFiles.at(i);
             if (const auto open = request.openTexts.constFind(canonical);
                 open != request.openTexts.constEnd()) {
                 result = searchText(*open, matcher, listedMax(listable));

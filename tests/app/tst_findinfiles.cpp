@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <fcntl.h>
@@ -208,6 +209,9 @@ void TestFindInFiles::searchThroughTheDialogListsHits()
         auto* dialog = qobject_cast<TFindInFilesDialog*>(w);
         if (!dialog)
             return false;
+        // The search field takes the keys once the dialog is active.
+        if (!dialog->isActiveWindow())
+            return false;
         if (!dialog->FindText->hasFocus() ||
             dialog->TypesText->currentText() != QLatin1String(TFindInFilesDialog::DefaultTypes)) {
             dialog->reject();
@@ -277,6 +281,10 @@ void TestFindInFiles::replaceKeepsEveryOtherByte_data()
     QTest::newRow("whole words, case kept")
         << QByteArray("alt alter Salt Alt alt") << "alt"
         << "neu" << true << true << QByteArray("neu alter Salt Alt neu") << "";
+    // A file of 3 MB whose every character would become 200: refused before it is built.
+    QTest::newRow("too large afterwards")
+        << QByteArray(3 << 20, 'a') << "a" << QString(200, QLatin1Char('x')) << true << false
+        << QByteArray(3 << 20, 'a') << "Die Datei würde mit 594 MB zu groß (höchstens 512 MB)";
     QTest::newRow("umlaut found without case")
         << QByteArray("GRÖSSE größe GRÖßE") << "größe"
         << "x" << false << false << QByteArray("GRÖSSE x x") << "";
@@ -433,16 +441,35 @@ void TestFindInFiles::badInputIsListedNotFatal()
         QVERIFY(big.open(QIODevice::WriteOnly));
         QVERIFY(big.resize(FindInFiles::MaxFileBytes + 1));
     }
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), m_site + "/geraet.html"));
+    // A folder of 20 000 files: the frame keeps answering while they are searched.
+    // (Hard links to one file: new inodes would cost the file system seconds.)
+    QVERIFY(put(m_site + "/viele/s0.html", "x"));
+    const QByteArray one = QFile::encodeName(m_site + "/viele/s0.html");
+    for (int i = 1; i < 20000; ++i)
+        QCOMPARE(
+            ::link(
+                one.constData(),
+                QFile::encodeName(m_site + QStringLiteral("/viele/s%1.html").arg(i)).constData()),
+            0);
     TMainForm frame{StartOptions{}};
     frame.show();
+    int ticks = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start(5);
     frame.findInFiles(valuesFor(m_site, QStringLiteral("Ziel"), QString()), false);
+    QVERIFY(frame.findJob()->isRunning());
     waitForRun(frame);
+    QVERIFY(ticks > 0);
+    QCOMPARE(frame.findJob()->filesTotal(), 20000 + 3); // gut, zwei zeilen, gross
     QStringList skipped;
     const QStringList hits = listed(frame.findResults(), &skipped);
     QVERIFY(hits.contains("gut.html:1:0"));
     QVERIFY(hits.contains("zwei\nzeilen.html:1:0"));
     QVERIFY2(skipped.contains("rohr.html: keine gewöhnliche Datei"), qPrintable(skipped.join('|')));
     QVERIFY(skipped.contains("tot.html: Verknüpfung ohne Ziel"));
+    QVERIFY(skipped.contains("geraet.html: keine gewöhnliche Datei"));
     QVERIFY(skipped.contains("gross.html: größer als 50 MB"));
     QVERIFY(skipped.contains("unter/zurueck: Ordner schon durchsucht (Verknüpfung)"));
     // Shown names keep to one line.
