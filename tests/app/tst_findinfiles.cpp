@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -110,6 +111,7 @@ private slots:
     void answeringNoChangesNothing();
     void returnOnAHitOpensTheFileWithTheHitSelected();
     void badInputIsListedNotFatal();
+    void resultsDockKeepsItsPlace();
 
 private:
     std::unique_ptr<TestEnvironment> m_env;
@@ -475,6 +477,33 @@ void TestFindInFiles::badInputIsListedNotFatal()
     // Shown names keep to one line.
     for (const QString& row : skipped)
         QVERIFY(!row.contains(QLatin1Char('\n')));
+    // Escape in the list stops a search that is still running.
+    frame.findInFiles(valuesFor(m_site, QStringLiteral("Ziel"), QString()), false);
+    QTest::keyClick(frame.findResults()->list(), Qt::Key_Escape);
+    waitForRun(frame);
+    QVERIFY(frame.findJob()->wasStopped());
+    QVERIFY2(frame.findResults()->statusLabel()->text().endsWith(QStringLiteral("(angehalten)")),
+             qPrintable(frame.findResults()->statusLabel()->text()));
+    QVERIFY(frame.findJob()->filesDone() < 20003);
+}
+
+void TestFindInFiles::resultsDockKeepsItsPlace()
+{
+    QVERIFY(put(m_site + "/a.html", "Ziel"));
+    {
+        TMainForm frame{StartOptions{}};
+        frame.show();
+        frame.findInFiles(valuesFor(m_site, QStringLiteral("Ziel"), QString()), false);
+        waitForRun(frame);
+        QCOMPARE(frame.dockWidgetArea(frame.findResults()), Qt::BottomDockWidgetArea);
+        frame.addDockWidget(Qt::LeftDockWidgetArea, frame.findResults());
+        QVERIFY(frame.close());
+    }
+    TMainForm frame{StartOptions{}};
+    frame.show();
+    frame.findInFiles(valuesFor(m_site, QStringLiteral("Ziel"), QString()), false);
+    waitForRun(frame);
+    QCOMPARE(frame.dockWidgetArea(frame.findResults()), Qt::LeftDockWidgetArea);
 }
 
 TESSALINE_TEST_MAIN(TestFindInFiles)
