@@ -62,6 +62,12 @@ TMainForm::~TMainForm()
 {
     // The area outlives this part of the frame while it goes; no activation may reach it then.
     disconnect(m_mdiArea, nullptr, this, nullptr);
+    // A search still running ends here, before the frame's members go, and reports nothing.
+    if (m_findJob) {
+        disconnect(m_findJob, nullptr, this, nullptr);
+        m_findJob->stop();
+        m_findJob->wait();
+    }
 }
 
 void TMainForm::buildStatusBar()

@@ -111,6 +111,7 @@ private slots:
     void answeringNoChangesNothing();
     void returnOnAHitOpensTheFileWithTheHitSelected();
     void badInputIsListedNotFatal();
+    void frameGoesWhileASearchRuns();
     void resultsDockKeepsItsPlace();
 
 private:
@@ -485,6 +486,24 @@ void TestFindInFiles::badInputIsListedNotFatal()
     QVERIFY2(frame.findResults()->statusLabel()->text().endsWith(QStringLiteral("(angehalten)")),
              qPrintable(frame.findResults()->statusLabel()->text()));
     QVERIFY(frame.findJob()->filesDone() < 20003);
+}
+
+void TestFindInFiles::frameGoesWhileASearchRuns()
+{
+    QVERIFY(put(m_site + "/s0.html", "Ziel"));
+    const QByteArray one = QFile::encodeName(m_site + "/s0.html");
+    for (int i = 1; i < 5000; ++i)
+        QCOMPARE(::link(one.constData(),
+                        QFile::encodeName(m_site + QStringLiteral("/s%1.html").arg(i)).constData()),
+                 0);
+    for (int round = 0; round < 3; ++round) {
+        auto frame = std::make_unique<TMainForm>(StartOptions{});
+        frame->show();
+        frame->findInFiles(valuesFor(m_site, QStringLiteral("Ziel"), QString()), round == 2);
+        QTest::qWait(round * 20);
+        QVERIFY(frame->findJob()->isRunning() || round > 0);
+        frame.reset();
+    }
 }
 
 void TestFindInFiles::resultsDockKeepsItsPlace()
