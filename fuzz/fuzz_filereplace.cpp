@@ -19,8 +19,8 @@ QString rawText(const QByteArray& bytes, TextFileFormat::Encoding encoding)
         return decodeWindows1252(bytes);
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
                                                      QStringDecoder::Flag::Stateless);
-    return decoder(QByteArrayView(bytes).sliced(
-        encoding == TextFileFormat::Encoding::Utf8Bom ? 3 : 0));
+    return decoder(
+        QByteArrayView(bytes).sliced(encoding == TextFileFormat::Encoding::Utf8Bom ? 3 : 0));
 }
 
 QByteArray rawBytes(const QString& text, TextFileFormat::Encoding encoding, bool* ok)
@@ -62,11 +62,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString replaced = matcher.replaceAll(rawText(bytes, encoding), replacement, &count);
     bool encodable = true;
     const QByteArray expected = rawBytes(replaced, encoding, &encodable);
-    const QString detail = QStringLiteral("find %1\nreplacement %2\nbytes %3\nresult %4\nreason %5")
-                               .arg(visible(find), visible(replacement),
-                                    QString::fromLatin1(bytes.left(200).toHex(' ')),
-                                    QString::fromLatin1(result.bytes.left(200).toHex(' ')),
-                                    result.reason);
+    const QString detail =
+        QStringLiteral("find %1\nreplacement %2\nbytes %3\nresult %4\nreason %5")
+            .arg(visible(find), visible(replacement),
+                 QString::fromLatin1(bytes.left(200).toHex(' ')),
+                 QString::fromLatin1(result.bytes.left(200).toHex(' ')), result.reason);
+    // The quick look at the bytes never passes over a file that holds a hit.
+    if (count > 0 && !matcher.mayOccurIn(bytes))
+        fuzzFailure("a file with hits was taken for one without", detail);
     if (FindInFiles::holdsLineBreak(replacement)) {
         if (result.reason.isEmpty())
             fuzzFailure("a replacement with a line break was taken", detail);
@@ -79,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (!result.reason.isEmpty()) {
         // Refused only where writing would lose a character or the file's encoding.
-        const bool keepsEncoding = encodable && decodeTextFile(expected).format.encoding == encoding;
+        const bool keepsEncoding =
+            encodable && decodeTextFile(expected).format.encoding == encoding;
         if (keepsEncoding)
             fuzzFailure("a replacement was refused without need", detail);
         return 0;

@@ -119,11 +119,47 @@ TextMatcher::TextMatcher(const QString& findText, bool matchCase, bool wholeWord
 {
     if (holdsLineBreak(m_pattern))
         m_pattern.clear();
+    const QString typed = m_pattern;
+    if (!m_pattern.isEmpty()) {
+        m_utf8 = typed.toUtf8();
+        bool ok = true;
+        m_ansi = encodeWindows1252(typed, &ok);
+        if (!ok)
+            m_ansi.clear();
+        m_asciiFold = !m_matchCase && std::all_of(typed.begin(), typed.end(),
+                                                  [](QChar c) { return c.unicode() < 0x80; });
+        if (m_asciiFold)
+            m_utf8 = m_utf8.toLower();
+    }
     if (!m_matchCase) {
         const char16_t* caps = capitals();
         for (QChar& c : m_pattern)
             c = QChar(caps[c.unicode()]);
     }
+}
+
+bool TextMatcher::mayOccurIn(QByteArrayView bytes) const
+{
+    if (m_pattern.isEmpty())
+        return false;
+    if (m_matchCase)
+        return bytes.indexOf(m_utf8) >= 0 || (!m_ansi.isEmpty() && bytes.indexOf(m_ansi) >= 0);
+    if (!m_asciiFold)
+        return true;
+    // Without case only ASCII letters, the dotless i and the long s have ASCII capitals: a file
+    // holding either of those two is decoded whatever it holds.
+    if (bytes.indexOf("\xC4\xB1") >= 0 || bytes.indexOf("\xC5\xBF") >= 0)
+        return true;
+    thread_local QByteArray folded;
+    folded.resize(bytes.size());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    auto* out = reinterpret_cast<unsigned char*>(folded.data());
+    for (qsizetype i = 0, n = bytes.size(); i < n; ++i)
+        out[i] = in[i] >= 'A' && in[i] <= 'Z' ? in[i] + 32 : in[i];
+    const bool found = QByteArrayView(folded).indexOf(m_utf8) >= 0;
+    if (folded.size() > (1 << 20))
+        folded = QByteArray();
+    return found;
 }
 
 qsizetype TextMatcher::findRaw(QStringView text, qsizetype from) const
@@ -345,7 +381,8 @@ FileListing listFiles(const QString& folder, const QList<QRegularExpression>& pa
     return listing;
 }
 
-QString readForSearch(const QString& path, DecodedText* decoded, QByteArray* bytesOut)
+QString readForSearch(const QString& path, DecodedText* decoded, QByteArray* bytesOut,
+                      const TextMatcher* matcher)
 {
     const QFileInfo info(path);
     if (!info.isFile())
@@ -361,6 +398,8 @@ QString readForSearch(const QString& path, DecodedText* decoded, QByteArray* byt
     }
     if (std::memchr(bytes.constData(), 0, size_t(bytes.size())))
         return QStringLiteral("Binärdatei (enthält Null-Bytes)");
+    if (matcher && !matcher->mayOccurIn(bytes))
+        return {};
     *decoded = decodeTextFile(bytes);
     if (bytesOut)
         *bytesOut = std::move(bytes);

@@ -4,6 +4,7 @@
 #include "core/TextFileCodec.h"
 #include "editor/Search.h"
 
+#include <QByteArrayView>
 #include <QList>
 #include <QRegularExpression>
 #include <QString>
@@ -35,12 +36,17 @@ public:
     qsizetype length() const { return m_pattern.size(); }
     // The first hit at or behind from, or -1.
     qsizetype find(QStringView text, qsizetype from) const;
+    // False only when a file of these bytes (in either encoding) cannot hold a hit, so its
+    // decoding can be saved.
+    bool mayOccurIn(QByteArrayView bytes) const;
     // Every hit replaced by replacement; *count receives the number replaced.
     QString replaceAll(QStringView text, const QString& replacement, int* count) const;
 
 private:
     qsizetype findRaw(QStringView text, qsizetype from) const;
-    QString m_pattern; // in capitals unless the case counts
+    QString m_pattern;         // in capitals unless the case counts
+    QByteArray m_utf8, m_ansi; // the search text in the two encodings (m_ansi empty: none)
+    bool m_asciiFold = false;  // without case, an ASCII search text: compared in lower case
     bool m_matchCase;
     bool m_wholeWord;
 };
@@ -89,8 +95,10 @@ struct FileListing {
 FileListing listFiles(const QString& folder, const QList<QRegularExpression>& patterns,
                       bool subfolders, const std::atomic_bool& stop);
 
-// Reads a file for searching: the reason it is skipped, or an empty string and its text.
-QString readForSearch(const QString& path, DecodedText* decoded, QByteArray* bytes = nullptr);
+// Reads a file for searching: the reason it is skipped, or an empty string and its text. Given
+// a matcher, a file that cannot hold a hit is left empty without being decoded.
+QString readForSearch(const QString& path, DecodedText* decoded, QByteArray* bytes = nullptr,
+                      const TextMatcher* matcher = nullptr);
 
 // The file's bytes with every hit of matcher replaced, each hit's bytes giving way to the
 // replacement in the file's encoding and every other byte kept. Empty reason on success;

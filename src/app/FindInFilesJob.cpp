@@ -142,7 +142,7 @@ void Job::searchFiles(const Request& request)
                 result.openDocument = true;
             } else {
                 DecodedText decoded;
-                reason = readForSearch(path, &decoded);
+                reason = readForSearch(path, &decoded, nullptr, &matcher);
                 if (reason.isEmpty())
                     result = searchText(decoded.text, matcher, listedMax(listable));
             }

@@ -5,6 +5,7 @@
 #include "app/FindInFilesJob.h"
 #include "app/FindInFilesResults.h"
 #include "app/Main.h"
+#include "core/TextFileCodec.h"
 #include "editor/DocumentWindow.h"
 #include "editor/Search.h"
 #include "editor/TextControl.h"
@@ -168,6 +169,14 @@ void TestFindInFiles::matcherFindsWhatTheDocumentSearchFinds()
     }
     QCOMPARE(ours, single);
     QVERIFY(!single.isEmpty());
+    // The quick look at a file's bytes lets none of these texts pass, in either encoding.
+    QVERIFY(matcher.mayOccurIn(text.toUtf8()));
+    bool ansi = true;
+    const QByteArray ansiBytes = encodeWindows1252(text, &ansi);
+    QVERIFY(!ansi || matcher.mayOccurIn(ansiBytes));
+    // Without case, only an ASCII text can be looked for in the bytes.
+    const bool ascii = find.toLatin1() == find.toUtf8();
+    QCOMPARE(matcher.mayOccurIn("nichts davon"), !matchCase && !ascii);
 }
 
 void TestFindInFiles::searchThroughTheDialogListsHits_data()
