@@ -64,6 +64,8 @@ const FrameRow windowRows[] = {
      &F::WindowMinimizeItemClick, Doc},
     {R::Item, "GanzesFenster1", "&Ganzes Fenster", "", "Hauptfenster vergrößern oder verkleinern",
      &F::GanzesFenster1Click},
+    {R::Item, "Reiter1", "&Reiter", "", "Dokumente als Reiter statt als Fenster zeigen",
+     &F::Reiter1Click, MenuFlag::Checkable},
     Sep,
     {R::Item, "Vorheriges1", "&Vorheriges", "", "Vorheriges Fenster", &F::Vorheriges1Click},
     {R::Item, "Nchstes1", "N&ächstes", "", "Nächstes Fenster", &F::Nchstes1Click},

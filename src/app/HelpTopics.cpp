@@ -55,6 +55,7 @@ const HelpTopic topics[] = {
     {332, "Alle Schrifteinstellungen"},
     {333, "Tool hinzufügen oder bearbeiten"},
     {340, "Seite prüfen"},
+    {341, "In Dateien suchen"},
     {500, "Eine kleine Einführung in HTML"},
     {501, "Tastatur", &keyboardTableHtml},
     {600, "Tipps zur Arbeit mit Tessaline"},

@@ -1,8 +1,11 @@
 // TMainForm: the frame window with its menu bar, ten toolbars, status bar and document windows.
 #include "app/Main.h"
 
+#include "app/FindInFilesDialog.h"
+#include "app/FindInFilesJob.h"
 #include "app/FrameTables.h"
 #include "app/InstallSeeds.h"
+#include "app/Session.h"
 #include "app/Tips.h"
 #include "core/SettingsStore.h"
 #include "editor/DocumentMenus.h"
@@ -60,6 +63,12 @@ TMainForm::~TMainForm()
 {
     // The area outlives this part of the frame while it goes; no activation may reach it then.
     disconnect(m_mdiArea, nullptr, this, nullptr);
+    // A search still running ends here, before the frame's members go, and reports nothing.
+    if (m_findJob) {
+        disconnect(m_findJob, nullptr, this, nullptr);
+        m_findJob->stop();
+        m_findJob->wait();
+    }
 }
 
 void TMainForm::buildStatusBar()
@@ -151,6 +160,12 @@ void TMainForm::buildMenuBar()
          menu = qobject_cast<QMenu*>(menu->parent()))
         menu->menuAction()->setEnabled(true);
     connect(palette, &QAction::triggered, this, &TMainForm::SonderZeichenClick);
+    // Searching the files of a folder needs no document either.
+    QAction* findInFiles = m_controls.take(QStringLiteral("FrameInDateiensuchen1"));
+    findInFiles->setObjectName(QStringLiteral("InDateiensuchen2"));
+    findInFiles->setEnabled(true);
+    m_controls.insert(findInFiles->objectName(), findInFiles);
+    connect(findInFiles, &QAction::triggered, this, &TMainForm::InDateiensuchen1Click);
     buildListWindowControls();
     applyHint(m_topMenus.at(6)->menuAction(),
               QStringLiteral("Hier werden eingebundene Programme aufgerufen"));
@@ -304,6 +319,10 @@ QToolBar* TMainForm::toolBar(int number) const
 
 void TMainForm::FormCreate(const StartOptions& options)
 {
+    for (const char* name : {"WindowCascadeItem", "WindowTileItem", "WindowArrangeItem",
+                             "SBtnWCascade", "SBtnWTile", "SBtnWSymbole"})
+        if (QAction* action = control(QString::fromLatin1(name)))
+            m_windowModeControls.insert(action);
     connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
             &TMainForm::onIdle);
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -349,6 +368,12 @@ void TMainForm::FormCreate(const StartOptions& options)
             seedSampleFiles(this, m_state.urlListDir, m_state.plugInDir);
         m_state.readUserData(store);
         m_state.readHints(store);
+        m_sessionPending = options.commandLineFile.isEmpty() && Session::restoreWanted(store);
+        if (store.readBoolOption(QStringLiteral("Optionen"), QStringLiteral("Reiter"), false,
+                                 false)) {
+            control(QStringLiteral("Reiter1"))->setChecked(true);
+            applyTabMode(true);
+        }
     } catch (const SettingsError& error) {
         reportError(this, QString::fromStdString(error.what()));
     }
@@ -411,6 +436,8 @@ void TMainForm::FormActivate()
 
 void TMainForm::openPendingFile()
 {
+    if (std::exchange(m_sessionPending, false))
+        restoreSession();
     if (m_state.pendingFile.isEmpty())
         return;
     const QString file = m_state.pendingFile;
@@ -603,15 +630,20 @@ void TMainForm::onIdle()
     set("SBtnRedo", editFocus && canRedo);
     if (TMDIChild* child = activeChild())
         child->Modifiziert();
+    if (tabbedDocuments())
+        refreshTabs();
     UpdateMenuItems();
 }
 
 void TMainForm::UpdateMenuItems()
 {
     const bool hasDocument = documentCount() > 0;
-    for (QAction* action : std::as_const(m_documentControls))
-        if (action->isEnabled() != hasDocument)
-            action->setEnabled(hasDocument);
+    const bool tabs = tabbedDocuments();
+    for (QAction* action : std::as_const(m_documentControls)) {
+        const bool enabled = hasDocument && !(tabs && m_windowModeControls.contains(action));
+        if (action->isEnabled() != enabled)
+            action->setEnabled(enabled);
+    }
     const bool browsers[] = {m_state.browser1Selected, m_state.browser2Selected};
     for (int i = 0; i < 2; ++i) {
         for (const QString& name : {QStringLiteral("SBtnBrowser%1").arg(i + 1),
@@ -669,6 +701,10 @@ void TMainForm::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    if (m_findJob) {
+        m_findJob->stop();
+        m_findJob->wait();
+    }
     try {
         FormClose();
     } catch (const SettingsError& error) {
@@ -688,6 +724,8 @@ void TMainForm::FormClose()
         storeToolBarPlaces(this, m_toolBars, toolbarStore);
     }
     storePageCheckDock();
+    storeDockPlace();
+    storeSession();
     SettingsStore store;
     const QRect bounds = (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))
                              ? normalGeometry()

@@ -6,6 +6,8 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QSet>
+#include <memory>
 
 class PageCheckResults;
 class QDockWidget;
@@ -17,6 +19,12 @@ class QToolBar;
 class SettingsStore;
 class TFileDrag;
 class TMDIChild;
+class TSuchergebnis;
+struct FindInFilesValues;
+namespace FindInFiles
+{
+class Job;
+}
 
 struct StartOptions {
     QString commandLineFile;
@@ -93,6 +101,20 @@ public:
     void GanzesFenster1Click();
     void Vorheriges1Click();
     void Nchstes1Click();
+    // Documents as tabs of the client area instead of windows inside it ("Optionen"/"Reiter").
+    void Reiter1Click();
+    bool tabbedDocuments() const;
+
+    // Find and replace in the files of a folder tree; the hits go to the "Suchergebnis" dock.
+    void InDateiensuchen1Click();
+    // Runs the search (and, for ReplaceAll, asks and replaces once it has ended).
+    void findInFiles(const FindInFilesValues& values, bool replaceAll);
+    TSuchergebnis* findResults() const { return m_findResults; }
+    FindInFiles::Job* findJob() const { return m_findJob; }
+    // Opens the file (or activates its document) with the hit selected.
+    void openHit(const QString& path, int line, int column, int length);
+    // The document window of the file, nullptr when none has it open.
+    TMDIChild* documentOf(const QString& path) const;
 
     // Browsers and help.
     void Browser1Click();
@@ -179,6 +201,15 @@ private:
     void showPageCheckOf(TMDIChild* child);
     void placePageCheckDock();
     void storePageCheckDock();
+    void applyTabMode(bool tabs);
+    void refreshTabs();
+    void storeSession();
+    void restoreSession();
+    TSuchergebnis* ensureFindResults();
+    void findBatch();
+    void findEnded();
+    void replaceInOpenDocuments(int* hits, int* files);
+    void storeDockPlace();
 
     ShellState m_state;
     QMdiArea* m_mdiArea = nullptr;
@@ -195,4 +226,14 @@ private:
     bool m_shownOnce = false;
     QDockWidget* m_checkDock = nullptr;
     PageCheckResults* m_checkResults = nullptr;
+    bool m_sessionPending = false;
+    QSet<QAction*> m_windowModeControls; // cascade, tile, arrange: window mode only
+    TSuchergebnis* m_findResults = nullptr;
+    FindInFiles::Job* m_findJob = nullptr;
+    enum class FindRun { Idle, Search, SearchToReplace, Replace };
+    FindRun m_findRun = FindRun::Idle;
+    std::unique_ptr<FindInFilesValues> m_findValues;
+    // Replacements in open documents, counted before the files on disk follow.
+    int m_replacedHits = 0;
+    int m_replacedFiles = 0;
 };

@@ -166,6 +166,8 @@ void TMainForm::FileDrag1Drop()
 
 void TMainForm::WindowCascadeItemClick()
 {
+    if (tabbedDocuments())
+        return;
     // Qt's own cascade shrinks every window to its size hint; documents need room to be read, so
     // each keeps two thirds of the area and the stairs start again at the top when they run out.
     QList<QMdiSubWindow*> windows;
@@ -197,11 +199,15 @@ void TMainForm::WindowCascadeItemClick()
 
 void TMainForm::WindowTileItemClick()
 {
+    if (tabbedDocuments())
+        return;
     m_mdiArea->tileSubWindows();
 }
 
 void TMainForm::WindowArrangeItemClick()
 {
+    if (tabbedDocuments())
+        return;
     // Lines the minimised document windows up along the bottom edge of the client area.
     int x = 0;
     const int bottom = m_mdiArea->viewport()->height();

@@ -111,8 +111,15 @@ void settingsFromDocument(TMDIChild& child)
         frame->Einstellungen1Click();
 }
 
+void findInFilesFromDocument(TMDIChild& child)
+{
+    if (auto* frame = qobject_cast<TMainForm*>(child.window()))
+        frame->InDateiensuchen1Click();
+}
+
 const DocumentCommand settingsRows[] = {
     {"Einstellungen1Click", &settingsFromDocument},
+    {"InDateiensuchen1Click", &findInFilesFromDocument},
 };
 
 } // namespace

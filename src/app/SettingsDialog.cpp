@@ -189,10 +189,14 @@ QWidget* TEinstellungen::buildGeneralPage()
 
     HintCheckBox = new QCheckBox(QStringLiteral("Hints &zeigen"), page);
     HintCheckBox->setObjectName(QStringLiteral("HintCheckBox"));
+    // "&Sonstiges" has the S already.
+    SitzungCheckBox = new QCheckBox(QStringLiteral("Letzte Sitzung &wiederherstellen"), page);
+    SitzungCheckBox->setObjectName(QStringLiteral("SitzungCheckBox"));
 
     auto* right = new QVBoxLayout;
     right->addWidget(backup);
     right->addWidget(HintCheckBox);
+    right->addWidget(SitzungCheckBox);
     right->addStretch();
     auto* left = new QVBoxLayout;
     left->addLayout(browsers);

@@ -52,6 +52,7 @@ public:
     QLineEdit* EPfadBackUp;
     QToolButton* SpeedButton1;
     QCheckBox* HintCheckBox;
+    QCheckBox* SitzungCheckBox; // the last session opens again at the next start
 
     // "&Benutzerangaben": Edit2 ... Edit11.
     std::array<QLineEdit*, 10> userFields{};

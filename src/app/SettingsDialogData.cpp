@@ -1,5 +1,6 @@
 // TEinstellungen: filling the dialog from the shell state and the store, and what OK writes.
 #include "app/EditorSample.h"
+#include "app/Session.h"
 #include "app/SettingsDialog.h"
 #include "core/ColorText.h"
 #include "core/SettingsStore.h"
@@ -100,6 +101,7 @@ void TEinstellungen::readToolsAndStyle()
                         store.readString(Tools, QStringLiteral("Parameter") + n, def)});
         PickList1->addItem(m_tools.last().name);
     }
+    SitzungCheckBox->setChecked(Session::restoreWanted(store));
     m_state.align = store.readString(Optionen, QStringLiteral("Align"), def);
     m_state.bold = store.readBool(Optionen, QStringLiteral("fsBold"), true);
     m_state.italic = store.readBool(Optionen, QStringLiteral("fsItalic"), true);
@@ -166,6 +168,7 @@ void TEinstellungen::BitBtn1Click()
         store.writeBool(Optionen, QStringLiteral("fsBold"), m_state.bold);
         store.writeBool(Optionen, QStringLiteral("fsItalic"), m_state.italic);
         store.writeBool(Optionen, QStringLiteral("fsUnderline"), m_state.underline);
+        Session::setRestoreWanted(store, SitzungCheckBox->isChecked());
 
         // Without a name the stored user data stays as it was; "User" records that.
         store.writeBool(User, QStringLiteral("User"), userNameMissing);

@@ -49,6 +49,8 @@ const ChildRow editRows[] = {
      "Setzt die Schreibmarke an den Anfang einer Zeile", &C::GehezuZeile1Click},
     {R::Item, "NchsterFehler1", "Nächster &Fehler", "Ctrl+Shift+F8",
      "Wählt das nächste unbekannte Wort aus", &C::NchsterFehler1Click},
+    cmd("InDateiensuchen1", "In &Dateien suchen...", "Ctrl+Shift+F", "InDateiensuchen1Click",
+        "Sucht und ersetzt in allen Dateien eines Ordners"),
     Sep,
     {R::Item, "mZAnsiOem", "A&NSI zu OEM ", "", "Wandelt Windows Text in DOS Text",
      &C::mZAnsiOemClick},
