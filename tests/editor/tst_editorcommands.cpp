@@ -194,7 +194,7 @@ void TestEditorCommands::paletteFromTheTagsMenuWithoutADocument()
     const QStringList withoutDocument{
         QStringLiteral("Einstellungen1"), QStringLiteral("Browser1aufrufen1"),
         QStringLiteral("Browser2aufrufen1"), QStringLiteral("FrameWeitereSonderzeichen1"),
-        QStringLiteral("URLManager2")};
+        QStringLiteral("URLManager2"), QStringLiteral("InDateiensuchen2")};
     QStringList reached;
     for (const char* name : {"Bearbeiten2", "Optionen1", "Tags1", "Helfer2"}) {
         auto* top = m_frame->findChild<QMenu*>(QString::fromLatin1(name));
