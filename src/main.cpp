@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "editor/DocumentPrefetch.h"
+#include "editor/SpellDictionary.h"
 #include "widgets/GlyphIcon.h"
 #include "widgets/ScreenPlacement.h"
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv)
     // Read again: on Windows only the application's list carries every character of a name.
     options.commandLineFile = parseCommandLine(QCoreApplication::arguments()).file;
     DocumentPrefetch::start(options.commandLineFile);
+    SpellDictionary::instance().preload();
     TMainForm frame(options);
     frame.show();
     return app.exec();

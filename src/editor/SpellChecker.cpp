@@ -15,8 +15,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPaintEvent>
-#include <QSignalBlocker>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
@@ -36,10 +36,10 @@ constexpr qsizetype RunChars = 32 * 1024;
 constexpr qsizetype PaintBudget = 1024 * 1024;
 // Idle time stops marking the far parts of a page that is mostly unknown words.
 constexpr int MaxIdleMarks = 100000;
-// Idle time looks this many blocks above and below the screen only: a big page costs nothing
-// once that is done, and blocks farther away are checked when they are shown or when
-// "Nächster Fehler" passes them.
-constexpr int IdleReach = 2000;
+// Idle time looks a few screens above and below the shown part only (what is about to be
+// shown): a big page costs next to nothing at rest, and blocks farther away are checked when
+// they are shown or when "Nächster Fehler" passes them.
+constexpr int IdleReach = 300;
 // A change can decide whether a meta tag this far in front of it has its content read.
 constexpr int MetaReach = 1100;
 
@@ -105,8 +105,7 @@ SpellChecker::SpellChecker(TExtRich* memo) : QObject(memo), m_memo(memo), m_doc(
     connect(&m_slice, &QTimer::timeout, this, &SpellChecker::idleSlice);
     connect(m_doc, &QTextDocument::contentsChange, this, &SpellChecker::contentsChanged);
     // Far from where idle time last looked, the neighbourhood of the new place is looked at.
-    connect(memo->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            [this] { restAgain(); });
+    connect(memo->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { restAgain(); });
     connect(memo, &QPlainTextEdit::cursorPositionChanged, this, [this] {
         if (m_typedAt < 0 || m_memo->textCursor().position() == m_typedAt)
             return;

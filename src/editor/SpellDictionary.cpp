@@ -19,6 +19,12 @@
 namespace
 {
 
+std::unique_ptr<Hunspell> openDictionary(const QString& base)
+{
+    return std::make_unique<Hunspell>(QFile::encodeName(base + QStringLiteral(".aff")).constData(),
+                                      QFile::encodeName(base + QStringLiteral(".dic")).constData());
+}
+
 QStringList& searchPathOverride()
 {
     static QStringList paths;
@@ -143,6 +149,16 @@ QString SpellDictionary::language()
     return m_language;
 }
 
+void SpellDictionary::preload()
+{
+    const QString wanted = language();
+    const QString base = wanted.isEmpty() ? QString() : dictionaryBase(wanted);
+    if (base.isEmpty() || m_hunspell || m_preloaded.valid())
+        return;
+    m_preloading = base;
+    m_preloaded = std::async(std::launch::async, openDictionary, base);
+}
+
 bool SpellDictionary::load()
 {
     const QString wanted = language();
@@ -155,9 +171,11 @@ bool SpellDictionary::load()
     const QString base = dictionaryBase(wanted);
     if (base.isEmpty())
         return false;
-    m_hunspell =
-        std::make_unique<Hunspell>(QFile::encodeName(base + QStringLiteral(".aff")).constData(),
-                                   QFile::encodeName(base + QStringLiteral(".dic")).constData());
+    if (m_preloaded.valid() && m_preloading == base)
+        m_hunspell = m_preloaded.get();
+    else
+        m_hunspell = openDictionary(base);
+    m_preloaded = {};
     m_loaded = wanted;
     const QByteArray encoding = qtEncodingName(m_hunspell->get_dic_encoding());
     m_encoder = std::make_unique<QStringEncoder>(encoding.constData());
@@ -324,6 +342,8 @@ void SpellDictionary::reset()
     m_languageKnown = false;
     m_language.clear();
     m_loaded.clear();
+    m_preloaded = {};
+    m_preloading.clear();
     m_hunspell.reset();
     m_cache.clear();
     m_ignored.clear();

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QSet>
 #include <QStringList>
+#include <future>
 #include <memory>
 
 class Hunspell;
@@ -28,6 +29,9 @@ public:
     // installed one; empty without any dictionary.
     QString language();
     bool isAvailable() { return !language().isEmpty(); }
+    // Starts reading the dictionary in use on another core, so that the first check of a page
+    // does not wait for it.
+    void preload();
 
     // Words longer than this are never in a dictionary; suggestions stop earlier, where
     // Hunspell would take seconds.
@@ -66,6 +70,9 @@ private:
     bool m_languageKnown = false;
     QString m_loaded;
     std::unique_ptr<Hunspell> m_hunspell;
+    // The dictionary being read by preload(), for the files of m_preloading.
+    std::future<std::unique_ptr<Hunspell>> m_preloaded;
+    QString m_preloading;
     std::unique_ptr<QStringEncoder> m_encoder;
     std::unique_ptr<QStringDecoder> m_decoder;
     QHash<QString, bool> m_cache;
