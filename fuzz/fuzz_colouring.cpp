@@ -147,8 +147,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::unique_ptr<QTextDocument> doc = plainDocument();
     doc->setPlainText(in.chunk());
     H highlighter(doc.get());
-    // States further down are looked for only when a step rests.
-    highlighter.setRestDelay(0);
     highlighter.colourShown(doc->begin(), kAll, 1);
     for (int steps = 0; !in.atEnd() && steps < 64; ++steps) {
         const auto op = Operation(in.byte() % OperationCount);
