@@ -19,21 +19,6 @@ namespace FindInFiles
 namespace
 {
 
-// The capital of every UTF-16 unit as the document's search compares without case: ß and the
-// surrogates stay as they are.
-const char16_t* capitals()
-{
-    static const std::unique_ptr<char16_t[]> table = [] {
-        auto t = std::make_unique<char16_t[]>(0x10000);
-        for (char32_t ch = 0; ch < 0x10000; ++ch) {
-            const char32_t upper = QChar::isSurrogate(ch) ? ch : QChar::toUpper(ch);
-            t[ch] = char16_t(upper < 0x10000 ? upper : ch);
-        }
-        return t;
-    }();
-    return table.get();
-}
-
 bool isLineBreak(char16_t c)
 {
     return c == u'\n' || c == u'\r' || c == u'\u2029';
@@ -133,7 +118,7 @@ TextMatcher::TextMatcher(const QString& findText, bool matchCase, bool wholeWord
             m_utf8 = m_utf8.toLower();
     }
     if (!m_matchCase) {
-        const char16_t* caps = capitals();
+        const char16_t* caps = searchCapitals();
         for (QChar& c : m_pattern)
             c = QChar(caps[c.unicode()]);
     }
@@ -199,7 +184,7 @@ qsizetype TextMatcher::findRaw(QStringView text, qsizetype from) const
     const qsizetype n = text.size();
     if (m_matchCase)
         return text.indexOf(m_pattern, from);
-    const char16_t* caps = capitals();
+    const char16_t* caps = searchCapitals();
     const char16_t* data = reinterpret_cast<const char16_t*>(text.data());
     const char16_t* pattern = reinterpret_cast<const char16_t*>(m_pattern.constData());
     const char16_t first = pattern[0];

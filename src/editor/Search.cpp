@@ -10,27 +10,12 @@
 namespace
 {
 
-// Capitals of every UTF-16 unit, so that comparing without case costs one lookup per character.
-// ß has no single capital and stays as it is; surrogates stay as they are.
-const char16_t* capitals()
-{
-    static const std::unique_ptr<char16_t[]> table = [] {
-        auto t = std::make_unique<char16_t[]>(0x10000);
-        for (char32_t ch = 0; ch < 0x10000; ++ch) {
-            const char32_t upper = QChar::isSurrogate(ch) ? ch : QChar::toUpper(ch);
-            t[ch] = char16_t(upper < 0x10000 ? upper : ch);
-        }
-        return t;
-    }();
-    return table.get();
-}
-
 struct SameCase {
     char16_t operator()(char16_t ch) const { return ch; }
 };
 
 struct Capital {
-    const char16_t* table = capitals();
+    const char16_t* table = searchCapitals();
     char16_t operator()(char16_t ch) const { return table[ch]; }
 };
 
@@ -254,4 +239,17 @@ bool SearchInControl(TExtRich* control, const QString& searchString, SearchOptio
     control->setSelLength(int(pattern.size()));
     control->ensureCursorVisible();
     return true;
+}
+
+const char16_t* searchCapitals()
+{
+    static const std::unique_ptr<char16_t[]> table = [] {
+        auto t = std::make_unique<char16_t[]>(0x10000);
+        for (char32_t ch = 0; ch < 0x10000; ++ch) {
+            const char32_t upper = QChar::isSurrogate(ch) ? ch : QChar::toUpper(ch);
+            t[ch] = char16_t(upper < 0x10000 ? upper : ch);
+        }
+        return t;
+    }();
+    return table.get();
 }

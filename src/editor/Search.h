@@ -19,6 +19,10 @@ constexpr qsizetype SearchNone = -1;
 // Everything except the ASCII digits and letters ends a word, umlauts, ß, '_' and '-' included.
 bool isWordDelimiter(char16_t ch);
 
+// The capital of every UTF-16 unit, indexed by the unit, as searching without case compares
+// them: ß has no single capital and stays as it is; surrogates stay as they are.
+const char16_t* searchCapitals();
+
 // Where searchString occurs in text, searching behind the selection going down and before it
 // going up, or SearchNone. Whole words: going down, the word in which the search begins is
 // skipped (also when the selection ends right at its first letter); a word is recognised by a
