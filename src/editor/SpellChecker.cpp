@@ -179,7 +179,14 @@ void SpellChecker::contentsChanged(int from, int removed, int added)
 {
     if (m_memo->highlighter()->reportsOwnChange())
         return;
-    restAgain();
+    // A text being loaded is not being typed: the neighbourhood of the screen is checked right
+    // after it is shown, not after a rest, so the program is done with a new page at once.
+    if (m_memo->isLoading() && m_enabled) {
+        m_rest.stop();
+        m_slice.start();
+    } else {
+        restAgain();
+    }
     m_typedAt = m_keyTyping && removed + added > 0 ? from + added : -1;
     m_keyTyping = false;
     const int count = m_doc->blockCount();

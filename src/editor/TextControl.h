@@ -82,6 +82,8 @@ public:
     void loadText(const QString& text, const LineBreaks& lineEnds,
                   TextFileFormat::LineBreak mainBreak);
     TextFileFormat::LineBreak mainLineBreak() const { return m_mainBreak; }
+    // Whether the document's changes now come from loadText.
+    bool isLoading() const { return m_loading; }
     // Lines that end with the main kind (and lines added later) end with this one from now on.
     void setMainLineBreak(TextFileFormat::LineBreak kind) { m_mainBreak = kind; }
     // The text as its file holds it: lines separated by '\n', and how each line but the last
