@@ -7,7 +7,7 @@ JOBS ?= 2
 SMOKE_SECONDS ?= 80
 FUZZ_SECONDS ?= 300
 
-.PHONY: deps build sanitize-build run test fuzz fuzz-seeds bench format clean
+.PHONY: deps build sanitize-build run test fuzz fuzz-seeds bench screenshots format clean
 
 deps:
 	@./scripts/install-deps.sh
@@ -44,6 +44,11 @@ bench: build
 	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
 	done
+
+# The README's pictures, made anew with the real program on a virtual display.
+screenshots: build
+	@./scripts/install-deps.sh xvfb openbox xdotool x11-xkb-utils x11-utils imagemagick
+	./scripts/screenshots.sh $(BUILD_DIR) docs/screenshots
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

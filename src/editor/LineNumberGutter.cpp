@@ -56,10 +56,12 @@ void LineNumberGutter::paintEvent(QPaintEvent* event)
             break;
         if (box.bottom() < event->rect().top() || !block.isVisible())
             continue;
-        // A bar at the left edge beside every piece of line that carries a mark.
+        // A bar at the left edge beside every piece of line that carries a finding of the page
+        // check (misspelt words are marked in the text only).
         if (const TextMarks* marks = m_edit->marks()) {
             const QList<TextMarks::Mark> found =
-                marks->marksIn(block.position(), block.position() + block.length() - 1);
+                marks->marksIn(block.position(), block.position() + block.length() - 1,
+                               TextMarks::Layer::PageCheck);
             if (!found.isEmpty()) {
                 // An error's colour wins over a warning's, and that over the rest.
                 QColor colour = found.first().colour;

@@ -64,8 +64,15 @@ void TextMarks::setMarks(Layer layer, QList<Mark> marks)
 
 QList<TextMarks::Mark> TextMarks::marksIn(int from, int to) const
 {
+    return marksIn(from, to, std::nullopt);
+}
+
+QList<TextMarks::Mark> TextMarks::marksIn(int from, int to, std::optional<Layer> only) const
+{
     QList<Mark> found;
     for (std::size_t i = 0; i < m_layers.size(); ++i) {
+        if (only && i != index(*only))
+            continue;
         const QList<Mark>& layer = m_layers[i];
         for (auto it = firstReaching(layer, m_longest[i], from);
              it != layer.cend() && it->start <= to; ++it)

@@ -8,6 +8,7 @@
 #include <QPointF>
 #include <QString>
 #include <array>
+#include <optional>
 
 class QPainter;
 class QTextBlock;
@@ -35,6 +36,8 @@ public:
     const QList<Mark>& marks(Layer layer) const { return m_layers[index(layer)]; }
     // The marks of every layer that touch [from, to], sorted by start.
     QList<Mark> marksIn(int from, int to) const;
+    // The same of one layer only.
+    QList<Mark> marksIn(int from, int to, std::optional<Layer> only) const;
     // The tips of the marks at a position, one per line.
     QString tipAt(int position) const;
     // The layer's marks that start in [from, to) give way to marks (which start there too).

@@ -77,6 +77,8 @@ void TstTextMarks::tipsAndSearches()
     QCOMPARE(marks->tipAt(12), QStringLiteral("A\nC\nB"));
     QCOMPARE(marks->tipAt(3), QStringLiteral("A"));
     QCOMPARE(marks->marksIn(14, 20).size(), 1);
+    QCOMPARE(marks->marksIn(9, 12, TextMarks::Layer::PageCheck).size(), 2);
+    QCOMPARE(marks->marksIn(0, 8, TextMarks::Layer::Spelling).size(), 0);
     // New colours of blocks are no change of the text: the marks stay.
     edit->setSyntaxColours(false);
     QCOMPARE(marks->marksIn(0, 17).size(), 3);
