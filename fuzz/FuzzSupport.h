@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
 
@@ -40,4 +41,19 @@ inline QString visible(const QString& text, qsizetype limit = 400)
     if (text.size() > limit)
         out += QStringLiteral("...");
     return out;
+}
+
+// The first bytes of an input in hexadecimal, for failure details.
+inline QString hex(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.left(300).toHex(' '));
+}
+
+// The first lines or entries of a list, one per line and quoted, for failure details.
+inline QString shown(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines.mid(0, 40))
+        text += QStringLiteral("\n'%1'").arg(visible(line, 80));
+    return text;
 }

@@ -85,11 +85,6 @@ int caretPlace(const TExtRich* edit, int pos)
                : pos;
 }
 
-QString hex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.left(300).toHex(' '));
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -46,11 +46,6 @@ bool sameTable(const TableMemoryTarget& a, const TableMemoryTarget& b)
            x.columnWidths == y.columnWidths && a.cells == b.cells;
 }
 
-QString hex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.left(300).toHex(' '));
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

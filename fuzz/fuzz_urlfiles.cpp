@@ -6,24 +6,6 @@
 
 #include <cstdint>
 
-namespace
-{
-
-QString shown(const QStringList& entries)
-{
-    QString text;
-    for (const QString& entry : entries.mid(0, 40))
-        text += QStringLiteral("\n'%1'").arg(visible(entry, 80));
-    return text;
-}
-
-QString hex(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.left(300).toHex(' '));
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes =
