@@ -25,6 +25,10 @@ constexpr qreal narrowestLine = 16;
 // starts a row of its own until those are laid out, so that a jump deep into a very long line
 // does not lay out all of it.
 constexpr int mostPiecesLaidOutAhead = 8;
+// Unwrapped, a row holds at most this many pieces of a cut line (lines up to 6 000 to 8 000
+// characters show in one row). Longer lines go on in the next row: a row of pixels wider than
+// QTextLine can place is impossible, and the view walks over every piece of a row that it passes.
+constexpr int mostPiecesInRow = 8;
 // Characters behind a cut, beyond those that fill the rest of its row, that can still decide
 // where the row breaks (the rest of a word that does not fit).
 constexpr int wordLookAhead = 256;
@@ -119,7 +123,8 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
     // A block that left its cut line keeps nothing that was laid out for it there.
     if (!cutLine && !m_records.empty())
         m_records.erase(block.fragmentIndex());
-    const bool continues = entry.rowHeight > 0 && (!wrapped || entry.carried > 0);
+    const bool continues =
+        entry.rowHeight > 0 && (wrapped ? entry.carried > 0 : entry.pieces < mostPiecesInRow);
     const int textLength = block.length() - 1;
     const QString text = followed && wrapped ? block.text() : QString();
 
@@ -227,6 +232,7 @@ ParagraphLayout::RowEnd ParagraphLayout::exitOf(const QTextBlock& block, const R
     // Where the next character would stand, known without shaping the line again.
     exit.endX = last.x() + last.horizontalAdvance();
     exit.rowHeight = inRow ? entry.rowHeight : std::ceil(last.height());
+    exit.pieces = inRow ? entry.pieces + 1 : 1;
     if (layout->textOption().wrapMode() != QTextOption::NoWrap)
         exit.rowText = (inRow ? entry.rowText : QString()) + block.text().mid(last.textStart());
     return exit;
@@ -297,14 +303,11 @@ const ParagraphLayout::Record* ParagraphLayout::validRecord(const QTextBlock& bl
 ParagraphLayout::RowEnd ParagraphLayout::entryOf(const QTextBlock& block)
 {
     // The pieces in front whose row ends are not known, nearest first.
-    const bool wrapped = document()->defaultTextOption().wrapMode() != QTextOption::NoWrap;
     std::vector<QTextBlock> unknown;
     for (QTextBlock before = block.previous(); before.isValid(); before = before.previous()) {
         if (validRecord(before, geometryOf(before)))
             break;
-        // Unwrapped pieces in front never change the height of anything, so a row that starts
-        // far back is laid out all along rather than guessed.
-        if (int(unknown.size()) == mostPiecesLaidOutAhead && wrapped)
+        if (int(unknown.size()) == mostPiecesLaidOutAhead)
             return RowEnd();
         unknown.push_back(before);
         if (!LineEnds::isCut(before))
@@ -325,7 +328,11 @@ qreal ParagraphLayout::shiftRow(const QTextBlock& block, qreal by)
         const auto found = m_records.find(piece.fragmentIndex());
         if (found == m_records.end())
             break;
-        found->second.entry.endX += by;
+        RowEnd& entry = found->second.entry;
+        entry.endX += by;
+        // The next row starts where it did; it goes on from the moved row end.
+        if (entry.rowHeight == 0 || entry.pieces >= mostPiecesInRow)
+            break;
         found->second.exit.endX += by;
         QTextLayout* layout = piece.layout();
         if (layout->lineCount() == 0)
@@ -373,6 +380,7 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
         const int linesBefore = block.lineCount();
         // Whatever moved beyond the block's own rows is drawn again in full.
         bool moved = false;
+        bool rowOnly = false;
         if (inCutLine(block)) {
             const auto kept = m_records.find(block.fragmentIndex());
             const RowEnd exitBefore = kept != m_records.end() ? kept->second.exit : RowEnd();
@@ -393,6 +401,13 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
             // The pieces behind follow a new row end of this one as they are laid out.
             layOut(block, geometryOf(block));
             const auto now = m_records.find(block.fragmentIndex());
+            if (now != m_records.end() && !now->second.wrapped) {
+                // Unwrapped, the row's pieces behind only moved sideways: the row is drawn
+                // again, from the piece whose box holds it.
+                RowEnd sideways = now->second.exit;
+                sideways.endX = exitBefore.endX;
+                rowOnly = sideways == exitBefore;
+            }
             moved = moved || now == m_records.end() || !(now->second.exit == exitBefore) ||
                     (continuesRow(block) && !now->second.wrapped);
         } else {
@@ -403,13 +418,20 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
         if (continuesRow(behind) && !LineEnds::isCut(behind)) {
             layOut(behind, geometryOf(behind));
             moved = true;
+            rowOnly = false;
         }
-        if (!moved && (laidOut ? blockBoundingRect(block).height() == before
-                               : block.lineCount() == linesBefore)) {
+        const bool sameHeight = laidOut ? blockBoundingRect(block).height() == before
+                                        : block.lineCount() == linesBefore;
+        if (!moved && sameHeight) {
             // The first row of a piece stands in the box of the one in front.
             if (continuesRow(block))
                 emit updateBlock(block.previous());
             emit updateBlock(block);
+        } else if (rowOnly && sameHeight) {
+            QTextBlock rowStart = block;
+            while (continuesRow(rowStart))
+                rowStart = rowStart.previous();
+            emit updateBlock(rowStart);
         } else
             emit update(QRectF(0., -doc->documentMargin(), 1000000000., 1000000000.));
         return;

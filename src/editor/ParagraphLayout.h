@@ -16,8 +16,8 @@
 // it ended, at the x where that one's text ended. Its first line then stands one row above its
 // block (the block before holds that row), so the blocks still stack one under the other. With
 // word wrap on, the row at a cut breaks where the uncut line would break it, found by laying out
-// the row's text on both sides of the cut once more; with word wrap off, every piece of the line
-// stands in the one row.
+// the row's text on both sides of the cut once more; with word wrap off, the pieces of the line
+// stand in one row, up to a few pieces per row.
 class ParagraphLayout : public QPlainTextDocumentLayout
 {
     Q_OBJECT
@@ -64,6 +64,8 @@ private:
         // the cut still stand in it (0: the text behind starts a row of its own).
         QString rowText;
         int carried = 0;
+        // How many pieces stand in the row so far.
+        int pieces = 0;
         bool operator==(const RowEnd&) const = default;
     };
     // What was laid out for a block of a cut line, kept while the block's lines are given back.

@@ -307,10 +307,14 @@ bool SpellChecker::ensureStates(int target, qsizetype budget)
             return false;
         // Reading from the last known block on finds the states behind it, a run at a time.
         const int first = m_known - 1;
+        // Behind a change the states found before it may hold again from the first block
+        // behind it on: the run stops there, so that one look tells.
+        const int until =
+            m_validTo > m_known && m_validFrom > first ? std::min(target, m_validFrom) : target;
         QTextBlock block = m_doc->findBlockByNumber(first);
         int last = first;
         qsizetype chars = block.length();
-        for (block = block.next(); block.isValid() && last < target - 1 && chars < RunChars;
+        for (block = block.next(); block.isValid() && last < until - 1 && chars < RunChars;
              block = block.next()) {
             chars += block.length();
             ++last;

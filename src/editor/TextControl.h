@@ -200,8 +200,8 @@ private:
     void paintBlockText(QPainter* painter, const QTextBlock& block, const QPointF& offset,
                         const QList<QTextLayout::FormatRange>& selections, const QRect& area,
                         const QColor& text);
-    void paintMarks();
-    // The first block from block on that is no piece behind a cut.
+    void paintMarks(const QPaintEvent* event);
+    // The first block from block on that does not go on in the row in front of it.
     QTextBlock pastCutRow(QTextBlock block) const;
     // The document position at a viewport point in a row that pieces of a cut line share,
     // where the plain-text edit would find another; -1 elsewhere.

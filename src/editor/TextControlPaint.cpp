@@ -64,17 +64,17 @@ void TExtRich::paintEvent(QPaintEvent* event)
         QPlainTextEdit::paintEvent(event);
     else
         paintColoured(event);
-    paintMarks();
+    paintMarks(event);
 }
 
 QTextBlock TExtRich::pastCutRow(QTextBlock block) const
 {
-    while (block.isValid() && LineEnds::isCut(block))
+    while (block.isValid() && LineEnds::isCut(block) && ParagraphLayout::continuesRow(block))
         block = block.next();
     return block;
 }
 
-void TExtRich::paintMarks()
+void TExtRich::paintMarks(const QPaintEvent* event)
 {
     if (m_marks->isEmpty())
         return;
@@ -84,11 +84,20 @@ void TExtRich::paintMarks()
     // would walk from the first shown block each time.
     const QTextBlock first = firstVisibleBlock();
     QPointF topLeft = blockBoundingGeometry(first).translated(contentOffset()).topLeft();
+    const int right = viewport()->width();
+    const QRectF area = event->rect();
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         if (topLeft.y() > bottom)
             break;
-        m_marks->paintBlock(&painter, block, topLeft);
-        topLeft.ry() += blockBoundingRect(block).height();
+        const qreal height = blockBoundingRect(block).height();
+        // Only blocks in the area being drawn are marked; pieces of an unwrapped cut line
+        // share one row, which reaches far beyond the view.
+        const QRectF extent = block.layout()->boundingRect().translated(topLeft);
+        if (extent.intersects(area))
+            m_marks->paintBlock(&painter, block, topLeft);
+        topLeft.ry() += height;
+        if (!wordWrap() && LineEnds::isCut(block.next()) && extent.left() > right)
+            block = pastCutRow(block.next()).previous();
     }
 }
 

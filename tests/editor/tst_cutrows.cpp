@@ -112,6 +112,8 @@ private slots:
     void wrappedRowsAsUncut();
     void unwrappedLineIsOneRow_data();
     void unwrappedLineIsOneRow();
+    void unwrappedVeryLongLineGoesOnInRows_data();
+    void unwrappedVeryLongLineGoesOnInRows();
     void clickAndArrowsFindThePieceInARow();
     void returnAtACutStartsARow_data();
     void returnAtACutStartsARow();
@@ -211,6 +213,72 @@ void TstCutRows::unwrappedLineIsOneRow()
     layout->blockBoundingRect(lastPiece);
     const QTextLine end = lastPiece.layout()->lineAt(0);
     QVERIFY(layout->documentSize().width() >= end.x() + end.naturalTextWidth());
+}
+
+void TstCutRows::unwrappedVeryLongLineGoesOnInRows_data()
+{
+    QTest::addColumn<bool>("fromTheEnd");
+    QTest::newRow("laid out from the start") << false;
+    QTest::newRow("laid out from the end") << true;
+}
+
+void TstCutRows::unwrappedVeryLongLineGoesOnInRows()
+{
+    QFETCH(bool, fromTheEnd);
+    // About 40 pieces: more than one row holds.
+    const QString text = QStringLiteral("<p>davor</p>\n") +
+                         longLine(QStringLiteral("markup"), 36000) +
+                         QStringLiteral("\n<p>danach</p>");
+    TExtRich* edit = shownEdit(text, QSize(500, 300));
+    QVERIFY(edit);
+    edit->setWordWrap(false);
+    if (fromTheEnd) {
+        QTextCursor end(edit->document());
+        end.movePosition(QTextCursor::End);
+        edit->setTextCursor(end);
+    }
+    edit->viewport()->repaint();
+    QTextDocument* doc = edit->document();
+    QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    const QTextBlock first = doc->begin().next();
+    auto rowsOfTheLine = [&] {
+        // For each row: its first piece and how many pieces stand in it.
+        QList<std::pair<int, int>> rows;
+        for (QTextBlock block = first; block == first || LineEnds::isCut(block);
+             block = block.next()) {
+            layout->blockBoundingRect(block);
+            if (ParagraphLayout::continuesRow(block))
+                ++rows.last().second;
+            else
+                rows.append({block.blockNumber(), 1});
+        }
+        return rows;
+    };
+    const QList<std::pair<int, int>> rows = rowsOfTheLine();
+    QVERIFY2(rows.size() >= 4, qPrintable(QString::number(rows.size())));
+    int pieces = 0;
+    for (const auto& [start, count] : rows) {
+        QVERIFY(count <= 8);
+        pieces += count;
+        QCOMPARE(doc->findBlockByNumber(start).layout()->lineAt(0).x(), doc->documentMargin());
+    }
+    QCOMPARE(pieces, doc->blockCount() - 2);
+    QCOMPARE(doc->lineCount(), rows.size() + 2);
+
+    // Typing in the first row moves the rest of that row sideways, and no other row.
+    const QTextBlock secondRow = doc->findBlockByNumber(rows.at(1).first);
+    const QTextBlock lastInFirstRow = secondRow.previous();
+    const qreal before = lastInFirstRow.layout()->lineAt(0).x();
+    const qreal secondRowEnd = secondRow.next().layout()->lineAt(0).x();
+    QTextCursor typing(first);
+    typing.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 10);
+    edit->setTextCursor(typing);
+    QTest::keyClicks(edit, QStringLiteral("WWWW"));
+    layout->blockBoundingRect(lastInFirstRow);
+    layout->blockBoundingRect(secondRow.next());
+    QVERIFY(lastInFirstRow.layout()->lineAt(0).x() > before);
+    QCOMPARE(secondRow.next().layout()->lineAt(0).x(), secondRowEnd);
+    QCOMPARE(rowsOfTheLine(), rows);
 }
 
 void TstCutRows::clickAndArrowsFindThePieceInARow()
