@@ -1119,6 +1119,17 @@ void TExtRich::keyPressEvent(QKeyEvent* event)
                           event->matches(QKeySequence::SelectNextLine);
         const bool up = event->matches(QKeySequence::MoveToPreviousLine) ||
                         event->matches(QKeySequence::SelectPreviousLine);
+        const bool home = event->matches(QKeySequence::MoveToStartOfLine) ||
+                          event->matches(QKeySequence::SelectStartOfLine);
+        const bool end = event->matches(QKeySequence::MoveToEndOfLine) ||
+                         event->matches(QKeySequence::SelectEndOfLine);
+        if (home || end) {
+            QPlainTextEdit::keyPressEvent(event);
+            const bool selecting = event->matches(QKeySequence::SelectStartOfLine) ||
+                                   event->matches(QKeySequence::SelectEndOfLine);
+            moveToRowEdge(end, selecting ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+            return;
+        }
         if (up || down) {
             const int rowBefore = cursorRect().top();
             QPlainTextEdit::keyPressEvent(event);

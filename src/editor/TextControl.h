@@ -210,6 +210,12 @@ private:
     void placeCaretInRow(const QMouseEvent* event, RowPlacement placement);
     // After Up or Down: the caret in the next row, in the piece that stands at its x.
     void moveAcrossCutRows(bool down, QTextCursor::MoveMode mode, int rowBefore);
+    // After Home or End: on to the start or end of the screen row, which pieces of a cut line
+    // share.
+    void moveToRowEdge(bool end, QTextCursor::MoveMode mode);
+    // The first and the last piece that stand in the row of a block's first or last line.
+    QTextBlock firstPieceInRow(QTextBlock block) const;
+    QTextBlock lastPieceInRow(QTextBlock block) const;
 
     bool m_plainText = true;
     QList<QKeySequence> m_commandKeys;

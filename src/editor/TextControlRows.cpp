@@ -84,9 +84,9 @@ void TExtRich::moveAcrossCutRows(bool down, QTextCursor::MoveMode mode, int rowB
     for (int step = 0; step < 64 && cursorRect(cursor).top() == rowBefore; ++step) {
         const int at = cursor.position();
         if (!wordWrap()) {
-            // Every piece of an unwrapped line stands in its one row.
+            // An unwrapped piece stands in one row with the pieces around it.
             const QTextBlock block = cursor.block();
-            const QTextBlock end = down ? lastPieceOf(block) : firstPiece(hardLineOf(block));
+            const QTextBlock end = down ? lastPieceInRow(block) : firstPieceInRow(block);
             cursor.setPosition(down ? end.position() + end.length() - 1 : end.position(), mode);
         }
         cursor.setVerticalMovementX(x);
@@ -106,4 +106,60 @@ void TExtRich::moveAcrossCutRows(bool down, QTextCursor::MoveMode mode, int rowB
     // The edit scrolls a piece's box into view, which leaves out its first row.
     if (cursorRect().top() < 0)
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+}
+
+QTextBlock TExtRich::firstPieceInRow(QTextBlock block) const
+{
+    while (ParagraphLayout::continuesRow(block) && block.previous().isValid())
+        block = block.previous();
+    return block;
+}
+
+QTextBlock TExtRich::lastPieceInRow(QTextBlock block) const
+{
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    for (QTextBlock next = block.next(); next.isValid() && LineEnds::isCut(next);
+         next = next.next()) {
+        layout->blockBoundingRect(next);
+        if (!ParagraphLayout::continuesRow(next))
+            break;
+        block = next;
+        // A piece that wraps ends the row in its own first line.
+        if (next.layout()->lineCount() > 1)
+            break;
+    }
+    return block;
+}
+
+void TExtRich::moveToRowEdge(bool end, QTextCursor::MoveMode mode)
+{
+    QTextCursor cursor = textCursor();
+    QTextBlock block = cursor.block();
+    const QTextLayout* lines = block.layout();
+    if (!lines || lines->lineCount() == 0)
+        return;
+    const int inBlock = cursor.position() - block.position();
+    const QTextLine line = lines->lineForTextPosition(inBlock);
+    if (end) {
+        // Only from the end of a block's last line does the row go on in the piece behind.
+        if (line.lineNumber() != lines->lineCount() - 1 || inBlock != block.length() - 1)
+            return;
+        const QTextBlock last = lastPieceInRow(block);
+        if (last == block)
+            return;
+        const QTextLine first = last.layout()->lineAt(0);
+        int at = last.position() + first.textStart() + first.textLength();
+        // As the edit does at a wrapped line's end: the blank it broke at stays behind.
+        if (last.layout()->lineCount() > 1 && last.text().at(first.textLength() - 1).isSpace())
+            --at;
+        cursor.setPosition(at, mode);
+    } else {
+        if (line.lineNumber() != 0 || inBlock != 0 || !ParagraphLayout::continuesRow(block))
+            return;
+        const QTextBlock first = firstPieceInRow(block);
+        const QTextLayout* firstLines = first.layout();
+        const QTextLine rowLine = firstLines->lineAt(firstLines->lineCount() - 1);
+        cursor.setPosition(first.position() + rowLine.textStart(), mode);
+    }
+    setTextCursor(cursor);
 }

@@ -115,6 +115,8 @@ private slots:
     void unwrappedVeryLongLineGoesOnInRows_data();
     void unwrappedVeryLongLineGoesOnInRows();
     void clickAndArrowsFindThePieceInARow();
+    void keysGoByTheRowsOfACutLine_data();
+    void keysGoByTheRowsOfACutLine();
     void returnAtACutStartsARow_data();
     void returnAtACutStartsARow();
 
@@ -316,6 +318,63 @@ void TstCutRows::clickAndArrowsFindThePieceInARow()
     QCOMPARE(edit->cursorRect().top(), rowAbove + spot.height());
     QTest::keyClick(edit, Qt::Key_Up);
     QCOMPARE(edit->textCursor().position(), start);
+}
+
+void TstCutRows::keysGoByTheRowsOfACutLine_data()
+{
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<int>("length");
+    QTest::newRow("word wrap") << true << 5000;
+    QTest::newRow("no word wrap") << false << 36000;
+}
+
+void TstCutRows::keysGoByTheRowsOfACutLine()
+{
+    QFETCH(bool, wrap);
+    QFETCH(int, length);
+    const QString text = QStringLiteral("<p>davor</p>\n") +
+                         longLine(QStringLiteral("markup"), length) +
+                         QStringLiteral("\n<p>danach</p>");
+    TExtRich* edit = shownEdit(text, QSize(500, 300));
+    QVERIFY(edit);
+    edit->setWordWrap(wrap);
+    edit->viewport()->repaint();
+    QTextDocument* doc = edit->document();
+    // The caret in the first line of a piece that goes on in the row in front of it.
+    QTextBlock shared;
+    for (QTextBlock block = doc->begin().next().next(); LineEnds::isCut(block);
+         block = block.next()) {
+        doc->documentLayout()->blockBoundingRect(block);
+        if (ParagraphLayout::continuesRow(block) && block.layout()->lineAt(0).textLength() > 4) {
+            shared = block;
+            break;
+        }
+    }
+    QVERIFY(shared.isValid());
+    QTextCursor caret(shared);
+    caret.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 2);
+    edit->setTextCursor(caret);
+    const int rowTop = edit->cursorRect().top();
+    auto topAt = [&](int pos) {
+        QTextCursor at(doc);
+        at.setPosition(pos);
+        return edit->cursorRect(at).top();
+    };
+
+    QTest::keyClick(edit, Qt::Key_End);
+    const int end = edit->textCursor().position();
+    QCOMPARE(edit->cursorRect().top(), rowTop);
+    QVERIFY2(topAt(end + 1) > rowTop, "End stops short of the row's end");
+    QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+    const int start = edit->textCursor().position();
+    QCOMPARE(edit->cursorRect().top(), rowTop);
+    QVERIFY2(topAt(start - 1) < rowTop, "Home stops short of the row's start");
+    QCOMPARE(edit->textCursor().selectionEnd(), end);
+    QVERIFY(start < shared.position());
+
+    // Down goes to the next row, not past it.
+    QTest::keyClick(edit, Qt::Key_Down);
+    QCOMPARE(edit->cursorRect().top() - rowTop, edit->cursorRect().height());
 }
 
 void TstCutRows::returnAtACutStartsARow_data()
