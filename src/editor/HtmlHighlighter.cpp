@@ -508,8 +508,9 @@ std::pair<QTextBlock, QTextBlock> HtmlHighlighter::colourShown(const QTextBlock&
             m_doc->documentLayout()->blockBoundingRect(block);
             lines = block.layout()->lineCount();
         }
-        if (lines == 0)
-            lines = std::max(1, block.lineCount());
+        // A piece of a cut line may go on in the row of the one in front: its own rows leave
+        // that one out.
+        lines = lines == 0 ? std::max(1, block.lineCount()) : block.lineCount();
         covered += lines * lineHeight;
         if (covered > height + lineHeight)
             break;

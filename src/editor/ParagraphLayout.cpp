@@ -25,10 +25,6 @@ constexpr qreal narrowestLine = 16;
 // starts a row of its own until those are laid out, so that a jump deep into a very long line
 // does not lay out all of it.
 constexpr int mostPiecesLaidOutAhead = 8;
-// Unwrapped, a row holds at most this many pieces of a cut line (lines up to 6 000 to 8 000
-// characters show in one row). Longer lines go on in the next row: a row of pixels wider than
-// QTextLine can place is impossible, and the view walks over every piece of a row that it passes.
-constexpr int mostPiecesInRow = 8;
 // Characters behind a cut, beyond those that fill the rest of its row, that can still decide
 // where the row breaks (the rest of a word that does not fit).
 constexpr int wordLookAhead = 256;
@@ -42,6 +38,16 @@ qreal sane(qreal pixels)
 bool near(qreal a, qreal b)
 {
     return std::abs(a - b) < tolerance;
+}
+
+// Lays out line with exactly columns characters. Qt lets blanks at the end of the line follow
+// beyond the count it was given, and then one character more: it is asked for fewer until
+// the line holds the count.
+void fillColumns(QTextLine& line, int columns, qreal width)
+{
+    line.setNumColumns(columns, width);
+    for (int fewer = columns - 1; line.textLength() > columns && fewer > 0; --fewer)
+        line.setNumColumns(fewer, width);
 }
 
 // Lines laid out for an earlier text of the block may end before its text does. Qt looks up the
@@ -124,7 +130,7 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
     if (!cutLine && !m_records.empty())
         m_records.erase(block.fragmentIndex());
     const bool continues =
-        entry.rowHeight > 0 && (wrapped ? entry.carried > 0 : entry.pieces < mostPiecesInRow);
+        entry.rowHeight > 0 && (wrapped ? entry.carried > 0 : entry.pieces < MostPiecesInRow);
     const int textLength = block.length() - 1;
     const QString text = followed && wrapped ? block.text() : QString();
 
@@ -145,7 +151,7 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
             inRow ? std::max(entry.rowX + entry.rowWidth - entry.endX, 0.0) : rowWidth;
         line.setLineWidth(wrapped ? room : rowWidth);
         if (inRow && wrapped && line.textLength() != std::min(entry.carried, textLength))
-            line.setNumColumns(std::min(entry.carried, textLength), room);
+            fillColumns(line, std::min(entry.carried, textLength), room);
         // The row at the cut ends where the uncut line would end it: a word that goes on
         // behind the cut and does not fit moves to the next row as a whole.
         if (wrapped && followed && line.textStart() + line.textLength() >= textLength) {
@@ -160,7 +166,7 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
                                  : rowBreak(rowText, rowWidth, block.next());
             const int own = fit - int(before.size());
             if (fit < rowText.size() && own > 0)
-                line.setNumColumns(own, room);
+                fillColumns(line, own, room);
             else
                 carried = std::max(fit - int(rowText.size()), 0);
         }
@@ -331,7 +337,7 @@ qreal ParagraphLayout::shiftRow(const QTextBlock& block, qreal by)
         RowEnd& entry = found->second.entry;
         entry.endX += by;
         // The next row starts where it did; it goes on from the moved row end.
-        if (entry.rowHeight == 0 || entry.pieces >= mostPiecesInRow)
+        if (entry.rowHeight == 0 || entry.pieces >= MostPiecesInRow)
             break;
         found->second.exit.endX += by;
         QTextLayout* layout = piece.layout();
@@ -483,12 +489,12 @@ bool ParagraphLayout::laidOutInRow(const QTextBlock& block) const
         return false;
     if (!LineEnds::isCut(block))
         return true;
-    // Laid out from the row end in front, or on a row of its own while that was not known
-    // (which settle() mends when the block is drawn).
-    if (record->entry.rowHeight == 0)
-        return true;
+    // Laid out from the row end in front; or on a row of its own while that was not known,
+    // which holds until it is.
     const QTextBlock front = block.previous();
     const Record* frontRecord = validRecord(front, geometryOf(front));
+    if (record->entry.rowHeight == 0)
+        return !frontRecord || frontRecord->exit.rowHeight == 0;
     return frontRecord && frontRecord->exit == record->entry;
 }
 

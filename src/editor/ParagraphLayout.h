@@ -1,6 +1,8 @@
 // ParagraphLayout: the plain-text document layout that also draws paragraph indents and alignment.
 #pragma once
 
+#include "editor/LineEnds.h"
+
 #include <QPlainTextDocumentLayout>
 #include <QPointer>
 #include <QString>
@@ -23,6 +25,11 @@ class ParagraphLayout : public QPlainTextDocumentLayout
     Q_OBJECT
 public:
     explicit ParagraphLayout(QTextDocument* document);
+
+    // Unwrapped, a row holds at most this many pieces of a cut line: lines up to 6 000 to 8 000
+    // characters show in one row, longer ones go on in the next. A row of pixels wider than
+    // QTextLine can place is impossible, and the view walks over every piece of a row it passes.
+    static constexpr int MostPiecesInRow = int(8 * 1024 / LineEnds::PieceLength);
 
     // The view whose width the plain-text edit hands to the base layout as the text width.
     void setView(QWidget* view) { m_view = view; }

@@ -21,8 +21,11 @@ void TExtRich::paintEvent(QPaintEvent* event)
     const bool coloured = m_highlighter && m_highlighter->isEnabled();
     // Colours are found just before their blocks are drawn, never for what stays unseen.
     if (coloured) {
+        // The first block may begin above the view: its rows up there count as well.
+        const QTextBlock top = firstVisibleBlock();
+        const int above = -int(blockBoundingGeometry(top).translated(contentOffset()).top());
         const auto [first, last] =
-            m_highlighter->colourShown(firstVisibleBlock(), viewport()->height(),
+            m_highlighter->colourShown(top, viewport()->height() + std::max(0, above),
                                        QFontMetricsF(document()->defaultFont()).lineSpacing());
         // Newly coloured blocks outside the area being drawn are drawn next.
         if (first.isValid()) {

@@ -8,6 +8,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -110,6 +111,7 @@ private slots:
 
     void wrappedRowsAsUncut_data();
     void wrappedRowsAsUncut();
+    void rowsAsUncutAfterAFarJump();
     void unwrappedLineIsOneRow_data();
     void unwrappedLineIsOneRow();
     void unwrappedVeryLongLineGoesOnInRows_data();
@@ -135,7 +137,7 @@ void TstCutRows::wrappedRowsAsUncut_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("width");
     for (const char* kind : {"prose", "markup", "data"}) {
-        for (const int width : {420, 733})
+        for (const int width : {420, 733, 780})
             QTest::addRow("%s, %d pixels", kind, width) << QString::fromLatin1(kind) << width;
     }
 }
@@ -174,6 +176,27 @@ void TstCutRows::wrappedRowsAsUncut()
     QCOMPARE(after.size(), uncutAfter.size());
     for (qsizetype i = 0; i < after.size(); ++i)
         QCOMPARE(after[i].start, uncutAfter[i].start);
+}
+
+void TstCutRows::rowsAsUncutAfterAFarJump()
+{
+    // The end is laid out first, far behind pieces never laid out; once they are, the rows
+    // are those of the uncut line.
+    const QString text = longLine(QStringLiteral("prose"), 40000);
+    TExtRich* edit = shownEdit(text, QSize(420, 300));
+    QVERIFY(edit);
+    QTextCursor end(edit->document());
+    end.movePosition(QTextCursor::End);
+    edit->setTextCursor(end);
+    edit->viewport()->repaint();
+    edit->verticalScrollBar()->setValue(0);
+    edit->viewport()->repaint();
+    const QList<Row> shown = shownRows(edit);
+    const QList<Row> uncut = uncutRows(edit, text);
+    QCOMPARE(shown.size(), uncut.size());
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        QCOMPARE(shown[i].start, uncut[i].start);
+    QCOMPARE(edit->document()->lineCount(), uncut.size());
 }
 
 void TstCutRows::unwrappedLineIsOneRow_data()
@@ -227,7 +250,7 @@ void TstCutRows::unwrappedVeryLongLineGoesOnInRows_data()
 void TstCutRows::unwrappedVeryLongLineGoesOnInRows()
 {
     QFETCH(bool, fromTheEnd);
-    // About 40 pieces: more than one row holds.
+    // Several rows' worth of pieces.
     const QString text = QStringLiteral("<p>davor</p>\n") +
                          longLine(QStringLiteral("markup"), 36000) +
                          QStringLiteral("\n<p>danach</p>");
@@ -260,7 +283,7 @@ void TstCutRows::unwrappedVeryLongLineGoesOnInRows()
     QVERIFY2(rows.size() >= 4, qPrintable(QString::number(rows.size())));
     int pieces = 0;
     for (const auto& [start, count] : rows) {
-        QVERIFY(count <= 8);
+        QVERIFY(count <= ParagraphLayout::MostPiecesInRow);
         pieces += count;
         QCOMPARE(doc->findBlockByNumber(start).layout()->lineAt(0).x(), doc->documentMargin());
     }
@@ -361,15 +384,18 @@ void TstCutRows::keysGoByTheRowsOfACutLine()
         return edit->cursorRect(at).top();
     };
 
+    // End stands behind the row's last character (which the edit shows at the start of the
+    // next row when the row broke at no blank, as in an uncut line).
     QTest::keyClick(edit, Qt::Key_End);
     const int end = edit->textCursor().position();
-    QCOMPARE(edit->cursorRect().top(), rowTop);
+    QCOMPARE(topAt(end - 1), rowTop);
     QVERIFY2(topAt(end + 1) > rowTop, "End stops short of the row's end");
+    edit->setTextCursor(caret);
     QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
     const int start = edit->textCursor().position();
     QCOMPARE(edit->cursorRect().top(), rowTop);
     QVERIFY2(topAt(start - 1) < rowTop, "Home stops short of the row's start");
-    QCOMPARE(edit->textCursor().selectionEnd(), end);
+    QCOMPARE(edit->textCursor().selectionEnd(), caret.position());
     QVERIFY(start < shared.position());
 
     // Down goes to the next row, not past it.
