@@ -41,12 +41,13 @@ bool near(qreal a, qreal b)
 }
 
 // Lays out line with exactly columns characters. Qt lets blanks at the end of the line follow
-// beyond the count it was given, and then one character more: it is asked for fewer until
-// the line holds the count.
+// beyond the count it was given, and then one character more: it is asked for a few fewer until
+// the line holds the count (a long run of blanks is left as Qt lays it out).
 void fillColumns(QTextLine& line, int columns, qreal width)
 {
     line.setNumColumns(columns, width);
-    for (int fewer = columns - 1; line.textLength() > columns && fewer > 0; --fewer)
+    for (int fewer = columns - 1; line.textLength() > columns && fewer > 0 && columns - fewer <= 4;
+         --fewer)
         line.setNumColumns(fewer, width);
 }
 
@@ -489,12 +490,13 @@ bool ParagraphLayout::laidOutInRow(const QTextBlock& block) const
         return false;
     if (!LineEnds::isCut(block))
         return true;
-    // Laid out from the row end in front; or on a row of its own while that was not known,
-    // which holds until it is.
+    // Laid out from the row end in front, or on a row of its own while that was not known
+    // (which settle() mends when the block is drawn: laid out again here, each such piece would
+    // move the ones behind and have the view walk the pieces once more).
+    if (record->entry.rowHeight == 0)
+        return true;
     const QTextBlock front = block.previous();
     const Record* frontRecord = validRecord(front, geometryOf(front));
-    if (record->entry.rowHeight == 0)
-        return !frontRecord || frontRecord->exit.rowHeight == 0;
     return frontRecord && frontRecord->exit == record->entry;
 }
 

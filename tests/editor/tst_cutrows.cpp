@@ -8,7 +8,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QRandomGenerator>
-#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -111,7 +110,6 @@ private slots:
 
     void wrappedRowsAsUncut_data();
     void wrappedRowsAsUncut();
-    void rowsAsUncutAfterAFarJump();
     void unwrappedLineIsOneRow_data();
     void unwrappedLineIsOneRow();
     void unwrappedVeryLongLineGoesOnInRows_data();
@@ -176,27 +174,6 @@ void TstCutRows::wrappedRowsAsUncut()
     QCOMPARE(after.size(), uncutAfter.size());
     for (qsizetype i = 0; i < after.size(); ++i)
         QCOMPARE(after[i].start, uncutAfter[i].start);
-}
-
-void TstCutRows::rowsAsUncutAfterAFarJump()
-{
-    // The end is laid out first, far behind pieces never laid out; once they are, the rows
-    // are those of the uncut line.
-    const QString text = longLine(QStringLiteral("prose"), 40000);
-    TExtRich* edit = shownEdit(text, QSize(420, 300));
-    QVERIFY(edit);
-    QTextCursor end(edit->document());
-    end.movePosition(QTextCursor::End);
-    edit->setTextCursor(end);
-    edit->viewport()->repaint();
-    edit->verticalScrollBar()->setValue(0);
-    edit->viewport()->repaint();
-    const QList<Row> shown = shownRows(edit);
-    const QList<Row> uncut = uncutRows(edit, text);
-    QCOMPARE(shown.size(), uncut.size());
-    for (qsizetype i = 0; i < shown.size(); ++i)
-        QCOMPARE(shown[i].start, uncut[i].start);
-    QCOMPARE(edit->document()->lineCount(), uncut.size());
 }
 
 void TstCutRows::unwrappedLineIsOneRow_data()
