@@ -430,9 +430,15 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
         const bool sameHeight = laidOut ? blockBoundingRect(block).height() == before
                                         : block.lineCount() == linesBefore;
         if (!moved && sameHeight) {
-            // The first row of a piece stands in the box of the one in front.
-            if (continuesRow(block))
-                emit updateBlock(block.previous());
+            // The first row of a piece stands in the box of the one in front: that row is
+            // drawn again, not the whole piece in front.
+            if (continuesRow(block)) {
+                const QTextBlock front = block.previous();
+                if (m_repaintLine)
+                    m_repaintLine(front, front.layout()->lineCount() - 1);
+                else
+                    emit updateBlock(front);
+            }
             emit updateBlock(block);
         } else if (rowOnly && sameHeight) {
             QTextBlock rowStart = block;

@@ -141,6 +141,17 @@ TExtRich::TExtRich(QWidget* parent) : QPlainTextEdit(parent)
     auto* layout = new ParagraphLayout(doc);
     layout->setPaintDevice(viewport());
     layout->setView(viewport());
+    layout->setLineRepainter([this](const QTextBlock& block, int line) {
+        const QTextLayout* lines = block.layout();
+        if (line < 0 || line >= lines->lineCount()) {
+            viewport()->update();
+            return;
+        }
+        const QTextLine row = lines->lineAt(line);
+        const qreal top = blockBoundingGeometry(block).translated(contentOffset()).top() + row.y();
+        viewport()->update(QRect(0, int(std::floor(top)) - 1, viewport()->width(),
+                                 int(std::ceil(row.height())) + 2));
+    });
     doc->setDocumentLayout(layout);
     doc->setDefaultFont(font());
     setDocument(doc);

@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPaintEvent>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTextBlock>
@@ -95,6 +96,19 @@ QList<Row> uncutRows(TExtRich* edit, const QString& text)
     return rows;
 }
 
+// Collects what a widget is asked to draw again.
+class PaintedRegion : public QObject
+{
+public:
+    QRegion region;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
 } // namespace
 
 class TstCutRows : public QObject
@@ -115,6 +129,7 @@ private slots:
     void unwrappedVeryLongLineGoesOnInRows_data();
     void unwrappedVeryLongLineGoesOnInRows();
     void clickAndArrowsFindThePieceInARow();
+    void typingInAPieceDrawsTheSharedRowAgain();
     void keysGoByTheRowsOfACutLine_data();
     void keysGoByTheRowsOfACutLine();
     void returnAtACutStartsARow_data();
@@ -318,6 +333,46 @@ void TstCutRows::clickAndArrowsFindThePieceInARow()
     QCOMPARE(edit->cursorRect().top(), rowAbove + spot.height());
     QTest::keyClick(edit, Qt::Key_Up);
     QCOMPARE(edit->textCursor().position(), start);
+}
+
+void TstCutRows::typingInAPieceDrawsTheSharedRowAgain()
+{
+    const QString text = longLine(QStringLiteral("prose"), 5000);
+    TExtRich* edit = shownEdit(text, QSize(420, 600));
+    QVERIFY(edit);
+    edit->viewport()->repaint();
+    QTextDocument* doc = edit->document();
+    QTextBlock shared;
+    for (QTextBlock block = doc->begin().next(); block.isValid(); block = block.next()) {
+        doc->documentLayout()->blockBoundingRect(block);
+        if (ParagraphLayout::continuesRow(block) && block.previous().layout()->lineCount() > 2) {
+            shared = block;
+            break;
+        }
+    }
+    QVERIFY(shared.isValid());
+    // Typing in the middle of the piece draws its own box again, and of the piece in front
+    // only the row they share.
+    QTextCursor caret(shared);
+    caret.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, shared.length() / 2);
+    edit->setTextCursor(caret);
+    edit->ensureCursorVisible();
+    edit->viewport()->repaint();
+    const QPoint inRow(50, edit->cursorRect(QTextCursor(shared)).center().y());
+    const QPoint aboveRow(50, edit->cursorRect(QTextCursor(shared.previous())).center().y());
+    QVERIFY(inRow.y() > aboveRow.y());
+    QVERIFY(edit->viewport()->rect().contains(aboveRow));
+
+    // The first key also colours and checks what came into view.
+    QTest::keyClicks(edit, QStringLiteral("x"));
+    QCoreApplication::processEvents();
+    PaintedRegion painted;
+    edit->viewport()->installEventFilter(&painted);
+    QTest::keyClicks(edit, QStringLiteral("x"));
+    QCoreApplication::processEvents();
+    edit->viewport()->removeEventFilter(&painted);
+    QVERIFY2(painted.region.contains(inRow), "the shared row is not drawn again");
+    QVERIFY2(!painted.region.contains(aboveRow), "the piece in front is drawn again whole");
 }
 
 void TstCutRows::keysGoByTheRowsOfACutLine_data()
