@@ -383,6 +383,10 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
         // were dropped (new colours do that) is laid out once only; its line count then tells
         // whether it grew.
         const bool laidOut = block.layout()->lineCount() > 0;
+        // Where the block's lines started, to tell which rows the change moved.
+        std::vector<int> startsBefore(std::size_t(block.layout()->lineCount()));
+        for (int l = 0; l < int(startsBefore.size()); ++l)
+            startsBefore[std::size_t(l)] = block.layout()->lineAt(l).textStart();
         const qreal before = laidOut ? blockBoundingRect(block).height() : 0;
         const int linesBefore = block.lineCount();
         // Whatever moved beyond the block's own rows is drawn again in full.
@@ -434,12 +438,34 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
             // drawn again, not the whole piece in front.
             if (continuesRow(block)) {
                 const QTextBlock front = block.previous();
-                if (m_repaintLine)
-                    m_repaintLine(front, front.layout()->lineCount() - 1);
+                const int last = front.layout()->lineCount() - 1;
+                if (m_repaintLines)
+                    m_repaintLines(front, last, last);
                 else
                     emit updateBlock(front);
             }
-            emit updateBlock(block);
+            // Of typing in a long block, only the rows from the change to where they start as
+            // before are drawn again.
+            const QTextLayout* lines = block.layout();
+            if (m_repaintLines && laidOut && added != removed &&
+                lines->lineCount() == int(startsBefore.size())) {
+                const int at = from - block.position();
+                const int delta = added - removed;
+                const int changed = lines->lineForTextPosition(std::max(0, at)).lineNumber();
+                // A word made shorter may move up into the row in front.
+                const int first = std::max(0, changed - 1);
+                int last = lines->lineCount() - 1;
+                for (int l = std::max(changed, 0) + 1; l < lines->lineCount(); ++l) {
+                    const int start = lines->lineAt(l).textStart();
+                    if (start > at + std::max(added, 0) && start == startsBefore[l] + delta) {
+                        last = l - 1;
+                        break;
+                    }
+                }
+                m_repaintLines(block, first, last);
+            } else {
+                emit updateBlock(block);
+            }
         } else if (rowOnly && sameHeight) {
             QTextBlock rowStart = block;
             while (continuesRow(rowStart))

@@ -34,12 +34,10 @@ public:
 
     // The view whose width the plain-text edit hands to the base layout as the text width.
     void setView(QWidget* view) { m_view = view; }
-    // Draws one line of a block again; the view knows where the block stands. Without it the
-    // block's whole box is drawn again.
-    void setLineRepainter(std::function<void(const QTextBlock&, int line)> repaint)
-    {
-        m_repaintLine = std::move(repaint);
-    }
+    // Draws lines first to last of a block again; the view knows where the block stands.
+    // Without it the block's whole box is drawn again.
+    using LineRepainter = std::function<void(const QTextBlock&, int first, int last)>;
+    void setLineRepainter(LineRepainter repaint) { m_repaintLines = std::move(repaint); }
 
     QRectF blockBoundingRect(const QTextBlock& block) const override;
     QSizeF documentSize() const override;
@@ -116,7 +114,7 @@ private:
     bool m_telling = false;
 
     QPointer<QWidget> m_view;
-    std::function<void(const QTextBlock&, int line)> m_repaintLine;
+    LineRepainter m_repaintLines;
     // The widest line laid out since the whole text was last replaced, margins included.
     qreal m_widest = 0;
     // The block count the base layout last saw; -1 before it saw one.

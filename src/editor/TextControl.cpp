@@ -141,16 +141,18 @@ TExtRich::TExtRich(QWidget* parent) : QPlainTextEdit(parent)
     auto* layout = new ParagraphLayout(doc);
     layout->setPaintDevice(viewport());
     layout->setView(viewport());
-    layout->setLineRepainter([this](const QTextBlock& block, int line) {
+    layout->setLineRepainter([this](const QTextBlock& block, int first, int last) {
         const QTextLayout* lines = block.layout();
-        if (line < 0 || line >= lines->lineCount()) {
+        if (first < 0 || last < first || last >= lines->lineCount()) {
             viewport()->update();
             return;
         }
-        const QTextLine row = lines->lineAt(line);
-        const qreal top = blockBoundingGeometry(block).translated(contentOffset()).top() + row.y();
-        viewport()->update(QRect(0, int(std::floor(top)) - 1, viewport()->width(),
-                                 int(std::ceil(row.height())) + 2));
+        const qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+        const QTextLine from = lines->lineAt(first);
+        const QTextLine to = lines->lineAt(last);
+        const int y = int(std::floor(top + from.y())) - 1;
+        const int bottom = int(std::ceil(top + to.y() + to.height())) + 1;
+        viewport()->update(QRect(0, y, viewport()->width(), bottom - y));
     });
     doc->setDocumentLayout(layout);
     doc->setDefaultFont(font());
