@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -49,6 +51,24 @@ void fillColumns(QTextLine& line, int columns, qreal width)
     for (int fewer = columns - 1; line.textLength() > columns && fewer > 0 && columns - fewer <= 4;
          --fewer)
         line.setNumColumns(fewer, width);
+}
+
+// The lines of a block laid out anew after a change at position at (in the block) whose text
+// differs from what they held before, where the lines started at startsBefore: from the line in
+// front of the change (a word made shorter may move up into it) to the one in front of the
+// first line that starts at the same text as before.
+std::pair<int, int> changedLines(const QTextLayout& lines, const std::vector<int>& startsBefore,
+                                 int at, int added, int removed)
+{
+    const int changed = lines.lineForTextPosition(std::max(0, at)).lineNumber();
+    const int first = std::max(0, changed - 1);
+    for (int l = std::max(changed, 0) + 1; l < lines.lineCount(); ++l) {
+        const int start = lines.lineAt(l).textStart();
+        if (start > at + std::max(added, 0) &&
+            start == startsBefore[std::size_t(l)] + added - removed)
+            return {first, l - 1};
+    }
+    return {first, lines.lineCount() - 1};
 }
 
 // Lines laid out for an earlier text of the block may end before its text does. Qt looks up the
@@ -293,6 +313,13 @@ bool ParagraphLayout::continuesRow(const QTextBlock& block)
     return layout && layout->lineCount() > 0 && layout->lineAt(0).y() < 0;
 }
 
+QTextBlock ParagraphLayout::rowStart(QTextBlock block)
+{
+    while (continuesRow(block) && block.previous().isValid())
+        block = block.previous();
+    return block;
+}
+
 const ParagraphLayout::Record* ParagraphLayout::validRecord(const QTextBlock& block,
                                                             const Geometry& geometry) const
 {
@@ -444,33 +471,18 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
                 else
                     emit updateBlock(front);
             }
-            // Of typing in a long block, only the rows from the change to where they start as
-            // before are drawn again.
+            // Of typing in a long block, only the rows it changed are drawn again.
             const QTextLayout* lines = block.layout();
             if (m_repaintLines && laidOut && added != removed &&
                 lines->lineCount() == int(startsBefore.size())) {
-                const int at = from - block.position();
-                const int delta = added - removed;
-                const int changed = lines->lineForTextPosition(std::max(0, at)).lineNumber();
-                // A word made shorter may move up into the row in front.
-                const int first = std::max(0, changed - 1);
-                int last = lines->lineCount() - 1;
-                for (int l = std::max(changed, 0) + 1; l < lines->lineCount(); ++l) {
-                    const int start = lines->lineAt(l).textStart();
-                    if (start > at + std::max(added, 0) && start == startsBefore[l] + delta) {
-                        last = l - 1;
-                        break;
-                    }
-                }
+                const auto [first, last] =
+                    changedLines(*lines, startsBefore, from - block.position(), added, removed);
                 m_repaintLines(block, first, last);
             } else {
                 emit updateBlock(block);
             }
         } else if (rowOnly && sameHeight) {
-            QTextBlock rowStart = block;
-            while (continuesRow(rowStart))
-                rowStart = rowStart.previous();
-            emit updateBlock(rowStart);
+            emit updateBlock(rowStart(block));
         } else
             emit update(QRectF(0., -doc->documentMargin(), 1000000000., 1000000000.));
         return;

@@ -49,6 +49,8 @@ public:
 
     // Whether block's first line goes on in the row of the block before it.
     static bool continuesRow(const QTextBlock& block);
+    // The block whose box holds the row of block's first line.
+    static QTextBlock rowStart(QTextBlock block);
 
 protected:
     void documentChanged(int from, int removed, int added) override;

@@ -213,8 +213,7 @@ private:
     // After Home or End: on to the start or end of the screen row, which pieces of a cut line
     // share.
     void moveToRowEdge(bool end, QTextCursor::MoveMode mode);
-    // The first and the last piece that stand in the row of a block's first or last line.
-    QTextBlock firstPieceInRow(QTextBlock block) const;
+    // The last piece that stands in the row of a block's last line.
     QTextBlock lastPieceInRow(QTextBlock block) const;
 
     bool m_plainText = true;

@@ -86,7 +86,7 @@ void TExtRich::moveAcrossCutRows(bool down, QTextCursor::MoveMode mode, int rowB
         if (!wordWrap()) {
             // An unwrapped piece stands in one row with the pieces around it.
             const QTextBlock block = cursor.block();
-            const QTextBlock end = down ? lastPieceInRow(block) : firstPieceInRow(block);
+            const QTextBlock end = down ? lastPieceInRow(block) : ParagraphLayout::rowStart(block);
             cursor.setPosition(down ? end.position() + end.length() - 1 : end.position(), mode);
         }
         cursor.setVerticalMovementX(x);
@@ -106,13 +106,6 @@ void TExtRich::moveAcrossCutRows(bool down, QTextCursor::MoveMode mode, int rowB
     // The edit scrolls a piece's box into view, which leaves out its first row.
     if (cursorRect().top() < 0)
         verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
-}
-
-QTextBlock TExtRich::firstPieceInRow(QTextBlock block) const
-{
-    while (ParagraphLayout::continuesRow(block) && block.previous().isValid())
-        block = block.previous();
-    return block;
 }
 
 QTextBlock TExtRich::lastPieceInRow(QTextBlock block) const
@@ -156,7 +149,7 @@ void TExtRich::moveToRowEdge(bool end, QTextCursor::MoveMode mode)
     } else {
         if (line.lineNumber() != 0 || inBlock != 0 || !ParagraphLayout::continuesRow(block))
             return;
-        const QTextBlock first = firstPieceInRow(block);
+        const QTextBlock first = ParagraphLayout::rowStart(block);
         const QTextLayout* firstLines = first.layout();
         const QTextLine rowLine = firstLines->lineAt(firstLines->lineCount() - 1);
         cursor.setPosition(first.position() + rowLine.textStart(), mode);
