@@ -29,3 +29,11 @@ inline double median(std::vector<double> values)
     const size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
+
+// One line of a comparison: a figure with a switch on and off, and their ratio.
+inline void printComparison(const char* name, double with, double without, int nameWidth)
+{
+    std::printf("  %-*s %10.1f ms %10.1f ms %8.2f\n", nameWidth, name, with, without,
+                without > 0 ? with / without : 0.0);
+    std::fflush(stdout);
+}

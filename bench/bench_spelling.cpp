@@ -150,9 +150,7 @@ double heapMb()
 
 void row(const char* name, double with, double without)
 {
-    std::printf("  %-46s %10.1f ms %10.1f ms %8.2f\n", name, with, without,
-                without > 0 ? with / without : 0.0);
-    std::fflush(stdout);
+    printComparison(name, with, without, 46);
 }
 
 } // namespace
