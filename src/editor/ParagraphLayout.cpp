@@ -461,25 +461,27 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
         const bool sameHeight = laidOut ? blockBoundingRect(block).height() == before
                                         : block.lineCount() == linesBefore;
         if (!moved && sameHeight) {
-            // The first row of a piece stands in the box of the one in front: that row is
-            // drawn again, not the whole piece in front.
-            if (continuesRow(block)) {
+            // Of typing in a long block, only the rows it changed are drawn again.
+            const QTextLayout* lines = block.layout();
+            int firstChanged = 0;
+            if (m_repaintLines && laidOut && added != removed &&
+                lines->lineCount() == int(startsBefore.size())) {
+                const auto [first, last] =
+                    changedLines(*lines, startsBefore, from - block.position(), added, removed);
+                m_repaintLines(block, first, last);
+                firstChanged = first;
+            } else {
+                emit updateBlock(block);
+            }
+            // The first row of a piece stands in the box of the one in front: when it changed,
+            // that row is drawn again, not the whole piece in front.
+            if (continuesRow(block) && firstChanged == 0) {
                 const QTextBlock front = block.previous();
                 const int last = front.layout()->lineCount() - 1;
                 if (m_repaintLines)
                     m_repaintLines(front, last, last);
                 else
                     emit updateBlock(front);
-            }
-            // Of typing in a long block, only the rows it changed are drawn again.
-            const QTextLayout* lines = block.layout();
-            if (m_repaintLines && laidOut && added != removed &&
-                lines->lineCount() == int(startsBefore.size())) {
-                const auto [first, last] =
-                    changedLines(*lines, startsBefore, from - block.position(), added, removed);
-                m_repaintLines(block, first, last);
-            } else {
-                emit updateBlock(block);
             }
         } else if (rowOnly && sameHeight) {
             emit updateBlock(rowStart(block));

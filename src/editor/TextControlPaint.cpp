@@ -97,7 +97,7 @@ void TExtRich::paintMarks(const QPaintEvent* event)
         // share one row, which reaches far beyond the view.
         const QRectF extent = block.layout()->boundingRect().translated(topLeft);
         if (extent.intersects(area))
-            m_marks->paintBlock(&painter, block, topLeft);
+            m_marks->paintBlock(&painter, block, topLeft, area);
         topLeft.ry() += height;
         if (!wordWrap() && LineEnds::isCut(block.next()) && extent.left() > right)
             block = pastCutRow(block.next()).previous();

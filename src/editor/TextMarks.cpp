@@ -28,6 +28,10 @@ int longestOf(const QList<Mark>& marks)
     return longest;
 }
 
+// How far a wave's line goes above and below its middle; the pen adds half its width.
+constexpr qreal waveAbove = 1.5;
+constexpr qreal waveBelow = 1;
+
 void drawWave(QPainter* painter, qreal left, qreal right, qreal y, const QColor& colour)
 {
     // A mark between two characters still shows as a short wave.
@@ -40,7 +44,7 @@ void drawWave(QPainter* painter, qreal left, qreal right, qreal y, const QColor&
     QPainterPath wave(QPointF(left, y));
     bool up = true;
     for (qreal x = left + step; x < right + step; x += step, up = !up)
-        wave.lineTo(std::min(x, right), up ? y - 1.5 : y + 1);
+        wave.lineTo(std::min(x, right), up ? y - waveAbove : y + waveBelow);
     painter->setPen(QPen(colour, 1));
     painter->setBrush(Qt::NoBrush);
     painter->drawPath(wave);
@@ -187,7 +191,8 @@ bool TextMarks::isEmpty() const
                        [](const QList<Mark>& layer) { return layer.isEmpty(); });
 }
 
-void TextMarks::paintBlock(QPainter* painter, const QTextBlock& block, QPointF topLeft) const
+void TextMarks::paintBlock(QPainter* painter, const QTextBlock& block, QPointF topLeft,
+                           const QRectF& area) const
 {
     const QTextLayout* layout = block.layout();
     if (!block.isVisible() || layout->lineCount() == 0 || !reaches(block))
@@ -206,9 +211,13 @@ void TextMarks::paintBlock(QPainter* painter, const QTextBlock& block, QPointF t
                 const bool lastLine = i + 1 == layout->lineCount();
                 if (to < line.textStart() || from > lineEnd || (from == lineEnd && !lastLine))
                     continue;
+                // A wave is stroked in full even where the clip hides it: typing in a long
+                // block draws again only a row or two of it.
+                const qreal y = topLeft.y() + line.y() + line.ascent() + 2;
+                if (y + waveBelow + 1 < area.top() || y - waveAbove - 1 > area.bottom())
+                    continue;
                 const qreal left = line.cursorToX(std::max(from, line.textStart()));
                 const qreal right = line.cursorToX(std::min(to, lineEnd));
-                const qreal y = topLeft.y() + line.y() + line.ascent() + 2;
                 drawWave(painter, topLeft.x() + left, topLeft.x() + right, y, mark.colour);
             }
         }

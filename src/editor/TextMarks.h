@@ -54,8 +54,10 @@ public:
     void textChanged(int from, int removed, int added);
 
     bool isEmpty() const;
-    // Draws the marks of a block whose top left corner stands at topLeft.
-    void paintBlock(QPainter* painter, const QTextBlock& block, QPointF topLeft) const;
+    // Draws the marks of a block whose top left corner stands at topLeft, on its rows that
+    // reach into area.
+    void paintBlock(QPainter* painter, const QTextBlock& block, QPointF topLeft,
+                    const QRectF& area) const;
 
 signals:
     void changed();
