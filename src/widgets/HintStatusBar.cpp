@@ -3,12 +3,20 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace
 {
 
 // The hint panel keeps room for a few words in the narrowest window.
 constexpr int NarrowestHint = 120;
+
+// A label of a fixed size asks the status bar for no new layout when its text changes, which
+// the caret's position panel does on every key.
+void keepSize(QLabel* label, int width)
+{
+    label->setFixedSize(std::max(width, label->sizeHint().width()), label->sizeHint().height());
+}
 
 } // namespace
 
@@ -41,6 +49,8 @@ void THintStatusBar::addPanel(const PanelSpec& spec)
     // It takes what the others leave: a long hint or path in it must not squeeze them either.
     if (stretches)
         label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
+    else
+        keepSize(label, spec.width);
     addWidget(label, stretches ? 1 : 0);
     m_panels.append(label);
     m_hints.append(spec.hint);
@@ -74,8 +84,14 @@ QString THintStatusBar::panelText(const QString& name) const
 
 void THintStatusBar::setPanelText(const QString& name, const QString& text)
 {
-    if (QLabel* label = panel(name); label && label->text() != text)
-        label->setText(text);
+    QLabel* label = panel(name);
+    if (!label || label->text() == text)
+        return;
+    label->setText(text);
+    // A short panel grows for a longer text, and never shrinks back.
+    if (label->minimumWidth() == label->maximumWidth() &&
+        label->sizeHint().width() > label->maximumWidth())
+        keepSize(label, label->maximumWidth());
 }
 
 void THintStatusBar::setHintsEnabled(bool enabled)
