@@ -148,21 +148,49 @@ Readiness prepare(const QTextBlock& block)
 
 void draw(QPainter* painter, const QTextBlock& block, const QPointF& origin,
           const HtmlHighlighter& highlighter, const QColor& text,
-          const QList<QTextLayout::FormatRange>& skip)
+          const QList<QTextLayout::FormatRange>& skip, const QRectF& area)
 {
     const BlockColours* colours = BlockColours::of(block);
     const QPointF at = origin + block.layout()->position();
     for (const PaintedGlyphs::Run& run : colours->glyphs->runs) {
-        painter->setPen(run.colour == ColourClass::Text ? text : highlighter.colourOf(run.colour));
-        if (skip.isEmpty()) {
-            painter->drawGlyphRun(at, run.glyphs);
-            continue;
-        }
+        // A run's glyphs follow its rows from the top: those of rows outside the area are left
+        // out, which matters for a block of many rows of which a keystroke redraws one. The
+        // margin takes in glyphs whose baseline lies outside the area but whose ink reaches in.
+        const qreal margin = run.font.ascent() + run.font.descent();
+        const qreal top = area.top() - at.y() - margin;
+        const qreal bottom = area.bottom() - at.y() + margin;
         const QList<quint32> allIndexes = run.glyphs.glyphIndexes();
         const QList<QPointF> allPositions = run.glyphs.positions();
+        const auto byY = [](const QPointF& p, qreal y) { return p.y() < y; };
+        qsizetype from = std::lower_bound(allPositions.cbegin(), allPositions.cend(), top, byY) -
+                         allPositions.cbegin();
+        qsizetype to =
+            std::lower_bound(allPositions.cbegin() + from, allPositions.cend(), bottom, byY) -
+            allPositions.cbegin();
+        // In a block of one row, as the pieces of an unwrapped long line are, the glyphs follow
+        // each other from the left as well.
+        if (block.layout()->lineCount() == 1) {
+            const auto byX = [](const QPointF& p, qreal x) { return p.x() < x; };
+            const auto begin = allPositions.cbegin();
+            from = std::lower_bound(begin + from, begin + to, area.left() - at.x() - margin, byX) -
+                   begin;
+            to = std::lower_bound(begin + from, begin + to, area.right() - at.x() + margin, byX) -
+                 begin;
+        }
+        if (from >= to)
+            continue;
+        painter->setPen(run.colour == ColourClass::Text ? text : highlighter.colourOf(run.colour));
+        QGlyphRun part = run.glyphs;
+        if (skip.isEmpty()) {
+            if (from > 0 || to < allPositions.size())
+                part.setRawData(allIndexes.constData() + from, allPositions.constData() + from,
+                                int(to - from));
+            painter->drawGlyphRun(at, part);
+            continue;
+        }
         QList<quint32> indexes;
         QList<QPointF> positions;
-        for (qsizetype g = 0; g < run.characters.size(); ++g) {
+        for (qsizetype g = from; g < to; ++g) {
             if (skipped(run.characters[g], skip))
                 continue;
             indexes.append(allIndexes[g]);
@@ -170,7 +198,6 @@ void draw(QPainter* painter, const QTextBlock& block, const QPointF& origin,
         }
         if (indexes.isEmpty())
             continue;
-        QGlyphRun part = run.glyphs;
         part.setGlyphIndexes(indexes);
         part.setPositions(positions);
         painter->drawGlyphRun(at, part);

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QTextLayout>
 
 class HtmlHighlighter;
@@ -31,10 +32,10 @@ Readiness prepare(const QTextBlock& block);
 
 // Draws the glyphs of a prepared block, whose layout stands at origin, in the highlighter's
 // colours (plain text in text), leaving out the characters of skip, which have a colour of their
-// own.
+// own. Only rows that reach into area are drawn.
 void draw(QPainter* painter, const QTextBlock& block, const QPointF& origin,
           const HtmlHighlighter& highlighter, const QColor& text,
-          const QList<QTextLayout::FormatRange>& skip);
+          const QList<QTextLayout::FormatRange>& skip, const QRectF& area);
 
 // Forgets the sorted glyphs of a block that is laid out again or leaves the screen.
 void forget(const QTextBlock& block);

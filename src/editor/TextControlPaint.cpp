@@ -236,5 +236,5 @@ void TExtRich::paintBlockText(QPainter* painter, const QTextBlock& block, const 
         painter->setPen(Qt::NoPen);
         layout->draw(painter, offset, selections, area);
     }
-    ColouredGlyphs::draw(painter, block, offset, *m_highlighter, text, ownColour);
+    ColouredGlyphs::draw(painter, block, offset, *m_highlighter, text, ownColour, area);
 }

@@ -67,6 +67,8 @@ private slots:
 
     void paintedLooksLikeFormats_data();
     void paintedLooksLikeFormats();
+    void partDrawnAloneLooksLikeTheWhole_data();
+    void partDrawnAloneLooksLikeTheWhole();
     void editedBlockIsSortedAgain();
     void onlyShownBlocksKeepSortedGlyphs();
     void unsortableGlyphsFallBackToFormats_data();
@@ -131,6 +133,43 @@ void TstColouredGlyphs::paintedLooksLikeFormats()
     // Where a selection ends, the layout draws a neighbour's glyph before the selection's
     // background and loses the edge of its ink under it; painted glyphs keep theirs.
     QVERIFY(differingPixels(painted, shownImage(edit.get())) <= (from == to ? 0 : 8));
+}
+
+void TstColouredGlyphs::partDrawnAloneLooksLikeTheWhole_data()
+{
+    QTest::addColumn<bool>("unwrapped");
+    QTest::addColumn<QRectF>("part"); // of the view, in fractions of its width and height
+
+    QTest::newRow("rows cut through the middle") << false << QRectF(0, 0.33, 1, 0.2);
+    QTest::newRow("a thin band") << false << QRectF(0.1, 0.5, 0.5, 0.02);
+    QTest::newRow("unwrapped, a column") << true << QRectF(0.4, 0, 0.15, 1);
+    QTest::newRow("unwrapped, a corner") << true << QRectF(0.7, 0.05, 0.3, 0.1);
+}
+
+// A keystroke redraws a part of the view: the glyphs of rows and columns outside it are left
+// out, but none that reaches into it.
+void TstColouredGlyphs::partDrawnAloneLooksLikeTheWhole()
+{
+    QFETCH(bool, unwrapped);
+    QFETCH(QRectF, part);
+    QString text;
+    for (int i = 0; i < 12; ++i)
+        text += QStringLiteral("<td class=\"q%1\">Wert&auml;g</td> <!-- Hinweis --> ").arg(i);
+    auto edit = colouredEdit(text);
+    QVERIFY(edit);
+    edit->setWordWrap(!unwrapped);
+    edit->viewport()->repaint();
+    const QImage whole = shownImage(edit.get());
+    QVERIFY(pixelsNear(whole, edit->highlighter()->colourOf(C::Comment)) > 0);
+    const QSize size = edit->viewport()->size();
+    const QRect area = QRectF(part.x() * size.width(), part.y() * size.height(),
+                              part.width() * size.width(), part.height() * size.height())
+                           .toAlignedRect();
+    QImage alone(size, QImage::Format_RGB32);
+    alone.fill(Qt::black);
+    // The part lands where it stands in the view.
+    edit->viewport()->render(&alone, area.topLeft(), QRegion(area), QWidget::DrawChildren);
+    QCOMPARE(alone.copy(area), whole.copy(area));
 }
 
 void TstColouredGlyphs::editedBlockIsSortedAgain()
