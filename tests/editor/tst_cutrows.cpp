@@ -62,6 +62,10 @@ QList<Row> shownRows(TExtRich* edit)
     qreal top = 0;
     int offset = 0;
     for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+        // Pieces below the view that were laid out before the ones in front go on in their
+        // row once they are drawn, which settles them from the top.
+        if (auto* paragraphs = qobject_cast<ParagraphLayout*>(layout))
+            paragraphs->settle(block);
         const QRectF box = layout->blockBoundingRect(block);
         const QTextLayout* lines = block.layout();
         for (int i = 0; i < lines->lineCount(); ++i) {
