@@ -414,11 +414,16 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
         std::vector<int> startsBefore(std::size_t(block.layout()->lineCount()));
         for (int l = 0; l < int(startsBefore.size()); ++l)
             startsBefore[std::size_t(l)] = block.layout()->lineAt(l).textStart();
-        const qreal before = laidOut ? blockBoundingRect(block).height() : 0;
+        // The height it had before the change: asked of the base, which takes the lines as
+        // they stand, where this layout would lay the grown block out first.
+        const qreal before =
+            laidOut ? QPlainTextDocumentLayout::blockBoundingRect(block).height() : 0;
         const int linesBefore = block.lineCount();
         // Whatever moved beyond the block's own rows is drawn again in full.
         bool moved = false;
         bool rowOnly = false;
+        // Wrapped, a row end that moved moves the rows of the pieces behind, but none above.
+        bool onlyExitMoved = false;
         if (inCutLine(block)) {
             const auto kept = m_records.find(block.fragmentIndex());
             const RowEnd exitBefore = kept != m_records.end() ? kept->second.exit : RowEnd();
@@ -446,7 +451,9 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
                 sideways.endX = exitBefore.endX;
                 rowOnly = sideways == exitBefore;
             }
-            moved = moved || now == m_records.end() || !(now->second.exit == exitBefore) ||
+            const bool exitMoved = now != m_records.end() && !(now->second.exit == exitBefore);
+            onlyExitMoved = !moved && exitMoved && now->second.wrapped;
+            moved = moved || now == m_records.end() || exitMoved ||
                     (continuesRow(block) && !now->second.wrapped);
         } else {
             layOut(block, geometryOf(block));
@@ -457,18 +464,21 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
             layOut(behind, geometryOf(behind));
             moved = true;
             rowOnly = false;
+            onlyExitMoved = false;
         }
         const bool sameHeight = laidOut ? blockBoundingRect(block).height() == before
                                         : block.lineCount() == linesBefore;
-        if (!moved && sameHeight) {
-            // Of typing in a long block, only the rows it changed are drawn again.
-            const QTextLayout* lines = block.layout();
+        const QTextLayout* lines = block.layout();
+        const bool linesKnown = m_repaintLines && laidOut && added != removed &&
+                                lines->lineCount() == int(startsBefore.size());
+        if (sameHeight && (!moved || (onlyExitMoved && linesKnown))) {
+            // Of typing in a long block, only the rows it changed are drawn again, and those
+            // below them when the pieces behind go on from a moved row end.
             int firstChanged = 0;
-            if (m_repaintLines && laidOut && added != removed &&
-                lines->lineCount() == int(startsBefore.size())) {
+            if (linesKnown) {
                 const auto [first, last] =
                     changedLines(*lines, startsBefore, from - block.position(), added, removed);
-                m_repaintLines(block, first, last);
+                m_repaintLines(block, first, moved ? ToViewEnd : last);
                 firstChanged = first;
             } else {
                 emit updateBlock(block);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <limits>
 #include <unordered_map>
 
 // Lays out every block itself, the way the plain-text layout does, plus the indents and alignment
@@ -35,8 +36,10 @@ public:
     // The view whose width the plain-text edit hands to the base layout as the text width.
     void setView(QWidget* view) { m_view = view; }
     // Draws lines first to last of a block again; the view knows where the block stands.
-    // Without it the block's whole box is drawn again.
+    // Without it the block's whole box is drawn again. A last of ToViewEnd draws everything
+    // from the first line down.
     using LineRepainter = std::function<void(const QTextBlock&, int first, int last)>;
+    static constexpr int ToViewEnd = std::numeric_limits<int>::max();
     void setLineRepainter(LineRepainter repaint) { m_repaintLines = std::move(repaint); }
 
     QRectF blockBoundingRect(const QTextBlock& block) const override;

@@ -143,15 +143,20 @@ TExtRich::TExtRich(QWidget* parent) : QPlainTextEdit(parent)
     layout->setView(viewport());
     layout->setLineRepainter([this](const QTextBlock& block, int first, int last) {
         const QTextLayout* lines = block.layout();
-        if (first < 0 || last < first || last >= lines->lineCount()) {
+        const bool toEnd = last == ParagraphLayout::ToViewEnd;
+        if (first < 0 || last < first || first >= lines->lineCount() ||
+            (!toEnd && last >= lines->lineCount())) {
             viewport()->update();
             return;
         }
         const qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
         const QTextLine from = lines->lineAt(first);
-        const QTextLine to = lines->lineAt(last);
         const int y = int(std::floor(top + from.y())) - 1;
-        const int bottom = int(std::ceil(top + to.y() + to.height())) + 1;
+        int bottom = viewport()->height();
+        if (!toEnd) {
+            const QTextLine to = lines->lineAt(last);
+            bottom = int(std::ceil(top + to.y() + to.height())) + 1;
+        }
         viewport()->update(QRect(0, y, viewport()->width(), bottom - y));
     });
     doc->setDocumentLayout(layout);

@@ -4,6 +4,7 @@
 #include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -20,6 +21,7 @@ private slots:
     void cleanup();
 
     void changeLaysOutOnlyItsBlock();
+    void blockGrowingByARowDrawsTheBlocksBelow();
     void unwrappedWidthFollowsTheWidestLine();
     void onlyShownBlocksKeepGlyphs();
     void resizedViewWrapsAtItsNewWidth();
@@ -68,6 +70,47 @@ void TstParagraphLayout::changeLaysOutOnlyItsBlock()
     const int linesBefore = doc->lineCount();
     cursor.insertText(QString(400, u'w'));
     QVERIFY(doc->lineCount() > linesBefore);
+}
+
+namespace
+{
+
+// Collects what a widget is asked to draw.
+class PaintedRegion : public QObject
+{
+public:
+    QRegion region;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+} // namespace
+
+// A key that wraps its block onto one more row moves the blocks below: they are drawn again,
+// not only the rows the key changed.
+void TstParagraphLayout::blockGrowingByARowDrawsTheBlocksBelow()
+{
+    TExtRich* edit = shownEdit(QStringLiteral("<p>eins</p>\n<p>zwei</p>\n<p>drei</p>\n"));
+    QVERIFY(edit);
+    QTextDocument* doc = edit->document();
+    const QTextBlock first = doc->firstBlock();
+    QTextCursor cursor(doc);
+    cursor.setPosition(first.length() - 1);
+    PaintedRegion painted;
+    edit->viewport()->installEventFilter(&painted);
+    while (first.layout()->lineCount() < 2) {
+        QCoreApplication::processEvents();
+        painted.region = QRegion();
+        cursor.insertText(QStringLiteral("w "));
+        QCoreApplication::processEvents();
+    }
+    const QRect third = edit->cursorRect(QTextCursor(doc->findBlockByNumber(2)));
+    QVERIFY2(painted.region.contains(third.center()),
+             qPrintable(QStringLiteral("drawn: %1").arg(painted.region.boundingRect().height())));
 }
 
 void TstParagraphLayout::unwrappedWidthFollowsTheWidestLine()
