@@ -4,6 +4,8 @@
 #include "editor/TextControl.h"
 
 #include <QImage>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QTest>
 #include <cstdlib>
 #include <functional>
@@ -45,3 +47,16 @@ inline int pixelsNear(const QImage& image, const QColor& colour, int tolerance =
     }
     return count;
 }
+
+// Collects what a widget is asked to draw again.
+class PaintedRegion : public QObject
+{
+public:
+    QRegion region;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};

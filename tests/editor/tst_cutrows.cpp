@@ -100,19 +100,6 @@ QList<Row> uncutRows(TExtRich* edit, const QString& text)
     return rows;
 }
 
-// Collects what a widget is asked to draw again.
-class PaintedRegion : public QObject
-{
-public:
-    QRegion region;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            region += static_cast<QPaintEvent*>(event)->region();
-        return false;
-    }
-};
-
 } // namespace
 
 class TstCutRows : public QObject

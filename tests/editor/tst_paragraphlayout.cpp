@@ -4,7 +4,6 @@
 #include "editor/TextControl.h"
 #include "support/TestSupport.h"
 
-#include <QPaintEvent>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -71,24 +70,6 @@ void TstParagraphLayout::changeLaysOutOnlyItsBlock()
     cursor.insertText(QString(400, u'w'));
     QVERIFY(doc->lineCount() > linesBefore);
 }
-
-namespace
-{
-
-// Collects what a widget is asked to draw.
-class PaintedRegion : public QObject
-{
-public:
-    QRegion region;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            region += static_cast<QPaintEvent*>(event)->region();
-        return false;
-    }
-};
-
-} // namespace
 
 // A key that wraps its block onto one more row moves the blocks below: they are drawn again,
 // not only the rows the key changed.
