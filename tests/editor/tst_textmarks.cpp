@@ -98,7 +98,7 @@ void TstTextMarks::wavesAreDrawn()
                          [coloured](TExtRich* e) { e->setSyntaxColours(coloured); });
     QVERIFY(edit);
     const QColor wave(0, 200, 0);
-    const auto greenColumns = [&edit, &wave]() {
+    const auto greenColumns = [&edit]() {
         const QImage image = shownImage(edit.get());
         QList<int> columns;
         for (int x = 0; x < image.width(); ++x)
