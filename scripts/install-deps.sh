@@ -3,8 +3,9 @@
 # when one is missing.
 set -euo pipefail
 # clang with compiler-rt builds the sanitizer suite and the fuzz targets; llvm brings the
-# symbolizer that turns their reports into file and line; lld links the test programs. Hunspell with the German dictionary
-# checks the spelling; HTML Tidy checks the pages' markup; appstreamcli validates the metainfo.
+# symbolizer that turns their reports into file and line; lld links the test programs. Hunspell
+# with the German dictionary checks the spelling; HTML Tidy checks the pages' markup;
+# appstreamcli validates the metainfo.
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins libqt6svg6 breeze-icon-theme libgl-dev libtidy-dev fonts-dejavu-core xdg-utils libhunspell-dev hunspell-de-de appstream clang libclang-rt-14-dev llvm lld)
 # Further packages a caller needs (the screenshots: a virtual display and a window manager).
 packages+=("$@")

@@ -123,6 +123,26 @@ std::shared_ptr<PaintedGlyphs> sortGlyphs(const QTextBlock& block, const QList<S
     return painted;
 }
 
+// The glyphs of run (at positions) whose ink may reach into area, as a range of indexes. A run's
+// glyphs follow its rows from the top, and in a block of one row (the pieces of an unwrapped
+// long line) from the left as well. The margin takes in glyphs whose baseline lies outside the
+// area but whose ink reaches in.
+std::pair<qsizetype, qsizetype> glyphsIn(const PaintedGlyphs::Run& run,
+                                         const QList<QPointF>& positions, const QRectF& area,
+                                         bool oneRow)
+{
+    const qreal margin = run.font.ascent() + run.font.descent();
+    const auto byY = [](const QPointF& p, qreal y) { return p.y() < y; };
+    auto from = std::lower_bound(positions.cbegin(), positions.cend(), area.top() - margin, byY);
+    auto to = std::lower_bound(from, positions.cend(), area.bottom() + margin, byY);
+    if (oneRow) {
+        const auto byX = [](const QPointF& p, qreal x) { return p.x() < x; };
+        from = std::lower_bound(from, to, area.left() - margin, byX);
+        to = std::lower_bound(from, to, area.right() + margin, byX);
+    }
+    return {from - positions.cbegin(), to - positions.cbegin()};
+}
+
 bool skipped(int character, const QList<QTextLayout::FormatRange>& skip)
 {
     for (const QTextLayout::FormatRange& range : skip)
@@ -153,38 +173,17 @@ void draw(QPainter* painter, const QTextBlock& block, const QPointF& origin,
     const BlockColours* colours = BlockColours::of(block);
     const QPointF at = origin + block.layout()->position();
     for (const PaintedGlyphs::Run& run : colours->glyphs->runs) {
-        // A run's glyphs follow its rows from the top: those of rows outside the area are left
-        // out, which matters for a block of many rows of which a keystroke redraws one. The
-        // margin takes in glyphs whose baseline lies outside the area but whose ink reaches in.
-        const qreal margin = run.font.ascent() + run.font.descent();
-        const qreal top = area.top() - at.y() - margin;
-        const qreal bottom = area.bottom() - at.y() + margin;
         const QList<quint32> allIndexes = run.glyphs.glyphIndexes();
         const QList<QPointF> allPositions = run.glyphs.positions();
-        const auto byY = [](const QPointF& p, qreal y) { return p.y() < y; };
-        qsizetype from = std::lower_bound(allPositions.cbegin(), allPositions.cend(), top, byY) -
-                         allPositions.cbegin();
-        qsizetype to =
-            std::lower_bound(allPositions.cbegin() + from, allPositions.cend(), bottom, byY) -
-            allPositions.cbegin();
-        // In a block of one row, as the pieces of an unwrapped long line are, the glyphs follow
-        // each other from the left as well.
-        if (block.layout()->lineCount() == 1) {
-            const auto byX = [](const QPointF& p, qreal x) { return p.x() < x; };
-            const auto begin = allPositions.cbegin();
-            from = std::lower_bound(begin + from, begin + to, area.left() - at.x() - margin, byX) -
-                   begin;
-            to = std::lower_bound(begin + from, begin + to, area.right() - at.x() + margin, byX) -
-                 begin;
-        }
+        const auto [from, to] =
+            glyphsIn(run, allPositions, area.translated(-at), block.layout()->lineCount() == 1);
         if (from >= to)
             continue;
         painter->setPen(run.colour == ColourClass::Text ? text : highlighter.colourOf(run.colour));
         QGlyphRun part = run.glyphs;
         if (skip.isEmpty()) {
-            if (from > 0 || to < allPositions.size())
-                part.setRawData(allIndexes.constData() + from, allPositions.constData() + from,
-                                int(to - from));
+            part.setRawData(allIndexes.constData() + from, allPositions.constData() + from,
+                            int(to - from));
             painter->drawGlyphRun(at, part);
             continue;
         }
