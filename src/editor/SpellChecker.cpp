@@ -211,21 +211,27 @@ void SpellChecker::contentsChanged(int from, int removed, int added)
         m_checked.erase(m_checked.begin() + at, m_checked.begin() + at + std::size_t(-delta));
     }
     std::fill(m_checked.begin() + first, m_checked.begin() + lastNew + 1, 0);
-    // A word can run from the block in front over a cut into the changed one, and a meta tag
-    // shortly in front decides by what follows whether its content is read.
+    // A word can run from the block in front over a cut into the changed one, and so can the
+    // step that gives the block its start state; reading the block in front looks only so far
+    // into this one. Behind that, the change leaves both alone, so that a key typed in a long
+    // piece does not read the piece in front again.
+    const bool nearStart =
+        first >= m_known ||
+        from - block.position() <
+            State::unpacked(m_states[std::size_t(first)]).skip + SpellWords::Peek;
+    // A meta tag shortly in front decides by what follows whether its content is read.
     int earliest = first;
     for (QTextBlock previous = block.previous();
          previous.isValid() && first - previous.blockNumber() <= 64 &&
          from - previous.position() < MetaReach;
          previous = previous.previous()) {
         const bool meta = previous.text().contains(QLatin1String("<meta"), Qt::CaseInsensitive);
-        if (meta || previous.blockNumber() == first - 1) {
+        if (meta || (nearStart && previous.blockNumber() == first - 1)) {
             earliest = previous.blockNumber();
             std::fill(m_checked.begin() + earliest, m_checked.begin() + first, 0);
         }
     }
-    // A block's start state can hang on its own first characters (a step begun in front of it).
-    const int unknownFrom = std::max(1, earliest);
+    const int unknownFrom = earliest < first || nearStart ? std::max(1, earliest) : first + 1;
     if (unknownFrom >= m_known) {
         m_validTo = std::min(m_validTo, unknownFrom);
         if (m_validTo <= m_known)
@@ -271,6 +277,9 @@ bool SpellChecker::readBlocks(int first, int last, bool words)
     std::vector<qsizetype> stops(run.offsets.begin() + 1, run.offsets.begin() + run.blocks);
     std::vector<State> stopStates(stops.size());
     State state = State::unpacked(m_states[std::size_t(first)]);
+    // The words of a step that runs over a block's start belong to the reading of the blocks in
+    // front: the marks this reading owns begin behind its first step and end with its last.
+    const int from = state.skip > 0 ? run.position(state.skip) : run.positions.front();
     const QList<SpellWords::Word> found =
         SpellWords::read(run.text, run.end, state, stops, stopStates.data(), words);
     for (std::size_t k = 0; k < stopStates.size(); ++k)
@@ -278,6 +287,8 @@ bool SpellChecker::readBlocks(int first, int last, bool words)
     storeState(last + 1, state);
     if (!words)
         return false;
+    const int to =
+        std::max(blockEnd(last), state.skip > 0 ? run.position(run.end + state.skip) : 0);
     SpellDictionary& dictionary = SpellDictionary::instance();
     QList<TextMarks::Mark> marks;
     const QColor colour = markColour();
@@ -295,7 +306,7 @@ bool SpellChecker::readBlocks(int first, int last, bool words)
         marks.append({start, end - start, colour, Tip});
     }
     std::fill(m_checked.begin() + first, m_checked.begin() + last + 1, 1);
-    return m_memo->marks()->replaceMarks(Layer, run.positions.front(), blockEnd(last), marks);
+    return m_memo->marks()->replaceMarks(Layer, from, to, marks);
 }
 
 bool SpellChecker::ensureStates(int target, qsizetype budget)

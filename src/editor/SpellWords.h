@@ -52,6 +52,10 @@ struct Word {
 
 // No step of the reader reaches further than this behind the place where it begins.
 constexpr qsizetype Lookahead = 2048;
+// Apart from the attributes of a meta tag, the reader looks no further than this behind the end
+// of a step (an entity or a tag's name right behind it): text that far behind the place where a
+// reading stops, and the characters skip gives, do not change what it found.
+constexpr qsizetype Peek = 64;
 // A run of letters longer than this is read as several words.
 constexpr qsizetype MaxChunk = 256;
 

@@ -94,6 +94,8 @@ private slots:
     void switchAndMissingDictionary();
     void dictionaryChoiceInTheSettings();
     void marksMatchAFreshReadingThroughEdits();
+    void wordBehindACutKeepsOneMark_data();
+    void wordBehindACutKeepsOneMark();
 
 private:
     TMDIChild* newDocument()
@@ -437,7 +439,7 @@ void TstSpellCheck::marksMatchAFreshReadingThroughEdits()
     memo->loadText(page);
     QVERIFY(memo->document()->blockCount() > memo->lineCount() + 3);
     SpellChecker* checker = child->spelling();
-    for (int round = 0; round < 12; ++round) {
+    for (int round = 0; round < 40; ++round) {
         if (round > 0) {
             QTextCursor cursor(memo->document());
             const int at = random.bounded(memo->document()->characterCount() - 1);
@@ -478,6 +480,33 @@ void TstSpellCheck::marksMatchAFreshReadingThroughEdits()
         QCOMPARE(found.size(), expected.size());
         QVERIFY2(found == expected, qPrintable(QStringLiteral("round %1").arg(round)));
     }
+}
+
+void TstSpellCheck::wordBehindACutKeepsOneMark_data()
+{
+    QTest::addColumn<int>("typedAt");
+    // The long line is cut behind "-->", so the word right behind the cut is read with the
+    // piece in front, whose last step runs over the cut.
+    QTest::newRow("far behind the cut") << 954 + 600;
+    QTest::newRow("in the piece in front") << 500;
+}
+
+void TstSpellCheck::wordBehindACutKeepsOneMark()
+{
+    QFETCH(int, typedAt);
+    TMDIChild* child = newDocument();
+    TExtRich* memo = child->TextMemo;
+    showText(child, QStringLiteral("Haus ").repeated(190) + QStringLiteral("-->Wortt") +
+                        QStringLiteral(" Haus").repeated(400));
+    QCOMPARE(memo->document()->findBlock(954).position(), 954);
+    child->spelling()->checkAll();
+    QCOMPARE(markedSources(memo), QStringList{"Wortt"});
+    QTextCursor cursor(memo->document());
+    cursor.setPosition(memo->document()->find(QStringLiteral("Haus"), typedAt).selectionStart());
+    cursor.insertText(QStringLiteral("Haus "));
+    memo->viewport()->repaint();
+    child->spelling()->checkAll();
+    QCOMPARE(markedSources(memo), QStringList{"Wortt"});
 }
 
 TESSALINE_TEST_MAIN(TstSpellCheck)

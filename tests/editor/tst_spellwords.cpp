@@ -45,6 +45,8 @@ private slots:
     void entityFormsAndSpans();
     void piecesReadAsTheWhole_data();
     void piecesReadAsTheWhole();
+    void farChangesLeaveTheReadingInFront_data() { piecesReadAsTheWhole_data(); }
+    void farChangesLeaveTheReadingInFront();
     void badInputEnds();
 };
 
@@ -143,6 +145,10 @@ void TstSpellWords::piecesReadAsTheWhole_data()
         << "a<!-- b --->c<script>d</script >e<style>f</style>g<!DOCTYPE h>i";
     QTest::newRow("addresses") << "x http://a.b/c y@z.de www.q.de w";
     QTest::newRow("long run") << QString(600, u'a') + QStringLiteral(" Ende");
+    QTest::newRow("mixed, long")
+        << QStringLiteral("Gr&ouml;&szlig;e <b class=\"x\">Wort-</b>Teil <img alt='Ein Bild'>"
+                          "<!-- k -->&nbsp;<script>s</script>&#xFC;ber ")
+               .repeated(3);
 }
 
 void TstSpellWords::piecesReadAsTheWhole()
@@ -163,6 +169,33 @@ void TstSpellWords::piecesReadAsTheWhole()
         SpellWords::read(page, stops[k], ended);
         QCOMPARE(states[k].packed(), ended.packed());
         QCOMPARE(State::unpacked(ended.packed()), ended);
+    }
+}
+
+void TstSpellWords::farChangesLeaveTheReadingInFront()
+{
+    // Text behind a reading's end, further than its last step's skip and a peek, changes neither
+    // its words nor the state it ends in; the attributes of a meta tag are read further on.
+    QFETCH(QString, page);
+    const QString tails[] = {QString(),
+                             QStringLiteral("&uuml;x"),
+                             QStringLiteral("<meta name=a>"),
+                             QStringLiteral("-->"),
+                             QStringLiteral("</script>q"),
+                             QString(300, u'b')};
+    for (qsizetype cut = 0; cut <= page.size(); ++cut) {
+        State state;
+        const QList<Word> words = SpellWords::read(page, cut, state);
+        for (qsizetype at = cut + state.skip + SpellWords::Peek; at < page.size(); ++at) {
+            if (page.left(at).contains(QLatin1String("<meta")))
+                break;
+            for (const QString& tail : tails) {
+                State changed;
+                const QString text = page.left(at) + tail;
+                QVERIFY2(SpellWords::read(text, cut, changed) == words && changed == state,
+                         qPrintable(QStringLiteral("cut %1, change at %2").arg(cut).arg(at)));
+            }
+        }
     }
 }
 
