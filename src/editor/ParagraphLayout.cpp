@@ -229,7 +229,7 @@ void ParagraphLayout::layOut(const QTextBlock& block, const Geometry& geometry)
                     const qreal reach = shiftRow(block.next(), exit.endX - next->second.entry.endX);
                     m_sizeChanged = m_sizeChanged || reach > m_widest;
                     m_widest = std::max(m_widest, reach);
-                } else {
+                } else if (!wrapped || !moveFirstRow(block.next(), exit)) {
                     forget(block.next());
                 }
             }
@@ -379,6 +379,35 @@ qreal ParagraphLayout::shiftRow(const QTextBlock& block, qreal by)
     return widest + document()->documentMargin();
 }
 
+bool ParagraphLayout::moveFirstRow(const QTextBlock& block, const RowEnd& entry)
+{
+    // Typing in the row's own piece moves the row end and changes the row's text; as long as
+    // the same characters of block stand in the row, block's rows below and its own row end
+    // stay as they are, and it need not be shaped again.
+    const auto found = m_records.find(block.fragmentIndex());
+    if (found == m_records.end() || !validRecord(block, geometryOf(block)) || entry.carried <= 0)
+        return false;
+    Record& record = found->second;
+    RowEnd same = record.entry;
+    same.endX = entry.endX;
+    same.rowText = entry.rowText;
+    QTextLayout* layout = block.layout();
+    if (!(same == entry) || layout->lineCount() < 2 || !linesCoverText(block))
+        return false;
+    QTextLine line = layout->lineAt(0);
+    const int columns = line.textLength();
+    const qreal room = std::max(entry.rowX + entry.rowWidth - entry.endX, 0.0);
+    line.setLineWidth(room);
+    if (line.textLength() != columns)
+        fillColumns(line, columns, room);
+    if (line.textLength() != columns)
+        return false;
+    line.setPosition(QPointF(entry.endX, -entry.rowHeight));
+    ColouredGlyphs::forget(block);
+    record.entry = entry;
+    return true;
+}
+
 void ParagraphLayout::forget(const QTextBlock& block)
 {
     // The row ends behind follow from this one: they go too, up to one that was never kept.
@@ -466,6 +495,12 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
             rowOnly = false;
             onlyExitMoved = false;
         }
+        // The pieces behind that only had their first row moved along keep their rows below.
+        const Record* own = onlyExitMoved ? validRecord(block, geometryOf(block)) : nullptr;
+        const Record* next = own && block.next().isValid()
+                                 ? validRecord(block.next(), geometryOf(block.next()))
+                                 : nullptr;
+        const bool behindKept = next && next->entry.rowHeight > 0 && next->entry == own->exit;
         const bool sameHeight = laidOut ? blockBoundingRect(block).height() == before
                                         : block.lineCount() == linesBefore;
         const QTextLayout* lines = block.layout();
@@ -478,7 +513,10 @@ void ParagraphLayout::documentChanged(int from, int removed, int added)
             if (linesKnown) {
                 const auto [first, last] =
                     changedLines(*lines, startsBefore, from - block.position(), added, removed);
-                m_repaintLines(block, first, moved ? ToViewEnd : last);
+                m_repaintLines(block, first,
+                               !moved       ? last
+                               : behindKept ? lines->lineCount() - 1
+                                            : ToViewEnd);
                 firstChanged = first;
             } else {
                 emit updateBlock(block);

@@ -109,6 +109,9 @@ private:
     int rowBreak(const QString& rowText, qreal width, const QTextBlock& behind) const;
     // Moves the unwrapped pieces from block on sideways; returns how far the furthest reaches.
     qreal shiftRow(const QTextBlock& block, qreal by);
+    // Wrapped, moves the first row of block to the new row end in front when that row keeps its
+    // characters and block has rows of its own below; false when block must be laid out anew.
+    bool moveFirstRow(const QTextBlock& block, const RowEnd& entry);
     // Drops the records of a changed block, and of the pieces whose rows depend on it.
     void forget(const QTextBlock& block);
     std::unordered_map<int, Record> m_records;

@@ -381,9 +381,9 @@ void SpellChecker::checkShown(QPaintEvent* event)
 {
     if (!active() || m_doc->isEmpty())
         return;
-    const QRect shown = m_memo->viewport()->rect();
-    const QTextBlock top = m_memo->cursorForPosition(shown.topLeft()).block();
-    const QTextBlock bottom = m_memo->cursorForPosition(shown.bottomLeft()).block();
+    // Finding the blocks at the view's corners through the control would lay out and shape the
+    // block there again on every repaint.
+    const auto [top, bottom] = m_memo->shownBlocks();
     if (!top.isValid() || !bottom.isValid())
         return;
     const int first = top.blockNumber();

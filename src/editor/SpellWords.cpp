@@ -250,18 +250,32 @@ bool isWordCharacter(char32_t c)
     return isLetter(c) || QChar::isNumber(c) || c == u'_';
 }
 
+// Characters gathered one by one: a QString appended to a character at a time costs a call each.
+using Letters = QVarLengthArray<char16_t, 2 * MaxChunk>;
+
+void appendCharacter(Letters& letters, char32_t c)
+{
+    if (QChar::requiresSurrogates(c)) {
+        letters.append(QChar::highSurrogate(c));
+        letters.append(QChar::lowSurrogate(c));
+    } else {
+        letters.append(char16_t(c));
+    }
+}
+
 void Reader::takeWords()
 {
     // Addresses are no words: an e-mail address has its "@", a URL its "://" or "www.".
-    QString plain;
+    Letters plain;
     for (const Unit& unit : std::as_const(units)) {
         if (unit.character == u'@')
             return;
         if (!unit.ignored && unit.character)
-            plain.append(QChar::fromUcs4(unit.character));
+            appendCharacter(plain, unit.character);
     }
-    if (plain.contains(QLatin1String("://")) ||
-        plain.contains(QLatin1String("www."), Qt::CaseInsensitive))
+    const QStringView shown(plain.constData(), plain.size());
+    if (shown.contains(QLatin1String("://")) ||
+        shown.contains(QLatin1String("www."), Qt::CaseInsensitive))
         return;
 
     const qsizetype count = units.size();
@@ -282,7 +296,7 @@ void Reader::takeWords()
         qsizetype last = k;
         bool digits = false;
         bool entities = false;
-        QString text;
+        Letters text;
         while (k < count) {
             const Unit& unit = units[k];
             if (unit.ignored) {
@@ -292,7 +306,7 @@ void Reader::takeWords()
             if (isWordCharacter(unit.character)) {
                 digits = digits || !isLetter(unit.character);
                 entities = entities || unit.entity;
-                text.append(QChar::fromUcs4(unit.character));
+                appendCharacter(text, unit.character);
                 last = k++;
                 continue;
             }
@@ -311,8 +325,8 @@ void Reader::takeWords()
             break;
         }
         if (!digits)
-            words.append(
-                {text, units[first].start, units[last].end - units[first].start, entities});
+            words.append({QString(reinterpret_cast<const QChar*>(text.constData()), text.size()),
+                          units[first].start, units[last].end - units[first].start, entities});
     }
 }
 

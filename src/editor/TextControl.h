@@ -10,6 +10,7 @@
 #include <QTextLayout>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class GlyphCache;
 class HtmlHighlighter;
@@ -129,6 +130,9 @@ public:
     void setLineNumbersShown(bool on);
     // Width of everything left of the text: the line numbers and the gutter.
     int textLeft() const { return viewportMargins().left(); }
+    // The first and the last block on screen, the pieces of a shown row of an unwrapped cut line
+    // included. Pieces below those laid out are settled on the way, as drawing needs them.
+    std::pair<QTextBlock, QTextBlock> shownBlocks();
     // The hard line a document block belongs to (0-based).
     int lineOfBlock(const QTextBlock& block) const { return hardLineOf(block); }
 

@@ -41,6 +41,19 @@ void TExtRich::paintEvent(QPaintEvent* event)
         }
     }
     // The blocks on screen keep their shaped glyphs between repaints.
+    const auto [first, last] = shownBlocks();
+    m_glyphs->keepShown(first, last);
+    // The placeholder of an empty text is the base's to draw. The base would leave out the part
+    // of a row that a piece of a cut line draws above its own block.
+    if ((!coloured && m_cuts.isEmpty()) || document()->isEmpty())
+        QPlainTextEdit::paintEvent(event);
+    else
+        paintColoured(event);
+    paintMarks(event);
+}
+
+std::pair<QTextBlock, QTextBlock> TExtRich::shownBlocks()
+{
     const QTextBlock first = firstVisibleBlock();
     QTextBlock last = first;
     qreal bottom = blockBoundingGeometry(first).top() + contentOffset().y();
@@ -60,14 +73,7 @@ void TExtRich::paintEvent(QPaintEvent* event)
             last = block;
         }
     }
-    m_glyphs->keepShown(first, last);
-    // The placeholder of an empty text is the base's to draw. The base would leave out the part
-    // of a row that a piece of a cut line draws above its own block.
-    if ((!coloured && m_cuts.isEmpty()) || document()->isEmpty())
-        QPlainTextEdit::paintEvent(event);
-    else
-        paintColoured(event);
-    paintMarks(event);
+    return {first, last};
 }
 
 QTextBlock TExtRich::pastCutRow(QTextBlock block) const

@@ -122,6 +122,7 @@ private slots:
     void clickAndArrowsFindThePieceInARow();
     void typingInAPieceDrawsTheSharedRowAgain_data();
     void typingInAPieceDrawsTheSharedRowAgain();
+    void typingMovesThePieceBehindAlongItsRow();
     void keysGoByTheRowsOfACutLine_data();
     void keysGoByTheRowsOfACutLine();
     void returnAtACutStartsARow_data();
@@ -388,6 +389,66 @@ void TstCutRows::typingInAPieceDrawsTheSharedRowAgain()
     QVERIFY(lastRow.y() > edit->cursorRect().bottom() + edit->cursorRect().height());
     QVERIFY2(painted.region.contains(edit->cursorRect().center()), "the typed row is not drawn");
     QVERIFY2(!painted.region.contains(lastRow), "rows the key left alone are drawn again");
+}
+
+void TstCutRows::typingMovesThePieceBehindAlongItsRow()
+{
+    // Keys typed at the end of a piece move the piece behind, which goes on in the same row:
+    // its rows stay those of the uncut text and its first character stands right behind the
+    // typed one. While its first row keeps its characters, the rows below are not drawn again.
+    const QString text = longLine(QStringLiteral("prose"), 5000);
+    TExtRich* edit = shownEdit(text, QSize(420, 600));
+    QVERIFY(edit);
+    edit->viewport()->repaint();
+    QTextDocument* doc = edit->document();
+    QTextBlock behind;
+    for (QTextBlock block = doc->begin().next(); block.isValid(); block = block.next()) {
+        if (ParagraphLayout::continuesRow(block) && block.layout()->lineCount() > 2) {
+            behind = block;
+            break;
+        }
+    }
+    QVERIFY(behind.isValid());
+    const QTextBlock piece = behind.previous();
+    QTextCursor caret(piece);
+    caret.movePosition(QTextCursor::EndOfBlock);
+    edit->setTextCursor(caret);
+    edit->viewport()->repaint();
+    const int viewBottom = edit->viewport()->height() - 4;
+    QVERIFY(edit->cursorRect().bottom() < viewBottom / 2);
+    QString typed = text;
+    int keptRows = 0;
+    for (int key = 0; key < 12; ++key) {
+        std::vector<int> starts;
+        for (int l = 1; l < behind.layout()->lineCount(); ++l)
+            starts.push_back(behind.layout()->lineAt(l).textStart());
+        typed.insert(edit->textCursor().position() - piece.blockNumber(), u'i');
+        PaintedRegion painted;
+        edit->viewport()->installEventFilter(&painted);
+        QTest::keyClicks(edit, QStringLiteral("i"));
+        QCoreApplication::processEvents();
+        edit->viewport()->removeEventFilter(&painted);
+        const QList<Row> shown = shownRows(edit);
+        const QList<Row> uncut = uncutRows(edit, typed);
+        QCOMPARE(shown.size(), uncut.size());
+        for (qsizetype i = 0; i < shown.size(); ++i)
+            QCOMPARE(shown[i].start, uncut[i].start);
+        const QRect end = edit->cursorRect();
+        const QRect next = edit->cursorRect(QTextCursor(behind));
+        QVERIFY2(qAbs(end.center().y() - next.center().y()) < 2 && qAbs(end.x() - next.x()) <= 1,
+                 qPrintable(QStringLiteral("key %1").arg(key)));
+        QVERIFY2(painted.region.contains(next.center()), "the shared row is not drawn again");
+        std::vector<int> startsAfter;
+        for (int l = 1; l < behind.layout()->lineCount(); ++l)
+            startsAfter.push_back(behind.layout()->lineAt(l).textStart());
+        // The first key also colours and checks what came into view.
+        if (key > 0 && startsAfter == starts) {
+            ++keptRows;
+            QVERIFY2(!painted.region.contains(QPoint(50, viewBottom)),
+                     qPrintable(QStringLiteral("key %1 drew the view to its end").arg(key)));
+        }
+    }
+    QVERIFY(keptRows > 0);
 }
 
 void TstCutRows::keysGoByTheRowsOfACutLine_data()
