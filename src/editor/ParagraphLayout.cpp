@@ -44,10 +44,14 @@ bool near(qreal a, qreal b)
 
 // Lays out line with exactly columns characters. Qt lets blanks at the end of the line follow
 // beyond the count it was given, and then one character more: it is asked for a few fewer until
-// the line holds the count (a long run of blanks is left as Qt lays it out).
+// the line holds the count (a long run of blanks is left as Qt lays it out). The count comes from
+// measuring the whole row at once; measured from a piece's start, the last character may miss
+// width by a fraction of a pixel, which a little more room makes up for.
 void fillColumns(QTextLine& line, int columns, qreal width)
 {
     line.setNumColumns(columns, width);
+    if (line.textLength() < columns)
+        line.setNumColumns(columns, width + 1);
     for (int fewer = columns - 1; line.textLength() > columns && fewer > 0 && columns - fewer <= 4;
          --fewer)
         line.setNumColumns(fewer, width);
@@ -304,6 +308,8 @@ int ParagraphLayout::rowBreak(const QString& rowText, qreal width, const QTextBl
 
 bool ParagraphLayout::inCutLine(const QTextBlock& block) const
 {
+    if (m_cutsPossible && !m_cutsPossible())
+        return false;
     return LineEnds::isCut(block) || LineEnds::isCut(block.next());
 }
 

@@ -41,6 +41,9 @@ public:
     using LineRepainter = std::function<void(const QTextBlock&, int first, int last)>;
     static constexpr int ToViewEnd = std::numeric_limits<int>::max();
     void setLineRepainter(LineRepainter repaint) { m_repaintLines = std::move(repaint); }
+    // Whether the document may hold cut lines at all; without it every block is asked. Asking
+    // a block costs a look-up of its separator's format, many times for each repaint.
+    void setCutsPossible(std::function<bool()> possible) { m_cutsPossible = std::move(possible); }
 
     QRectF blockBoundingRect(const QTextBlock& block) const override;
     QSizeF documentSize() const override;
@@ -123,6 +126,7 @@ private:
 
     QPointer<QWidget> m_view;
     LineRepainter m_repaintLines;
+    std::function<bool()> m_cutsPossible;
     // The widest line laid out since the whole text was last replaced, margins included.
     qreal m_widest = 0;
     // The block count the base layout last saw; -1 before it saw one.

@@ -141,6 +141,9 @@ TExtRich::TExtRich(QWidget* parent) : QPlainTextEdit(parent)
     auto* layout = new ParagraphLayout(doc);
     layout->setPaintDevice(viewport());
     layout->setView(viewport());
+    // Cuts come with a loaded text or a line grown past the piece length, and stay possible
+    // from then on (undo may bring them back).
+    layout->setCutsPossible([this] { return m_loading || m_cutsPossible; });
     layout->setLineRepainter([this](const QTextBlock& block, int first, int last) {
         const QTextLayout* lines = block.layout();
         const bool toEnd = last == ParagraphLayout::ToViewEnd;

@@ -6,6 +6,7 @@
 #include "core/SettingsStore.h"
 #include "editor/DocumentWindow.h"
 #include "editor/FrameFixture.h"
+#include "editor/LineEnds.h"
 #include "editor/ShownEdit.h"
 #include "editor/SpellChecker.h"
 #include "editor/SpellDictionary.h"
@@ -484,23 +485,26 @@ void TstSpellCheck::marksMatchAFreshReadingThroughEdits()
 
 void TstSpellCheck::wordBehindACutKeepsOneMark_data()
 {
-    QTest::addColumn<int>("typedAt");
-    // The long line is cut behind "-->", so the word right behind the cut is read with the
-    // piece in front, whose last step runs over the cut.
-    QTest::newRow("far behind the cut") << 954 + 600;
-    QTest::newRow("in the piece in front") << 500;
+    QTest::addColumn<bool>("behindTheCut");
+    QTest::newRow("far behind the cut") << true;
+    QTest::newRow("in the piece in front") << false;
 }
 
 void TstSpellCheck::wordBehindACutKeepsOneMark()
 {
-    QFETCH(int, typedAt);
+    QFETCH(bool, behindTheCut);
+    // The long line is cut behind "-->", so the word right behind the cut is read with the
+    // piece in front, whose last step runs over the cut.
+    const int words = int(LineEnds::PieceLength - 70) / 5;
+    const int cut = words * 5 + 3;
     TMDIChild* child = newDocument();
     TExtRich* memo = child->TextMemo;
-    showText(child, QStringLiteral("Haus ").repeated(190) + QStringLiteral("-->Wortt") +
+    showText(child, QStringLiteral("Haus ").repeated(words) + QStringLiteral("-->Wortt") +
                         QStringLiteral(" Haus").repeated(400));
-    QCOMPARE(memo->document()->findBlock(954).position(), 954);
+    QCOMPARE(memo->document()->findBlock(cut + 1).position(), cut + 1);
     child->spelling()->checkAll();
     QCOMPARE(markedSources(memo), QStringList{"Wortt"});
+    const int typedAt = behindTheCut ? cut + 1 + int(LineEnds::PieceLength) / 2 : cut / 2;
     QTextCursor cursor(memo->document());
     cursor.setPosition(memo->document()->find(QStringLiteral("Haus"), typedAt).selectionStart());
     cursor.insertText(QStringLiteral("Haus "));
