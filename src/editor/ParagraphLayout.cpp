@@ -106,8 +106,7 @@ ParagraphLayout::Geometry ParagraphLayout::geometryOf(const QTextBlock& block) c
 
     const qreal other = sane(format.leftMargin());
     // A piece behind a cut goes on with its paragraph: no first-line indent there.
-    const qreal first =
-        LineEnds::isCut(block) ? other : sane(format.leftMargin() + format.textIndent());
+    const qreal first = isCut(block) ? other : sane(format.leftMargin() + format.textIndent());
     const qreal right = sane(format.rightMargin());
     Geometry geometry;
     geometry.firstX = margin + first;
@@ -304,6 +303,11 @@ int ParagraphLayout::rowBreak(const QString& rowText, qreal width, const QTextBl
             return fit;
         ahead *= 2;
     }
+}
+
+bool ParagraphLayout::isCut(const QTextBlock& block) const
+{
+    return (!m_cutsPossible || m_cutsPossible()) && LineEnds::isCut(block);
 }
 
 bool ParagraphLayout::inCutLine(const QTextBlock& block) const

@@ -98,6 +98,8 @@ private:
         RowEnd entry;
         RowEnd exit;
     };
+    // Whether block follows a cut, asking the block only where cuts are possible at all.
+    bool isCut(const QTextBlock& block) const;
     bool inCutLine(const QTextBlock& block) const;
     // Whether block's lines are laid out for the row end in front as it stands.
     bool laidOutInRow(const QTextBlock& block) const;
