@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <functional>
 #include <memory>
 
 namespace
@@ -98,6 +99,19 @@ QList<Row> uncutRows(TExtRich* edit, const QString& text)
     }
     layout.endLayout();
     return rows;
+}
+
+// The first piece, laid out from the top, that goes on in the row of the one in front and is
+// wanted.
+QTextBlock pieceInRow(TExtRich* edit, const std::function<bool(const QTextBlock&)>& wanted)
+{
+    QTextDocument* doc = edit->document();
+    for (QTextBlock block = doc->begin().next(); block.isValid(); block = block.next()) {
+        doc->documentLayout()->blockBoundingRect(block);
+        if (ParagraphLayout::continuesRow(block) && wanted(block))
+            return block;
+    }
+    return {};
 }
 
 } // namespace
@@ -346,15 +360,8 @@ void TstCutRows::typingInAPieceDrawsTheSharedRowAgain()
     TExtRich* edit = shownEdit(text, QSize(420, 600));
     QVERIFY(edit);
     edit->viewport()->repaint();
-    QTextDocument* doc = edit->document();
-    QTextBlock shared;
-    for (QTextBlock block = doc->begin().next(); block.isValid(); block = block.next()) {
-        doc->documentLayout()->blockBoundingRect(block);
-        if (ParagraphLayout::continuesRow(block) && block.previous().layout()->lineCount() > 2) {
-            shared = block;
-            break;
-        }
-    }
+    const QTextBlock shared = pieceInRow(
+        edit, [](const QTextBlock& block) { return block.previous().layout()->lineCount() > 2; });
     QVERIFY(shared.isValid());
     // Typing in the piece draws the rows it changed again, and of the piece in front only the
     // row they share, when the key may have changed that row.
@@ -400,14 +407,8 @@ void TstCutRows::typingMovesThePieceBehindAlongItsRow()
     TExtRich* edit = shownEdit(text, QSize(420, 600));
     QVERIFY(edit);
     edit->viewport()->repaint();
-    QTextDocument* doc = edit->document();
-    QTextBlock behind;
-    for (QTextBlock block = doc->begin().next(); block.isValid(); block = block.next()) {
-        if (ParagraphLayout::continuesRow(block) && block.layout()->lineCount() > 2) {
-            behind = block;
-            break;
-        }
-    }
+    const QTextBlock behind =
+        pieceInRow(edit, [](const QTextBlock& block) { return block.layout()->lineCount() > 2; });
     QVERIFY(behind.isValid());
     const QTextBlock piece = behind.previous();
     QTextCursor caret(piece);
