@@ -22,6 +22,10 @@ struct PaintedGlyphs {
     QList<Run> runs;
     // False when the glyphs do not follow the characters one by one.
     bool sorted = true;
+    // The layout's lines whose glyphs are sorted (a long block has only those near the drawn
+    // area sorted).
+    int firstLine = 0;
+    int lastLine = -1;
 };
 
 namespace
@@ -60,9 +64,12 @@ int runFor(PaintedGlyphs& painted, QList<Sorting>& sorting, ColourClass colour,
 // The layout's glyphs stand for the line's characters in order, except tabs, which are spaces
 // without a glyph, and the blanks a wrapped line ends in. Anything else (a glyph for two
 // characters or two for one, text running right to left) leaves the glyphs unsorted.
-std::shared_ptr<PaintedGlyphs> sortGlyphs(const QTextBlock& block, const QList<Span>& spans)
+std::shared_ptr<PaintedGlyphs> sortGlyphs(const QTextBlock& block, const QList<Span>& spans,
+                                          int firstLine, int lastLine)
 {
     auto painted = std::make_shared<PaintedGlyphs>();
+    painted->firstLine = firstLine;
+    painted->lastLine = lastLine;
     auto unsorted = [&painted] {
         painted->runs.clear();
         painted->sorted = false;
@@ -70,14 +77,18 @@ std::shared_ptr<PaintedGlyphs> sortGlyphs(const QTextBlock& block, const QList<S
     };
     const QString text = block.text();
     const QTextLayout* layout = block.layout();
-    const int lineCount = layout->lineCount();
     QList<Sorting> sorting;
-    qsizetype span = 0;
-    for (int l = 0; l < lineCount; ++l) {
+    // The spans are in order: the first one that reaches the first line's text.
+    const int from = layout->lineAt(firstLine).textStart();
+    qsizetype span =
+        std::lower_bound(spans.cbegin(), spans.cend(), from,
+                         [](const Span& s, int c) { return s.start + s.length <= c; }) -
+        spans.cbegin();
+    for (int l = firstLine; l <= lastLine; ++l) {
         const QTextLine line = layout->lineAt(l);
         int c = line.textStart();
         int end = std::min<int>(c + line.textLength(), int(text.size()));
-        if (l + 1 < lineCount)
+        if (l + 1 < layout->lineCount())
             while (end > c && text[end - 1].isSpace())
                 --end;
         for (const QGlyphRun& source : line.glyphRuns()) {
@@ -156,13 +167,35 @@ bool skipped(int character, const QList<QTextLayout::FormatRange>& skip)
 namespace ColouredGlyphs
 {
 
-Readiness prepare(const QTextBlock& block)
+Readiness prepare(const QTextBlock& block, const QPointF& origin, const QRectF& area)
 {
     BlockColours* colours = BlockColours::of(block);
-    if (!colours || colours->byFormats || !block.layout()->preeditAreaText().isEmpty())
+    const QTextLayout* layout = block.layout();
+    if (!colours || colours->byFormats || !layout->preeditAreaText().isEmpty())
         return Readiness::LeftToLayout;
-    if (!colours->glyphs)
-        colours->glyphs = sortGlyphs(block, colours->spans);
+    const int lineCount = layout->lineCount();
+    if (lineCount == 0)
+        return Readiness::LeftToLayout;
+    // The lines that reach into the area, and a row more on either side whose ink may.
+    const QRectF inLayout = area.translated(-(origin + layout->position()));
+    int first = 0;
+    while (first + 1 < lineCount &&
+           layout->lineAt(first + 1).y() + 2 * layout->lineAt(first + 1).height() < inLayout.top())
+        ++first;
+    int last = first;
+    while (last + 1 < lineCount &&
+           layout->lineAt(last + 1).y() - layout->lineAt(last).height() <= inLayout.bottom())
+        ++last;
+    const std::shared_ptr<PaintedGlyphs>& glyphs = colours->glyphs;
+    if (glyphs && !glyphs->sorted)
+        return Readiness::NeedsFormats;
+    if (!glyphs || first < glyphs->firstLine || last > glyphs->lastLine) {
+        if (glyphs) {
+            first = std::min(first, glyphs->firstLine);
+            last = std::max(last, glyphs->lastLine);
+        }
+        colours->glyphs = sortGlyphs(block, colours->spans, first, last);
+    }
     return colours->glyphs->sorted ? Readiness::Ready : Readiness::NeedsFormats;
 }
 

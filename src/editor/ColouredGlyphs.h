@@ -27,8 +27,9 @@ enum class Readiness {
     NeedsFormats,
 };
 
-// Sorts the glyphs of a shown block by colour, unless they are sorted already.
-Readiness prepare(const QTextBlock& block);
+// Sorts the glyphs of a shown block by colour, unless they are sorted already: those of the
+// rows that reach into area, with the block's layout standing at origin.
+Readiness prepare(const QTextBlock& block, const QPointF& origin, const QRectF& area);
 
 // Draws the glyphs of a prepared block, whose layout stands at origin, in the highlighter's
 // colours (plain text in text), leaving out the characters of skip, which have a colour of their

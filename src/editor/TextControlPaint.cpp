@@ -226,7 +226,7 @@ void TExtRich::paintBlockText(QPainter* painter, const QTextBlock& block, const 
         if (range.format.hasProperty(QTextFormat::ForegroundBrush))
             ownColour.append(range);
     QTextLayout* layout = block.layout();
-    const auto readiness = ColouredGlyphs::prepare(block);
+    const auto readiness = ColouredGlyphs::prepare(block, offset, area);
     if (readiness != ColouredGlyphs::Readiness::Ready) {
         if (readiness == ColouredGlyphs::Readiness::NeedsFormats) {
             QTextBlock own = block;
