@@ -145,6 +145,9 @@ void TstSpellWords::piecesReadAsTheWhole_data()
         << "a<!-- b --->c<script>d</script >e<style>f</style>g<!DOCTYPE h>i";
     QTest::newRow("addresses") << "x http://a.b/c y@z.de www.q.de w";
     QTest::newRow("long run") << QString(600, u'a') + QStringLiteral(" Ende");
+    QTest::newRow("spaces and breaks written as markup")
+        << QStringLiteral("Wort&nbsp;Haus<wbr>teil&thinsp;Ende<wbr  >Gr&ouml;&szlig;e ")
+               .repeated(3);
     QTest::newRow("mixed, long")
         << QStringLiteral("Gr&ouml;&szlig;e <b class=\"x\">Wort-</b>Teil <img alt='Ein Bild'>"
                           "<!-- k -->&nbsp;<script>s</script>&#xFC;ber ")
@@ -186,8 +189,10 @@ void TstSpellWords::farChangesLeaveTheReadingInFront()
     for (qsizetype cut = 0; cut <= page.size(); ++cut) {
         State state;
         const QList<Word> words = SpellWords::read(page, cut, state);
-        for (qsizetype at = cut + state.skip + SpellWords::Peek; at < page.size(); ++at) {
-            if (page.left(at).contains(QLatin1String("<meta")))
+        // Right at the bound and a little behind it, where a longer look would show first.
+        const qsizetype bound = cut + state.skip + SpellWords::Peek;
+        for (const qsizetype at : {bound, bound + 1, bound + 2, bound + 5, bound + 31}) {
+            if (at >= page.size() || page.left(at).contains(QLatin1String("<meta")))
                 break;
             for (const QString& tail : tails) {
                 State changed;
