@@ -305,16 +305,19 @@ int ParagraphLayout::rowBreak(const QString& rowText, qreal width, const QTextBl
     }
 }
 
+bool ParagraphLayout::cutsPossible() const
+{
+    return !m_cutsPossible || m_cutsPossible();
+}
+
 bool ParagraphLayout::isCut(const QTextBlock& block) const
 {
-    return (!m_cutsPossible || m_cutsPossible()) && LineEnds::isCut(block);
+    return cutsPossible() && LineEnds::isCut(block);
 }
 
 bool ParagraphLayout::inCutLine(const QTextBlock& block) const
 {
-    if (m_cutsPossible && !m_cutsPossible())
-        return false;
-    return LineEnds::isCut(block) || LineEnds::isCut(block.next());
+    return cutsPossible() && (LineEnds::isCut(block) || LineEnds::isCut(block.next()));
 }
 
 bool ParagraphLayout::continuesRow(const QTextBlock& block)

@@ -98,6 +98,7 @@ private:
         RowEnd entry;
         RowEnd exit;
     };
+    bool cutsPossible() const;
     // Whether block follows a cut, asking the block only where cuts are possible at all.
     bool isCut(const QTextBlock& block) const;
     bool inCutLine(const QTextBlock& block) const;

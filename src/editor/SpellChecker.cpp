@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPaintEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -119,7 +118,8 @@ SpellChecker::SpellChecker(TExtRich* memo) : QObject(memo), m_memo(memo), m_doc(
     memo->installEventFilter(this);
     connect(&SpellDictionary::instance(), &SpellDictionary::wordsChanged, this,
             &SpellChecker::wordsChanged);
-    memo->viewport()->installEventFilter(this);
+    // The control names the blocks it draws, which it has found already.
+    connect(memo, &TExtRich::aboutToDrawBlocks, this, &SpellChecker::checkShown);
 }
 
 bool SpellChecker::active()
@@ -377,13 +377,10 @@ QRect SpellChecker::blocksArea(int first, int last) const
     return QRect(shown.left(), from, shown.width(), std::max(1, to - from + 1)).intersected(shown);
 }
 
-void SpellChecker::checkShown(QPaintEvent* event)
+void SpellChecker::checkShown(const QTextBlock& top, const QTextBlock& bottom, const QRegion& drawn)
 {
     if (!active() || m_doc->isEmpty())
         return;
-    // Finding the blocks at the view's corners through the control would lay out and shape the
-    // block there again on every repaint.
-    const auto [top, bottom] = m_memo->shownBlocks();
     if (!top.isValid() || !bottom.isValid())
         return;
     const int first = top.blockNumber();
@@ -402,7 +399,7 @@ void SpellChecker::checkShown(QPaintEvent* event)
             return;
     }
     const QRect area = blocksArea(changedFirst, changedLast);
-    if (!area.isEmpty() && !event->region().contains(area))
+    if (!area.isEmpty() && !drawn.contains(area))
         m_memo->viewport()->update(area);
 }
 
@@ -413,8 +410,6 @@ bool SpellChecker::eventFilter(QObject* watched, QEvent* event)
         m_keyTyping = !key->text().isEmpty() || key->key() == Qt::Key_Backspace ||
                       key->key() == Qt::Key_Delete;
     }
-    if (event->type() == QEvent::Paint && watched == m_memo->viewport())
-        checkShown(static_cast<QPaintEvent*>(event));
     return QObject::eventFilter(watched, event);
 }
 

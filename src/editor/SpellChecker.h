@@ -15,7 +15,7 @@
 
 class QAction;
 class QMenu;
-class QPaintEvent;
+class QRegion;
 class QTextBlock;
 class QTextDocument;
 class TExtRich;
@@ -75,7 +75,8 @@ private:
     void contentsChanged(int from, int removed, int added);
     void forgetAll();
     void wordsChanged();
-    void checkShown(QPaintEvent* event);
+    // Checks the blocks about to be drawn; marks that change outside area are drawn next.
+    void checkShown(const QTextBlock& top, const QTextBlock& bottom, const QRegion& area);
     // Makes the start states known up to block target; false when budget characters did not do.
     bool ensureStates(int target, qsizetype budget);
     // Reads blocks [first, last] from the known state of first; with words, marks them.

@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
+#include <QRegion>
 #include <QTextLayout>
 #include <functional>
 #include <memory>
@@ -130,9 +131,6 @@ public:
     void setLineNumbersShown(bool on);
     // Width of everything left of the text: the line numbers and the gutter.
     int textLeft() const { return viewportMargins().left(); }
-    // The first and the last block on screen, the pieces of a shown row of an unwrapped cut line
-    // included. Pieces below those laid out are settled on the way, as drawing needs them.
-    std::pair<QTextBlock, QTextBlock> shownBlocks();
     // The hard line a document block belongs to (0-based).
     int lineOfBlock(const QTextBlock& block) const { return hardLineOf(block); }
 
@@ -148,6 +146,9 @@ signals:
     void modeChange(bool insertMode);
     // The text moved sideways (line numbers shown or hidden, or their width grew).
     void textLeftChanged(int left);
+    // Blocks first to last are about to be drawn, within area of the viewport: what is laid
+    // over them is found now.
+    void aboutToDrawBlocks(const QTextBlock& first, const QTextBlock& last, const QRegion& area);
 
 protected:
     bool event(QEvent* event) override;
@@ -205,6 +206,9 @@ private:
                         const QList<QTextLayout::FormatRange>& selections, const QRect& area,
                         const QColor& text);
     void paintMarks(const QPaintEvent* event);
+    // The first and the last block on screen, the pieces of a shown row of an unwrapped cut line
+    // included. Pieces below those laid out are settled on the way, as drawing needs them.
+    std::pair<QTextBlock, QTextBlock> shownBlocks();
     // The first block from block on that does not go on in the row in front of it.
     QTextBlock pastCutRow(QTextBlock block) const;
     // The document position at a viewport point in a row that pieces of a cut line share,

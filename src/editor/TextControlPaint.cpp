@@ -43,6 +43,7 @@ void TExtRich::paintEvent(QPaintEvent* event)
     // The blocks on screen keep their shaped glyphs between repaints.
     const auto [first, last] = shownBlocks();
     m_glyphs->keepShown(first, last);
+    emit aboutToDrawBlocks(first, last, event->region());
     // The placeholder of an empty text is the base's to draw. The base would leave out the part
     // of a row that a piece of a cut line draws above its own block.
     if ((!coloured && m_cuts.isEmpty()) || document()->isEmpty())
